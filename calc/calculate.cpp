@@ -1,0 +1,40 @@
+#include "calculate.h"
+
+#include "texts.h"
+
+namespace mx {
+
+std::string formatTimeStamp(const LocalDateTime &now) {
+    std::string year = std::to_string(now.year);
+    if (year.size() < 4) {
+        year.insert(0, 4 - year.size(), '0');
+    }
+    return year + "년 " + std::to_string(now.month) + "월 " + std::to_string(now.day) + "일  " +
+           std::to_string(now.hour) + "시 " + std::to_string(now.minute) + "분 ";
+}
+
+CalculateOutcome calculate(Sheet &sheet, const LocalDateTime &now) {
+    sheet.setPanelVisible("Panel24", false);
+    if (readInteger(sheet, "s1") == 0) {
+        sheet.showMessage(texts::quantityMissing);
+        return {};
+    }
+    if (readInteger(sheet, "s2") == 0) {
+        sheet.showMessage(texts::buyPriceMissing);
+        return {};
+    }
+    if (!feeSheet(sheet, now)) {
+        sheet.showMessage(texts::feeSheetFailed);
+    }
+    if (std::optional<std::string> failure = longTermSection(sheet)) {
+        return {std::move(failure)};
+    }
+    if (std::optional<std::string> failure = dayTradingSection(sheet)) {
+        return {std::move(failure)};
+    }
+    gaugeSteps(sheet);
+    diagnosis(sheet);
+    return {};
+}
+
+} // namespace mx

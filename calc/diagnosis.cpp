@@ -1,0 +1,173 @@
+// Where the buy price lies between a high and a low: the three gauges, the position boxes
+// and the written verdicts. Nothing here shows a message; every failure is silent.
+#include "calculate.h"
+#include "texts.h"
+
+namespace mx {
+namespace {
+
+struct GaugeStep {
+    std::string_view gauge, topLabel, bottomLabel, high, low;
+};
+
+void gaugeStep(Sheet &sheet, const GaugeStep &step) {
+    const std::int32_t high = readInteger(sheet, step.high);
+    const std::int32_t low = readInteger(sheet, step.low);
+    sheet.setText(step.topLabel, formatPlain(high));
+    sheet.setText(step.bottomLabel, formatPlain(low));
+    const std::optional<std::int32_t> range = checkedSubtract(high, low);
+    if (!range || !sheet.setGaugeMaximum(step.gauge, *range)) {
+        return;
+    }
+    const std::optional<std::int32_t> position = checkedSubtract(readInteger(sheet, "s2"), low);
+    if (!position) {
+        return;
+    }
+    sheet.setGaugeProgress(step.gauge, *position);
+    const bool aboveMiddle = sheet.gaugeProgress(step.gauge) > *range / 2;
+    sheet.setGaugeColor(step.gauge, aboveMiddle ? GaugeColor::Red : GaugeColor::Blue);
+}
+
+// One position box: the high, the buy price and the low, and the two distances.
+struct PositionBox {
+    std::string_view top, middle, bottom, upperDistance, lowerDistance;
+    std::string_view topSource, bottomSource;
+};
+
+constexpr PositionBox positionBoxes[] = {
+    {"x8", "x9", "x10", "x11", "x12", "W1", "W2"},
+    {"z7", "z8", "z9", "z13", "z14", "Y1", "Y2"},
+    {"z10", "z11", "z12", "z15", "z16", "Y4", "Y5"},
+};
+
+// Step 1 of the diagnosis; false when a distance leaves the 32-bit range.
+bool fillPositionBoxes(Sheet &sheet) {
+    const std::string buyPrice = formatPlain(readInteger(sheet, "s2"));
+    for (const PositionBox &box : positionBoxes) {
+        sheet.setText(box.top, formatPlain(readInteger(sheet, box.topSource)));
+        sheet.setText(box.middle, buyPrice);
+        sheet.setText(box.bottom, formatPlain(readInteger(sheet, box.bottomSource)));
+    }
+    for (const PositionBox &box : positionBoxes) {
+        const std::int32_t top = readInteger(sheet, box.top);
+        const std::int32_t middle = readInteger(sheet, box.middle);
+        const std::int32_t bottom = readInteger(sheet, box.bottom);
+        const std::optional<std::int32_t> up = checkedSubtract(top, middle);
+        if (!up) {
+            return false;
+        }
+        sheet.setText(box.upperDistance, formatPlain(*up));
+        const std::optional<std::int32_t> down = checkedSubtract(middle, bottom);
+        if (!down) {
+            return false;
+        }
+        sheet.setText(box.lowerDistance, formatPlain(*down));
+    }
+    return true;
+}
+
+// The ratio lines; left out when the divisor is 0.
+void addFavourableRatio(Sheet &sheet, std::string_view memo, std::int32_t up, std::int32_t down) {
+    if (down != 0) {
+        sheet.addMemoLine(memo, std::string(texts::ratioPrefix) + formatPlain(up / down) +
+                                    std::string(texts::favourableRatioSuffix));
+    }
+}
+
+void addUnfavourableRatio(Sheet &sheet, std::string_view memo, std::int32_t up,
+                          std::int32_t down) {
+    if (up != 0) {
+        sheet.addMemoLine(memo, std::string(texts::unfavourableRatioPrefix) +
+                                    formatPlain(down / up) +
+                                    std::string(texts::unfavourableRatioSuffix));
+    }
+}
+
+// Prices read from a position box, given only when all three are above 0.
+struct Position {
+    std::int32_t top, middle, bottom;
+    std::int32_t up() const { return top - middle; }
+    std::int32_t down() const { return middle - bottom; }
+};
+
+std::optional<Position> readPosition(const Sheet &sheet, const PositionBox &box) {
+    const Position p{readInteger(sheet, box.top), readInteger(sheet, box.middle),
+                     readInteger(sheet, box.bottom)};
+    if (p.top <= 0 || p.middle <= 0 || p.bottom <= 0) {
+        return std::nullopt;
+    }
+    return p;
+}
+
+void dayTradingVerdict(Sheet &sheet, const Position &p) {
+    const std::int32_t up = p.up();
+    const std::int32_t down = p.down();
+    if (up > down && up > 0) {
+        sheet.addMemoLine("Memo4", texts::positiveVerdict);
+        addFavourableRatio(sheet, "Memo4", up, down);
+        sheet.addMemoLine("Memo4", texts::dayPositiveCaution);
+    }
+    if (p.middle == p.top) {
+        sheet.addMemoLine("Memo4", texts::upperLimitNote);
+        sheet.addMemoLine("Memo3", texts::upperLimitLongTermAdvice);
+        sheet.addMemoLine("Memo3", texts::upperLimitLongTermCaution);
+    }
+    if (p.middle == p.bottom) {
+        sheet.addMemoLine("Memo4", texts::lowerLimitNote);
+    }
+    if (up < down) {
+        sheet.addMemoLine("Memo4", texts::dayNegativeVerdict);
+        sheet.addMemoLine("Memo4", texts::dayNegativeProviso);
+        addUnfavourableRatio(sheet, "Memo4", up, down);
+    }
+}
+
+void longTermVerdict(Sheet &sheet, const Position &p) {
+    const std::int32_t up = p.up();
+    const std::int32_t down = p.down();
+    if (up > down && up > 0) {
+        sheet.addMemoLine("Memo3", texts::positiveVerdict);
+        addFavourableRatio(sheet, "Memo3", up, down);
+        sheet.addMemoLine("Memo3", texts::longTermPositiveCaution);
+    }
+    if (up == down) {
+        sheet.addMemoLine("Memo3", texts::evenVerdict);
+        sheet.addMemoLine("Memo3", texts::evenCaution);
+    }
+    if (up < down) {
+        sheet.addMemoLine("Memo3", texts::longTermNegativeVerdict);
+        addUnfavourableRatio(sheet, "Memo3", up, down);
+        sheet.addMemoLine("Memo3", texts::longTermNegativeCaution);
+    }
+    if (p.top == p.middle) {
+        sheet.addMemoLine("Memo3", texts::atHighNote);
+        sheet.addMemoLine("Memo3", texts::evenCaution);
+    }
+}
+
+} // namespace
+
+void gaugeSteps(Sheet &sheet) {
+    constexpr GaugeStep steps[] = {
+        {"Gauge1", "Label29", "Label27", "W1", "W2"},
+        {"Gauge2", "Label34", "Label32", "Y1", "Y2"},
+        {"Gauge3", "Label39", "Label37", "Y4", "Y5"},
+    };
+    for (const GaugeStep &step : steps) {
+        gaugeStep(sheet, step);
+    }
+}
+
+void diagnosis(Sheet &sheet) {
+    fillPositionBoxes(sheet);
+    sheet.clearMemo("Memo3");
+    sheet.clearMemo("Memo4");
+    if (const std::optional<Position> day = readPosition(sheet, positionBoxes[1])) {
+        dayTradingVerdict(sheet, *day);
+    }
+    if (const std::optional<Position> longTerm = readPosition(sheet, positionBoxes[0])) {
+        longTermVerdict(sheet, *longTerm);
+    }
+}
+
+} // namespace mx

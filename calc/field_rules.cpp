@@ -1,0 +1,156 @@
+#include "fields.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace mx {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the run of digits at the start of `text`.
+std::size_t digitRun(std::string_view text) {
+    std::size_t n = 0;
+    while (n < text.size() && isDigit(text[n])) {
+        ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+std::optional<std::int32_t> parseWholeNumber(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() || digitRun(text) != text.size()) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (char c : text) {
+        value = value * 10 + (c - '0');
+        if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) {
+            return std::nullopt;
+        }
+    }
+    value = negative ? -value : value;
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::optional<long double> parseDecimal(std::string_view text) {
+    // Check the shape first: from_chars alone would accept "inf", "nan" and hex floats.
+    std::string_view rest = text;
+    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+        rest.remove_prefix(1);
+    }
+    std::size_t digits = digitRun(rest);
+    rest.remove_prefix(digits);
+    if (!rest.empty() && rest.front() == '.') {
+        rest.remove_prefix(1);
+        const std::size_t fraction = digitRun(rest);
+        digits += fraction;
+        rest.remove_prefix(fraction);
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
+        rest.remove_prefix(1);
+        if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+            rest.remove_prefix(1);
+        }
+        const std::size_t exponent = digitRun(rest);
+        if (exponent == 0) {
+            return std::nullopt;
+        }
+        rest.remove_prefix(exponent);
+    }
+    if (!rest.empty()) {
+        return std::nullopt;
+    }
+    // from_chars takes no leading '+'.
+    if (text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    long double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::int32_t clampToField(const FieldSpec &spec, std::int64_t value) {
+    std::int64_t low = std::numeric_limits<std::int32_t>::min();
+    std::int64_t high = std::numeric_limits<std::int32_t>::max();
+    if (spec.bounded()) {
+        low = spec.minimum;
+        high = spec.maximum;
+    }
+    return static_cast<std::int32_t>(value < low ? low : (value > high ? high : value));
+}
+
+std::int32_t readInteger(const FieldSpec &spec, std::string_view text) {
+    const std::optional<std::int32_t> value = parseWholeNumber(text);
+    return value ? clampToField(spec, *value) : spec.minimum;
+}
+
+long double readDecimal(std::string_view text) { return parseDecimal(text).value_or(0.0L); }
+
+long double roundHalfAway(long double value) { return std::roundl(value); }
+
+std::string formatPlain(std::int64_t value) { return std::to_string(value); }
+
+std::string formatMoney(long double value) {
+    long double rounded = roundHalfAway(value);
+    if (rounded == 0) {
+        return "0"; // also for -0.4, which must not show "-0"
+    }
+    const bool negative = rounded < 0;
+    std::string digits;
+    // Money fits in 64 bits by far; beyond that fall back to the plain digits of the value.
+    if (std::fabs(rounded) < 9.0e18L) {
+        const auto magnitude = static_cast<std::uint64_t>(std::fabs(rounded));
+        digits = std::to_string(magnitude);
+    } else {
+        char buffer[64];
+        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer,
+                                                std::fabs(rounded), std::chars_format::fixed, 0);
+        digits.assign(buffer, error == std::errc{} ? end : buffer);
+    }
+    std::string grouped;
+    grouped.reserve(digits.size() + digits.size() / 3 + 1);
+    if (negative) {
+        grouped.push_back('-');
+    }
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            grouped.push_back(',');
+        }
+        grouped.push_back(digits[i]);
+    }
+    return grouped;
+}
+
+std::string formatDecimal(long double value, int decimals) {
+    char buffer[128];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                            std::chars_format::fixed, decimals);
+    if (error != std::errc{}) {
+        return "0";
+    }
+    std::string text(buffer, end);
+    // "-0.000" would read as a negative rate; show it as zero.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+} // namespace mx
