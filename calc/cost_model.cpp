@@ -32,7 +32,8 @@ std::int64_t lastDigitToFive(std::int64_t n) {
 // d × 0.01 is rounded to double before it is added to the buy price.
 std::optional<std::int32_t> fiveWonRounding(std::int32_t buyPrice, std::int32_t d, int sign) {
     const auto offset = static_cast<double>(static_cast<long double>(d) * hundredth);
-    const long double raw = static_cast<long double>(buyPrice) + sign * static_cast<long double>(offset);
+    const long double raw =
+        static_cast<long double>(buyPrice) + sign * static_cast<long double>(offset);
     const std::optional<std::int32_t> n = toInt32(std::roundl(raw));
     if (!n) {
         return std::nullopt;
@@ -82,7 +83,8 @@ std::optional<RoundTrip> evaluateRoundTrip(const Trade &trade, const Commission 
         r.sellAmount = *sell;
         r.grossDifference = *gross;
     } else {
-        r.sellAmount = static_cast<long double>(trade.quantity) * static_cast<long double>(trade.sellPrice);
+        r.sellAmount =
+            static_cast<long double>(trade.quantity) * static_cast<long double>(trade.sellPrice);
         r.grossDifference = r.sellAmount - buy;
     }
 
@@ -108,7 +110,8 @@ std::optional<RoundTrip> evaluateRoundTrip(const Trade &trade, const Commission 
     if (sellAmount == SellAmount::Integer) {
         // The fee/profit sheet holds the total cost and takes the net result from it.
         r.totalCost = static_cast<double>(buyFeeHeld + sellFeeHeld + taxHeld);
-        r.netResult = static_cast<double>(r.grossDifference - static_cast<long double>(r.totalCost));
+        r.netResult =
+            static_cast<double>(r.grossDifference - static_cast<long double>(r.totalCost));
     } else {
         // A scenario forms its net result in one extended expression.
         const long double costs = taxHeld + buyFeeHeld + sellFeeHeld;

@@ -74,8 +74,7 @@ void addFavourableRatio(Sheet &sheet, std::string_view memo, std::int32_t up, st
     }
 }
 
-void addUnfavourableRatio(Sheet &sheet, std::string_view memo, std::int32_t up,
-                          std::int32_t down) {
+void addUnfavourableRatio(Sheet &sheet, std::string_view memo, std::int32_t up, std::int32_t down) {
     if (up != 0) {
         sheet.addMemoLine(memo, std::string(texts::unfavourableRatioPrefix) +
                                     formatPlain(down / up) +

@@ -135,13 +135,14 @@ static_assert(sortedByName(), "the field catalogue must stay sorted by name");
 
 } // namespace
 
-std::span<const FieldSpec> fieldCatalogue() { return catalogue; }
+std::span<const FieldSpec> fieldCatalogue() {
+    return catalogue;
+}
 
 const FieldSpec *findField(std::string_view name) {
-    const auto it = std::lower_bound(catalogue.begin(), catalogue.end(), name,
-                                     [](const FieldSpec &spec, std::string_view key) {
-                                         return spec.name < key;
-                                     });
+    const auto it = std::lower_bound(
+        catalogue.begin(), catalogue.end(), name,
+        [](const FieldSpec &spec, std::string_view key) { return spec.name < key; });
     return it != catalogue.end() && it->name == name ? &*it : nullptr;
 }
 

@@ -7,7 +7,9 @@
 namespace mx {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the run of digits at the start of `text`.
 std::size_t digitRun(std::string_view text) {
@@ -101,11 +103,17 @@ std::int32_t readInteger(const FieldSpec &spec, std::string_view text) {
     return value ? clampToField(spec, *value) : spec.minimum;
 }
 
-long double readDecimal(std::string_view text) { return parseDecimal(text).value_or(0.0L); }
+long double readDecimal(std::string_view text) {
+    return parseDecimal(text).value_or(0.0L);
+}
 
-long double roundHalfAway(long double value) { return std::roundl(value); }
+long double roundHalfAway(long double value) {
+    return std::roundl(value);
+}
 
-std::string formatPlain(std::int64_t value) { return std::to_string(value); }
+std::string formatPlain(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string formatMoney(long double value) {
     long double rounded = roundHalfAway(value);
@@ -120,8 +128,8 @@ std::string formatMoney(long double value) {
         digits = std::to_string(magnitude);
     } else {
         char buffer[64];
-        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer,
-                                                std::fabs(rounded), std::chars_format::fixed, 0);
+        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(rounded),
+                                                std::chars_format::fixed, 0);
         digits.assign(buffer, error == std::errc{} ? end : buffer);
     }
     std::string grouped;
@@ -140,8 +148,8 @@ std::string formatMoney(long double value) {
 
 std::string formatDecimal(long double value, int decimals) {
     char buffer[128];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                            std::chars_format::fixed, decimals);
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (error != std::errc{}) {
         return "0";
     }

@@ -27,8 +27,8 @@ struct FieldSpec {
     std::string_view initial; // text shown when the window starts
     std::int32_t minimum = 0; // integer spin fields: bounds, both 0 = unbounded
     std::int32_t maximum = 0;
-    int decimals = 0;         // decimal spin fields
-    double step = 0;          // spin fields: what the arrows add at start
+    int decimals = 0; // decimal spin fields
+    double step = 0;  // spin fields: what the arrows add at start
     bool readOnly = false;
 
     bool bounded() const { return minimum != 0 || maximum != 0; }

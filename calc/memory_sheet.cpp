@@ -7,8 +7,7 @@
 namespace mx {
 namespace {
 
-template <typename Map>
-auto &entry(Map &map, std::string_view name) {
+template <typename Map> auto &entry(Map &map, std::string_view name) {
     const auto it = map.find(name);
     if (it == map.end()) {
         throw std::invalid_argument("not a field of the sheet: " + std::string(name));
@@ -37,15 +36,21 @@ MemorySheet::MemorySheet() {
     }
 }
 
-std::string MemorySheet::text(std::string_view field) const { return entry(texts_, field); }
+std::string MemorySheet::text(std::string_view field) const {
+    return entry(texts_, field);
+}
 
 void MemorySheet::setText(std::string_view field, std::string_view text) {
     entry(texts_, field) = text;
 }
 
-bool MemorySheet::isChecked(std::string_view field) const { return entry(texts_, field) == "1"; }
+bool MemorySheet::isChecked(std::string_view field) const {
+    return entry(texts_, field) == "1";
+}
 
-void MemorySheet::showMessage(std::string_view message) { messages_.emplace_back(message); }
+void MemorySheet::showMessage(std::string_view message) {
+    messages_.emplace_back(message);
+}
 
 bool MemorySheet::setGaugeMaximum(std::string_view gauge, int maximum) {
     return entry(gauges_, gauge).setMaximum(maximum);
@@ -63,7 +68,9 @@ void MemorySheet::setGaugeColor(std::string_view gauge, GaugeColor color) {
     entry(gauges_, gauge).setColor(color);
 }
 
-void MemorySheet::clearMemo(std::string_view memo) { entry(memos_, memo).clear(); }
+void MemorySheet::clearMemo(std::string_view memo) {
+    entry(memos_, memo).clear();
+}
 
 void MemorySheet::addMemoLine(std::string_view memo, std::string_view line) {
     entry(memos_, memo).emplace_back(line);
@@ -73,14 +80,20 @@ void MemorySheet::setPanelVisible(std::string_view panel, bool visible) {
     entry(panels_, panel) = visible;
 }
 
-const GaugeModel &MemorySheet::gauge(std::string_view name) const { return entry(gauges_, name); }
+const GaugeModel &MemorySheet::gauge(std::string_view name) const {
+    return entry(gauges_, name);
+}
 
-GaugeModel &MemorySheet::gauge(std::string_view name) { return entry(gauges_, name); }
+GaugeModel &MemorySheet::gauge(std::string_view name) {
+    return entry(gauges_, name);
+}
 
 const std::vector<std::string> &MemorySheet::memo(std::string_view name) const {
     return entry(memos_, name);
 }
 
-bool MemorySheet::panelVisible(std::string_view name) const { return entry(panels_, name); }
+bool MemorySheet::panelVisible(std::string_view name) const {
+    return entry(panels_, name);
+}
 
 } // namespace mx

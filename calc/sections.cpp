@@ -11,8 +11,7 @@ namespace {
 // turns it into the message that ends Calculate.
 struct OutOfRange {};
 
-template <typename T>
-T require(const std::optional<T> &value) {
+template <typename T> T require(const std::optional<T> &value) {
     if (!value) {
         throw OutOfRange{};
     }
@@ -90,9 +89,8 @@ bool feeSheet(Sheet &sheet, const LocalDateTime &now) {
     sheet.setText("Edit6", formatTimeStamp(now));
     const Trade trade{readInteger(sheet, "s1"), readInteger(sheet, "s2"),
                       static_cast<double>(readInteger(sheet, "s3"))};
-    const std::optional<RoundTrip> r = evaluateRoundTrip(trade, readCommission(sheet),
-                                                         SellAmount::Integer,
-                                                         TaxOrder::RateOverHundred);
+    const std::optional<RoundTrip> r = evaluateRoundTrip(
+        trade, readCommission(sheet), SellAmount::Integer, TaxOrder::RateOverHundred);
     if (!r) {
         return false;
     }
