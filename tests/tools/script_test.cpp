@@ -1,0 +1,114 @@
+// The tool's directive parsing and report writing, in process.
+#include "mx_cal_sheet/report.h"
+#include "mx_cal_sheet/script.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace mx::sheet_tool {
+namespace {
+
+struct DateRow {
+    const char *name;
+    const char *text;
+    bool valid;
+};
+
+void PrintTo(const DateRow &row, std::ostream *out) {
+    *out << row.name;
+}
+
+class DateTimeTest : public testing::TestWithParam<DateRow> {};
+
+TEST_P(DateTimeTest, ParsesOnlyRealTimes) {
+    EXPECT_EQ(parseDateTime(GetParam().text).has_value(), GetParam().valid);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, DateTimeTest,
+                         testing::Values(DateRow{"morning", "2026-03-07 09:05", true},
+                                         DateRow{"leap_day", "2024-02-29 23:59", true},
+                                         DateRow{"century_leap_day", "2000-02-29 00:00", true},
+                                         DateRow{"century_not_leap", "1900-02-29 00:00", false},
+                                         DateRow{"month_13", "2026-13-01 00:00", false},
+                                         DateRow{"month_0", "2026-00-10 00:00", false},
+                                         DateRow{"day_0", "2026-01-00 00:00", false},
+                                         DateRow{"april_31", "2026-04-31 00:00", false},
+                                         DateRow{"seconds", "2026-03-07 09:05:00", false},
+                                         DateRow{"slashes", "2026/03/07 09:05", false},
+                                         DateRow{"sign", "2026-03-07 +9:05", false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(DateTimeTest, FieldsInOrder) {
+    const auto now = parseDateTime("2026-03-07 09:05");
+    ASSERT_TRUE(now);
+    EXPECT_EQ(now->year, 2026);
+    EXPECT_EQ(now->month, 3);
+    EXPECT_EQ(now->day, 7);
+    EXPECT_EQ(now->hour, 9);
+    EXPECT_EQ(now->minute, 5);
+}
+
+TEST(ReportTest, CarriageReturnWrittenAsBackslashR) {
+    MemorySheet sheet;
+    std::ostringstream out;
+    writeReport(out, sheet, {"첫 줄\r둘째 줄", "plain"});
+    EXPECT_TRUE(out.str().starts_with("message=첫 줄\\r둘째 줄\nmessage=plain\nCheckBox1=0\n"))
+        << out.str();
+}
+
+TEST(ReportTest, MemoLinesKeepTheirOrder) {
+    MemorySheet sheet;
+    sheet.addMemoLine("Memo3", "b");
+    sheet.addMemoLine("Memo3", "a");
+    sheet.addMemoLine("Memo3", "c");
+    std::ostringstream out;
+    writeReport(out, sheet, {});
+    EXPECT_NE(out.str().find("Label39=최저가\nMemo3=b\nMemo3=a\nMemo3=c\nPanel24.visible=1\n"),
+              std::string::npos)
+        << out.str();
+}
+
+TEST(ReportTest, GaugeLinesBetweenEdit6AndLabels) {
+    MemorySheet sheet;
+    std::ostringstream out;
+    writeReport(out, sheet, {});
+    EXPECT_NE(out.str().find("Edit6=XXXX년 X월 X 일 X시X분\n"
+                             "Gauge1.color=red\nGauge1.max=100\nGauge1.progress=0\n"
+                             "Gauge2.color=red\n"),
+              std::string::npos);
+    EXPECT_NE(out.str().find("Gauge3.progress=0\nLabel27=최저가\n"), std::string::npos);
+}
+
+TEST(SheetScriptTest, FailureOfASectionFollowsItsMessages) {
+    SheetScript script;
+    for (const char *line : {"@now=2026-03-07 09:05", "s1=100000", "s2=30000", "@calc"}) {
+        script.apply(line);
+    }
+    ASSERT_EQ(script.messages().size(), 2u);
+    EXPECT_EQ(script.messages()[0], "잘못기록한 값을 수정한 후 재시도해 주세요.");
+    EXPECT_TRUE(script.messages()[1].starts_with("Day 목표가.손절가"));
+}
+
+TEST(SheetScriptTest, FinishCalculatesOnlyWithoutCalcLine) {
+    SheetScript once;
+    once.apply("@calc");
+    once.finish();
+    EXPECT_EQ(once.messages().size(), 1u);
+
+    SheetScript implicit;
+    implicit.apply("s1=1");
+    implicit.finish();
+    EXPECT_EQ(implicit.messages(), std::vector<std::string>{"매수가가 기록되지 않았습니다."});
+}
+
+TEST(SheetScriptTest, RefusesWithScriptError) {
+    SheetScript script;
+    EXPECT_THROW(script.apply("Nope=1"), ScriptError);
+    EXPECT_THROW(script.apply("CheckBox1=true"), ScriptError);
+    EXPECT_THROW(script.apply("@now=tomorrow"), ScriptError);
+    EXPECT_NO_THROW(script.apply("# anything"));
+    EXPECT_NO_THROW(script.apply(""));
+}
+
+} // namespace
+} // namespace mx::sheet_tool

@@ -1,0 +1,185 @@
+// The contract of mx_cal_sheet as a program: exit status, error lines and output shape.
+#include "tool_runner.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
+#include <vector>
+
+namespace mx::testing_support {
+namespace {
+
+const std::string fullTrade = "@now=2026-03-07 09:05\n"
+                              "s1=10\ns2=10000\ns3=11000\n"
+                              "W1=13000\nW2=9000\n"
+                              "Y1=11500\nY2=8500\nY4=10800\nY5=9700\n";
+
+std::vector<std::string> linesOf(const std::string &text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> linesNamed(const std::string &text, const std::string &name) {
+    std::vector<std::string> found;
+    for (const std::string &line : linesOf(text)) {
+        if (line.starts_with(name + "=")) {
+            found.push_back(line.substr(name.size() + 1));
+        }
+    }
+    return found;
+}
+
+struct RefusedRow {
+    const char *name;
+    const char *line;
+};
+
+void PrintTo(const RefusedRow &row, std::ostream *out) {
+    *out << row.name;
+}
+
+class RefusedLineTest : public testing::TestWithParam<RefusedRow> {};
+
+TEST_P(RefusedLineTest, ExitsWithOneLineReason) {
+    const ToolRun run = runSheetTool("s1=10\n" + std::string(GetParam().line) + "\n@calc\n");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_TRUE(run.err.ends_with("\n"));
+    EXPECT_NE(run.err.find("line 2"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(UnknownFields, RefusedLineTest,
+                         testing::Values(RefusedRow{"unknown_name", "Foo=1"},
+                                         RefusedRow{"lower_case_edit", "edit1=1"},
+                                         RefusedRow{"beyond_last_result", "s6=1"},
+                                         RefusedRow{"hidden_line_buffer", "Memo2=x"},
+                                         RefusedRow{"gauge_without_property", "Gauge1=3"},
+                                         RefusedRow{"unknown_gauge", "Gauge4.max=3"},
+                                         RefusedRow{"unknown_gauge_property", "Gauge1.min=0"},
+                                         RefusedRow{"panel_without_property", "Panel24=1"},
+                                         RefusedRow{"name_with_blank", " s1=10"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(MalformedLines, RefusedLineTest,
+                         testing::Values(RefusedRow{"no_equals", "s1"},
+                                         RefusedRow{"empty_name", "=5"},
+                                         RefusedRow{"unknown_command", "@clear"},
+                                         RefusedRow{"calc_with_suffix", "@calc "},
+                                         RefusedRow{"now_without_padding", "@now=2026-3-7 9:05"},
+                                         RefusedRow{"now_without_time", "@now=2026-03-07"},
+                                         RefusedRow{"now_impossible_day", "@now=2026-02-29 10:00"},
+                                         RefusedRow{"now_hour_24", "@now=2026-03-07 24:00"},
+                                         RefusedRow{"now_minute_60", "@now=2026-03-07 10:60"},
+                                         RefusedRow{"now_letters", "@now=20a6-03-07 10:00"},
+                                         RefusedRow{"checkbox_word", "CheckBox1=yes"},
+                                         RefusedRow{"checkbox_empty", "CheckBox1="},
+                                         RefusedRow{"checkbox_two", "CheckBox1=2"},
+                                         RefusedRow{"gauge_colour", "Gauge1.color=green"},
+                                         RefusedRow{"gauge_negative_maximum", "Gauge1.max=-1"},
+                                         RefusedRow{"gauge_progress_text", "Gauge2.progress=x"},
+                                         RefusedRow{"panel_visibility", "Panel24.visible=yes"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(SheetToolTest, ImplicitCalculateAtEnd) {
+    const ToolRun implicit = runSheetTool(fullTrade);
+    const ToolRun explicitRun = runSheetTool(fullTrade + "@calc\n");
+    ASSERT_EQ(implicit.exitCode, 0) << implicit.err;
+    EXPECT_EQ(implicit.out, explicitRun.out);
+    EXPECT_EQ(linesNamed(implicit.out, "e6"), std::vector<std::string>{"9,609"});
+}
+
+TEST(SheetToolTest, CalculateRunsAtItsLine) {
+    const ToolRun run = runSheetTool("@now=2026-03-07 09:05\ns1=10\ns2=10000\ns3=11000\n"
+                                     "@calc\ns3=10000\n");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(linesNamed(run.out, "s3"), std::vector<std::string>{"10000"});
+    EXPECT_EQ(linesNamed(run.out, "e6"), std::vector<std::string>{"9,609"});
+}
+
+TEST(SheetToolTest, EveryCalculateShowsItsMessages) {
+    const ToolRun run = runSheetTool("@calc\n@calc\n");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(
+        linesNamed(run.out, "message"),
+        (std::vector<std::string>{"수량이 기록되지 않았습니다.", "수량이 기록되지 않았습니다."}));
+}
+
+TEST(SheetToolTest, SkipsBlankAndCommentLines) {
+    const ToolRun run = runSheetTool("\n# s1=99\n#Foo=1\n\ns1=10\n");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(linesNamed(run.out, "s1"), std::vector<std::string>{"10"});
+    EXPECT_EQ(linesNamed(run.out, "message"),
+              std::vector<std::string>{"매수가가 기록되지 않았습니다."});
+}
+
+TEST(SheetToolTest, TextKeptExactlyAfterFirstEquals) {
+    const ToolRun run = runSheetTool("Y3=a=b \nW1= 13000\ns1=10\ns2=10000\n");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(linesNamed(run.out, "Y3"), std::vector<std::string>{"a=b "});
+    EXPECT_EQ(linesNamed(run.out, "W1"), std::vector<std::string>{" 13000"});
+    // " 13000" is not a whole number, so the high counts as not entered.
+    EXPECT_EQ(linesNamed(run.out, "X1"), std::vector<std::string>{""});
+}
+
+TEST(SheetToolTest, OutputInByteOrderAfterMessages) {
+    const ToolRun run = runSheetTool(fullTrade + "s1=\n@calc\ns1=10\n@calc\n");
+    ASSERT_EQ(run.exitCode, 0);
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "message=수량이 기록되지 않았습니다.");
+    std::string previous;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string name = lines[i].substr(0, lines[i].find('='));
+        EXPECT_NE(name, "message");
+        EXPECT_LE(previous, name) << lines[i];
+        previous = name;
+    }
+    EXPECT_EQ(lines.size(), 1u + 90u + 3u); // a message, 90 field lines, three memo lines
+    EXPECT_EQ(linesNamed(run.out, "Gauge1.max"), std::vector<std::string>{"4000"});
+    EXPECT_EQ(linesNamed(run.out, "Memo3").size(), 3u);
+    EXPECT_EQ(linesNamed(run.out, "Memo3")[1], "성공대 실패 비율은 3:1 입니다.");
+    EXPECT_TRUE(linesNamed(run.out, "Memo4").empty());
+}
+
+TEST(SheetToolTest, OwnOutputFedBackGivesSameOutput) {
+    const ToolRun first = runSheetTool(fullTrade);
+    ASSERT_EQ(first.exitCode, 0);
+    const ToolRun second = runSheetTool("@now=2026-03-07 09:05\n" + first.out);
+    ASSERT_EQ(second.exitCode, 0) << second.err;
+    EXPECT_EQ(second.out, first.out);
+}
+
+TEST(SheetToolTest, StateDirectivesAreKept) {
+    const ToolRun run = runSheetTool("Gauge3.max=50\nGauge3.progress=70\nGauge3.color=blue\n"
+                                     "Memo4=first\nMemo4=second\nPanel24.visible=1\n"
+                                     "CheckBox1=1\n@calc\n");
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(linesNamed(run.out, "Gauge3.max"), std::vector<std::string>{"50"});
+    EXPECT_EQ(linesNamed(run.out, "Gauge3.progress"), std::vector<std::string>{"50"});
+    EXPECT_EQ(linesNamed(run.out, "Gauge3.color"), std::vector<std::string>{"blue"});
+    EXPECT_EQ(linesNamed(run.out, "Memo4"), (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(linesNamed(run.out, "CheckBox1"), std::vector<std::string>{"1"});
+    // Calculate hides the panel before it finds the quantity missing.
+    EXPECT_EQ(linesNamed(run.out, "Panel24.visible"), std::vector<std::string>{"0"});
+}
+
+TEST(SheetToolTest, LocalClockWithoutNow) {
+    const ToolRun run = runSheetTool("s1=10\ns2=10000\n");
+    ASSERT_EQ(run.exitCode, 0);
+    const std::vector<std::string> stamp = linesNamed(run.out, "Edit6");
+    ASSERT_EQ(stamp.size(), 1u);
+    EXPECT_TRUE(std::regex_match(
+        stamp[0], std::regex("20[0-9]{2}년 [1-9][0-9]?월 [1-9][0-9]?일  [0-9]{1,2}시 "
+                             "[0-9]{1,2}분 ")))
+        << stamp[0];
+}
+
+} // namespace
+} // namespace mx::testing_support

@@ -1,0 +1,167 @@
+#include "script.h"
+
+#include "calc/fields.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace mx::sheet_tool {
+namespace {
+
+constexpr std::string_view calcDirective = "@calc";
+constexpr std::string_view nowDirective = "@now=";
+
+std::optional<int> digits(std::string_view text) {
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+int daysInMonth(int year, int month) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+LocalDateTime localClock() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
+}
+
+std::optional<bool> flag(std::string_view value) {
+    if (value == "1") {
+        return true;
+    }
+    if (value == "0") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<LocalDateTime> parseDateTime(std::string_view text) {
+    if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != ' ' ||
+        text[13] != ':') {
+        return std::nullopt;
+    }
+    const auto year = digits(text.substr(0, 4));
+    const auto month = digits(text.substr(5, 2));
+    const auto day = digits(text.substr(8, 2));
+    const auto hour = digits(text.substr(11, 2));
+    const auto minute = digits(text.substr(14, 2));
+    if (!year || !month || !day || !hour || !minute || *month < 1 || *month > 12 || *day < 1 ||
+        *day > daysInMonth(*year, *month) || *hour > 23 || *minute > 59) {
+        return std::nullopt;
+    }
+    return LocalDateTime{*year, *month, *day, *hour, *minute};
+}
+
+void SheetScript::apply(std::string_view line) {
+    if (line.empty() || line.front() == '#') {
+        return;
+    }
+    if (line == calcDirective) {
+        runCalculate();
+        return;
+    }
+    if (line.starts_with(nowDirective)) {
+        now_ = parseDateTime(line.substr(nowDirective.size()));
+        if (!now_) {
+            throw ScriptError("malformed @now (expected YYYY-MM-DD HH:MM): " + std::string(line));
+        }
+        return;
+    }
+    const auto equals = line.find('=');
+    if (line.front() == '@' || equals == std::string_view::npos || equals == 0) {
+        throw ScriptError("not a directive: " + std::string(line));
+    }
+    setField(line.substr(0, equals), line.substr(equals + 1));
+}
+
+void SheetScript::finish() {
+    if (!calculated_) {
+        runCalculate();
+    }
+}
+
+void SheetScript::runCalculate() {
+    const CalculateOutcome outcome = calculate(sheet_, now_ ? *now_ : localClock());
+    const auto &shown = sheet_.messages();
+    messages_.insert(messages_.end(), shown.begin() + static_cast<std::ptrdiff_t>(messagesSeen_),
+                     shown.end());
+    messagesSeen_ = shown.size();
+    if (outcome.failure) {
+        messages_.push_back(*outcome.failure);
+    }
+    calculated_ = true;
+}
+
+void SheetScript::setField(std::string_view name, std::string_view value) {
+    if (setGaugeProperty(name, value)) {
+        return;
+    }
+    if (name == "Panel24.visible") {
+        const auto visible = flag(value);
+        if (!visible) {
+            throw ScriptError("Panel24.visible takes 1 or 0, not: " + std::string(value));
+        }
+        sheet_.setPanelVisible("Panel24", *visible);
+        return;
+    }
+    const FieldSpec *spec = findField(name);
+    if (spec == nullptr || spec->kind == FieldKind::Gauge || spec->kind == FieldKind::Panel) {
+        throw ScriptError("unknown field: " + std::string(name));
+    }
+    if (spec->kind == FieldKind::Memo) {
+        sheet_.addMemoLine(name, value);
+        return;
+    }
+    if (spec->kind == FieldKind::CheckBox && !flag(value)) {
+        throw ScriptError(std::string(name) + " takes 1 or 0, not: " + std::string(value));
+    }
+    sheet_.setText(name, value);
+}
+
+bool SheetScript::setGaugeProperty(std::string_view name, std::string_view value) {
+    const auto dot = name.find('.');
+    if (dot == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view gauge = name.substr(0, dot);
+    const std::string_view property = name.substr(dot + 1);
+    const FieldSpec *spec = findField(gauge);
+    if (spec == nullptr || spec->kind != FieldKind::Gauge) {
+        return false;
+    }
+    const std::string where = std::string(name) + "=" + std::string(value);
+    if (property == "color") {
+        if (value != "red" && value != "blue") {
+            throw ScriptError("a gauge colour is red or blue: " + where);
+        }
+        sheet_.setGaugeColor(gauge, value == "red" ? GaugeColor::Red : GaugeColor::Blue);
+        return true;
+    }
+    if (property != "max" && property != "progress") {
+        throw ScriptError("unknown field: " + std::string(name));
+    }
+    const auto number = parseWholeNumber(value);
+    if (!number) {
+        throw ScriptError("a gauge value is a whole number: " + where);
+    }
+    if (property == "progress") {
+        sheet_.setGaugeProgress(gauge, *number);
+    } else if (!sheet_.setGaugeMaximum(gauge, *number)) {
+        throw ScriptError("a gauge maximum cannot be negative: " + where);
+    }
+    return true;
+}
+
+} // namespace mx::sheet_tool
