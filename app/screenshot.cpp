@@ -1,0 +1,74 @@
+// Saves pictures of the window for review: page 1, the options panel and the two planning
+// pages, after a sample calculation. Run by tools/screenshot; the folder is its argument.
+
+#include "U_cal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTextStream>
+
+namespace {
+
+void type(Tf_cal &window, const char *field, const char *text) {
+    window.findChild<QLineEdit *>(QString::fromLatin1(field))->setText(QString::fromLatin1(text));
+}
+
+bool save(QWidget *widget, const QDir &folder, const QString &name) {
+    const QString path = folder.filePath(name);
+    const bool saved = widget->grab().save(path);
+    QTextStream(stdout) << path << '\n';
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    Tf_cal window;
+    window.setMessageSink([](const QString &) {});
+    window.setErrorSink([](const QString &) {});
+    window.setClock([] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; });
+    window.show();
+
+    for (const auto &[field, text] : {std::pair{"s1", "10"},
+                                      {"s2", "10000"},
+                                      {"s3", "11000"},
+                                      {"W1", "13000"},
+                                      {"W2", "9000"},
+                                      {"Y1", "13000"},
+                                      {"Y2", "7000"},
+                                      {"Y3", "9500"},
+                                      {"Y4", "11000"},
+                                      {"Y5", "9000"}}) {
+        type(window, field, text);
+    }
+    window.N6Click();
+    QApplication::processEvents();
+
+    bool saved = save(&window, folder, QStringLiteral("page1.png"));
+    window.N7Click();
+    QApplication::processEvents();
+    saved = save(&window, folder, QStringLiteral("options.png")) && saved;
+    window.SpeedButton1Click();
+
+    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    const struct {
+        int index;
+        const char *content;
+        const char *file;
+    } planning[] = {{1, "Panel45", "page2"}, {2, "Panel54", "page3"}};
+    for (const auto &page : planning) {
+        pages->setCurrentIndex(page.index);
+        QApplication::processEvents();
+        saved = save(&window, folder, QString::fromLatin1(page.file) + ".png") && saved;
+        auto *content = window.findChild<QWidget *>(QString::fromLatin1(page.content));
+        content->adjustSize();
+        saved = save(content, folder, QString::fromLatin1(page.file) + "-full.png") && saved;
+    }
+    pages->setCurrentIndex(0);
+    return saved ? 0 : 1;
+}

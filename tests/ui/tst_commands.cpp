@@ -1,0 +1,232 @@
+// The window's commands other than Calculate: the options panel, the shortcuts of hidden
+// menu items, the Clear commands and the page control.
+
+#include "bar_gauge.h"
+#include "window_driver.h"
+#include "window_texts.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+void fillAllPages(WindowDriver &driver) {
+    const QStringList inputs{"s1",    "10",   "s2",   "10000", "s3",    "11000", "W1",
+                             "13000", "W2",   "9000", "Y1",    "13000", "Y2",    "7000",
+                             "Y3",    "9500", "Y4",   "11000", "Y5",    "9000"};
+    for (int i = 0; i + 1 < inputs.size(); i += 2) {
+        driver.type(inputs[i], inputs[i + 1]);
+    }
+    driver.press("s1", Qt::Key_Return);
+}
+
+bool showsOptions(WindowDriver &driver) {
+    const bool options = !driver.find("Panel7")->isHidden();
+    const bool pages = !driver.find("PageControl1")->isHidden();
+    if (options == pages) {
+        qWarning("the options panel and the pages are shown together or both hidden");
+    }
+    return options && !pages;
+}
+
+const QStringList page1{"s1", "s2", "s3", "s4", "s5", "e1", "e2", "e3", "e4", "e5", "e6", "e7"};
+const QStringList page2{"W1", "W2", "W3", "W4", "W5", "W6", "W7",
+                        "X1", "X2", "X3", "X4", "X5", "X6", "X7"};
+const QStringList page3{"Y1", "Y2", "Y3", "Y4", "Y5", "Y6", "Y7", "Y8",
+                        "Y9", "Z1", "Z2", "Z3", "Z4", "Z5", "Z6"};
+// What no Clear command touches.
+const QStringList kept{"Edit1", "Edit2", "Edit4", "x8", "x11", "z7", "z16", "r1", "r5", "r13"};
+
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void optionsPanel_data();
+    void optionsPanel();
+    void optionsPanelStartsHidden();
+    void minimumFeeExplanation();
+    void clearCommands_data();
+    void clearCommands();
+    void ctrlNClearsAllPages();
+    void ctrlEscCloses();
+    void inertShortcuts_data();
+    void inertShortcuts();
+    void hiddenTabsCannotBeSelected_data();
+    void hiddenTabsCannotBeSelected();
+    void pageChangeHidesNumberPad();
+};
+
+void CommandsTest::optionsPanel_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("toolbar button 옵션 설정") << "click"
+                                              << "SpeedButton5";
+    QTest::newRow("context menu 수수료율 설정") << "trigger"
+                                                << "N7";
+    QTest::newRow("hidden item 수수료/최저수수료제 옵션") << "trigger"
+                                                          << "N2";
+    QTest::newRow("menu bar 옵션") << "trigger"
+                                   << "N16";
+}
+
+void CommandsTest::optionsPanel() {
+    QFETCH(QString, how);
+    QFETCH(QString, control);
+    WindowDriver driver;
+    for (int twice = 0; twice < 2; ++twice) {
+        if (how == "click") {
+            QTest::mouseClick(driver.find<QToolButton>(control), Qt::LeftButton);
+        } else {
+            driver.find<QAction>(control)->trigger();
+        }
+        QVERIFY(showsOptions(driver));
+    }
+    driver.type("r2", "0.5");
+    QTest::mouseClick(driver.find<QToolButton>("SpeedButton1"), Qt::LeftButton);
+    QVERIFY(!showsOptions(driver));
+    QCOMPARE(driver.text("r2"), QStringLiteral("0.5"));
+    QTest::mouseClick(driver.find<QToolButton>("SpeedButton1"), Qt::LeftButton);
+    QVERIFY(!showsOptions(driver));
+    QVERIFY(driver.messages().isEmpty());
+}
+
+void CommandsTest::optionsPanelStartsHidden() {
+    WindowDriver driver;
+    QVERIFY(!showsOptions(driver));
+    QCOMPARE(driver.find<QTabWidget>("PageControl1")->currentIndex(), 0);
+}
+
+void CommandsTest::minimumFeeExplanation() {
+    WindowDriver driver;
+    driver.find<QAction>("N7")->trigger();
+    QTest::mouseClick(driver.find<QToolButton>("SpeedButton6"), Qt::LeftButton);
+    QCOMPARE(driver.messages(), QStringList{window_texts::minimumFeeExplanation});
+    const QString shown = driver.messages().constFirst();
+    QVERIFY(shown.contains(QStringLiteral("목적으로  이러한")));
+    QVERIFY(shown.contains(QStringLiteral("있으므로   매매에")));
+    QVERIFY(!shown.contains('\n') && !shown.contains('\r'));
+    QVERIFY(showsOptions(driver));
+}
+
+void CommandsTest::clearCommands_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("emptied");
+    QTest::addColumn<QStringList>("untouched");
+    QTest::addColumn<QStringList>("gaugesReset");
+    QTest::newRow("page 1 (hidden button)")
+        << "SpeedButton7" << page1 << page2 + page3 << QStringList{};
+    QTest::newRow("page 2") << "SpeedButton11" << page2 << page1 + page3 << QStringList{"Gauge1"};
+    QTest::newRow("page 3") << "SpeedButton12" << page3 << page1 + page2
+                            << QStringList{"Gauge2", "Gauge3"};
+    QTest::newRow("New") << "SpeedButton9" << page1 + page2 + page3 << QStringList{}
+                         << QStringList{"Gauge1", "Gauge2", "Gauge3"};
+}
+
+void CommandsTest::clearCommands() {
+    QFETCH(QString, button);
+    QFETCH(QStringList, emptied);
+    QFETCH(QStringList, untouched);
+    QFETCH(QStringList, gaugesReset);
+    WindowDriver driver;
+    fillAllPages(driver);
+    QStringList before;
+    for (const QString &name : untouched + kept) {
+        before.append(driver.text(name));
+    }
+    driver.find<QToolButton>(button)->click();
+    for (const QString &name : emptied) {
+        QVERIFY2(driver.text(name).isEmpty(), qPrintable(name));
+    }
+    QStringList after;
+    for (const QString &name : untouched + kept) {
+        after.append(driver.text(name));
+    }
+    QCOMPARE(after, before);
+    for (const QString &gauge : gaugesReset) {
+        QCOMPARE(driver.find<BarGauge>(gauge)->model().progress(), 0);
+    }
+    QVERIFY(!driver.find<QPlainTextEdit>("Memo3")->toPlainText().isEmpty());
+}
+
+void CommandsTest::ctrlNClearsAllPages() {
+    WindowDriver driver;
+    fillAllPages(driver);
+    QVERIFY(!driver.find<QAction>("N8")->isVisible());
+    driver.press("s2", Qt::CTRL | Qt::Key_N);
+    for (const QString &name : page1 + page2 + page3) {
+        QVERIFY2(driver.text(name).isEmpty(), qPrintable(name));
+    }
+}
+
+void CommandsTest::ctrlEscCloses() {
+    WindowDriver driver;
+    driver.type("s1", "5");
+    driver.press("s1", Qt::CTRL | Qt::Key_Escape);
+    QVERIFY(!driver.window().isVisible());
+}
+
+void CommandsTest::inertShortcuts_data() {
+    QTest::addColumn<int>("combined");
+    QTest::newRow("Ctrl+O") << (Qt::CTRL | Qt::Key_O).toCombined();
+    QTest::newRow("Ctrl+S") << (Qt::CTRL | Qt::Key_S).toCombined();
+    QTest::newRow("Ctrl+Del") << (Qt::CTRL | Qt::Key_Delete).toCombined();
+}
+
+void CommandsTest::inertShortcuts() {
+    QFETCH(int, combined);
+    const QKeyCombination key = QKeyCombination::fromCombined(combined);
+    WindowDriver driver;
+    fillAllPages(driver);
+    auto *quantity = driver.field("s1");
+    quantity->setFocus();
+    quantity->setCursorPosition(0);
+    driver.press("s1", key);
+    QCOMPARE(driver.text("s1"), QStringLiteral("10"));
+    QCOMPARE(driver.text("e6"), QStringLiteral("9,609"));
+    QVERIFY(driver.window().isVisible());
+    QVERIFY(driver.messages().isEmpty());
+}
+
+void CommandsTest::hiddenTabsCannotBeSelected_data() {
+    QTest::addColumn<int>("combined");
+    QTest::newRow("Ctrl+Tab") << (Qt::CTRL | Qt::Key_Tab).toCombined();
+    QTest::newRow("Ctrl+PgDown") << (Qt::CTRL | Qt::Key_PageDown).toCombined();
+    QTest::newRow("Right on the tab bar") << QKeyCombination(Qt::Key_Right).toCombined();
+    QTest::newRow("End on the tab bar") << QKeyCombination(Qt::Key_End).toCombined();
+}
+
+void CommandsTest::hiddenTabsCannotBeSelected() {
+    QFETCH(int, combined);
+    const QKeyCombination key = QKeyCombination::fromCombined(combined);
+    WindowDriver driver;
+    auto *pages = driver.find<QTabWidget>("PageControl1");
+    QCOMPARE(pages->tabText(0), QStringLiteral("수수료, 손익"));
+    QVERIFY(pages->isTabVisible(0));
+    QVERIFY(!pages->isTabVisible(1));
+    QVERIFY(!pages->isTabVisible(2));
+    QTabBar *bar = pages->tabBar();
+    bar->setFocus();
+    QTest::keyClick(bar, key.key(), key.keyboardModifiers());
+    QTest::keyClick(pages, key.key(), key.keyboardModifiers());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 5, bar->height() / 2));
+    QCOMPARE(pages->currentIndex(), 0);
+}
+
+void CommandsTest::pageChangeHidesNumberPad() {
+    WindowDriver driver;
+    QWidget *pad = driver.find("Panel38");
+    QVERIFY(pad->isHidden());
+    pad->show();
+    driver.window().PageControl1Change(0);
+    QVERIFY(pad->isHidden());
+}
+
+QTEST_MAIN(CommandsTest)
+#include "tst_commands.moc"

@@ -1,0 +1,221 @@
+#include "actions.h"
+
+#include "U_cal.h"
+
+#include <QAbstractButton>
+#include <QHash>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+
+namespace actions {
+namespace {
+
+using Handler = void (Tf_cal::*)();
+
+enum class Kind { Menu, Item, Separator };
+
+struct Entry {
+    Kind kind;
+    const char *name;
+    const char *caption;
+    const char *parent; // nullptr: the menu bar
+    bool visible = true;
+    QKeyCombination shortcut = {};
+    Handler handler = nullptr;
+};
+
+constexpr const char *popupMenu = "PopupMenu4";
+
+// Menu bar order, then the context menu of the toolbar. Items without a handler do nothing.
+const Entry entries[] = {
+    {Kind::Menu, "N8", "파일", nullptr, false},
+    {Kind::Item, "N9", "새 파일", "N8", true, Qt::CTRL | Qt::Key_N, &Tf_cal::SpeedButton9Click},
+    {Kind::Item, "N10", "파일에서 불러오기", "N8", true, Qt::CTRL | Qt::Key_O},
+    {Kind::Item, "N12", "파일로 저장하기", "N8", true, Qt::CTRL | Qt::Key_S},
+    {Kind::Item, "N35", "파일 삭제하기", "N8", true, Qt::CTRL | Qt::Key_Delete},
+    {Kind::Separator, "N13", "-", "N8"},
+    {Kind::Item, "N14", "닫기", "N8", true, Qt::CTRL | Qt::Key_Escape, &Tf_cal::N14Click},
+    {Kind::Item, "N15", "계산하기", nullptr, true, QKeyCombination(Qt::Key_Return),
+     &Tf_cal::N6Click},
+    {Kind::Menu, "N29", "관리", nullptr, false},
+    {Kind::Item, "N38", "정품설치안내", "N29"},
+    {Kind::Item, "N26", "종목분석(기본적,기술적)", "N29"},
+    {Kind::Item, "N28", "관심종목 등록하기", "N29"},
+    {Kind::Separator, "N27", "-", "N29"},
+    {Kind::Item, "N30", "매수", "N29"},
+    {Kind::Item, "N33", "매도", "N29"},
+    {Kind::Menu, "N16", "옵션", nullptr, true, {}, &Tf_cal::N16Click},
+    {Kind::Item, "N2", "수수료/최저수수료제 옵션", "N16", false, {}, &Tf_cal::N7Click},
+    {Kind::Menu, "N1", "목표가.손절가 옵션", "N16", false},
+    {Kind::Item, "N3", "파일에서 열기", "N1"},
+    {Kind::Item, "N4", "파일로 저장하기", "N1"},
+    {Kind::Separator, "N5", "-", "N1"},
+    {Kind::Item, "Default1", "기본값 (Default)", "N1"},
+    {Kind::Menu, "N17", "사용법(따라하기)", nullptr},
+    {Kind::Item, "N18", "사용준비 과정. 옵션설정 (*처음1회만 설정)", "N17"},
+    {Kind::Separator, "N19", "-", "N17"},
+    {Kind::Item, "N110", "사용 과정1. 주식의 수량을 입력하세요. (*필수과정)", "N17"},
+    {Kind::Item, "N22", "사용 과정2. 주식의 매수가를 입력하세요.(*필수과정)", "N17"},
+    {Kind::Item, "N32", "사용 과정3. 주식의 매도가를 입력하세요.", "N17"},
+    {Kind::Separator, "N20", "-", "N17"},
+    {Kind::Item, "N25", "**마지막과정**. 계산하기 (*필수과정)", "N17"},
+    {Kind::Menu, "N21", "사용지원", nullptr},
+    {Kind::Item, "N23", "온라인 상담", "N21"},
+    {Kind::Item, "N37", "전화상담", "N21", false},
+    {Kind::Item, "MX1", "MX주식계산기 정품다운", "N21"},
+    {Kind::Item, "N36", "제품정보", "N21"},
+    {Kind::Separator, "N31", "-", "N21"},
+    {Kind::Item, "N34", "주식정보 사이트", "N21"},
+    {Kind::Item, "N24", "홈페이지", "N21"},
+
+    {Kind::Item, "N6", "계산", popupMenu, true, {}, &Tf_cal::N6Click},
+    {Kind::Item, "N7", "수수료율 설정", popupMenu, true, {}, &Tf_cal::N7Click},
+    {Kind::Menu, "nonvisual1", "nonvisual", popupMenu, false},
+    {Kind::Item, "N11", "계산하기 끝에 소스넣기", "nonvisual1", true, {}, &Tf_cal::N11Click},
+    {Kind::Item, "N1111", "외부에서 파일불러오기", "nonvisual1"},
+};
+
+const struct {
+    const char *button;
+    Handler handler;
+} buttons[] = {
+    {"SpeedButton9", &Tf_cal::SpeedButton9Click},
+    {"SpeedButton4", &Tf_cal::N6Click},
+    {"SpeedButton5", &Tf_cal::N7Click},
+    {"SpeedButton1", &Tf_cal::SpeedButton1Click},
+    {"SpeedButton6", &Tf_cal::SpeedButton6Click},
+    {"SpeedButton7", &Tf_cal::SpeedButton7Click},
+    {"SpeedButton11", &Tf_cal::SpeedButton11Click},
+    {"SpeedButton12", &Tf_cal::SpeedButton12Click},
+};
+
+// Keeps the window's controls from claiming the keys of its menu shortcuts (a memo would take
+// Enter as a new line), so that a shortcut acts from whichever control has the focus.
+class ShortcutRelease : public QObject {
+public:
+    ShortcutRelease(QList<QKeySequence> keys, QObject *parent)
+        : QObject(parent), keys_(std::move(keys)) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            const QKeySequence pressed(
+                QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+            if (keys_.contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QList<QKeySequence> keys_;
+};
+
+void connectHandler(QAction *action, Tf_cal &window, Handler handler) {
+    if (handler != nullptr) {
+        QObject::connect(action, &QAction::triggered, &window,
+                         [&window, handler] { (window.*handler)(); });
+    }
+}
+
+QAction *addItem(const Entry &entry, QWidget *parent, Tf_cal &window) {
+    auto *action = new QAction(QString::fromUtf8(entry.caption), &window);
+    action->setObjectName(QString::fromLatin1(entry.name));
+    action->setVisible(entry.visible);
+    if (entry.kind == Kind::Separator) {
+        action->setSeparator(true);
+    }
+    if (entry.shortcut.key() != Qt::Key_unknown) {
+        QList<QKeySequence> keys{QKeySequence(entry.shortcut)};
+        if (entry.shortcut.key() == Qt::Key_Return) {
+            keys.append(QKeySequence(Qt::Key_Enter));
+        }
+        action->setShortcuts(keys);
+        // Added to the window as well, so that it acts while its menu is hidden.
+        window.addAction(action);
+    }
+    connectHandler(action, window, entry.handler);
+    parent->addAction(action);
+    return action;
+}
+
+QMenu *addMenu(const Entry &entry, QWidget *parent, Tf_cal &window) {
+    auto *menu = new QMenu(QString::fromUtf8(entry.caption), &window);
+    menu->setObjectName(QString::fromLatin1(entry.name));
+    if (entry.handler == nullptr) {
+        menu->menuAction()->setObjectName(QString::fromLatin1(entry.name));
+        menu->menuAction()->setVisible(entry.visible);
+        parent->addAction(menu->menuAction());
+        return menu;
+    }
+    // A menu-bar entry whose items are all hidden runs its own handler when chosen; its
+    // menu holds the hidden items but never opens.
+    auto *item = new QAction(menu->title(), &window);
+    item->setObjectName(QString::fromLatin1(entry.name));
+    connectHandler(item, window, entry.handler);
+    parent->addAction(item);
+    return menu;
+}
+
+void buildMenus(Tf_cal &window) {
+    auto *bar = new QMenuBar(&window);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    window.setMenuBar(bar);
+    auto *popup = new QMenu(&window);
+    popup->setObjectName(QString::fromLatin1(popupMenu));
+
+    QHash<QString, QWidget *> parents{{QString::fromLatin1(popupMenu), popup}};
+    for (const Entry &entry : entries) {
+        QWidget *parent = entry.parent == nullptr ? bar : parents.value(entry.parent);
+        if (entry.kind == Kind::Menu) {
+            parents.insert(QString::fromLatin1(entry.name), addMenu(entry, parent, window));
+        } else {
+            addItem(entry, parent, window);
+        }
+    }
+
+    QWidget *toolbar = window.findChild<QWidget *>(QStringLiteral("Panel3"));
+    toolbar->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(
+        toolbar, &QWidget::customContextMenuRequested, popup,
+        [toolbar, popup](const QPoint &at) { popup->popup(toolbar->mapToGlobal(at)); });
+}
+
+void bindControls(Tf_cal &window) {
+    for (const auto &binding : buttons) {
+        auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(binding.button));
+        const Handler handler = binding.handler;
+        QObject::connect(button, &QAbstractButton::clicked, &window,
+                         [&window, handler] { (window.*handler)(); });
+    }
+    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    QObject::connect(pages, &QTabWidget::currentChanged, &window, &Tf_cal::PageControl1Change);
+}
+
+void releaseShortcuts(Tf_cal &window) {
+    QList<QKeySequence> keys;
+    for (const QAction *action : window.actions()) {
+        keys.append(action->shortcuts());
+    }
+    auto *release = new ShortcutRelease(keys, &window);
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            widget->installEventFilter(release);
+        }
+    }
+}
+
+} // namespace
+
+void build(Tf_cal &window) {
+    buildMenus(window);
+    bindControls(window);
+    releaseShortcuts(window);
+}
+
+} // namespace actions

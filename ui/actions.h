@@ -1,0 +1,13 @@
+#pragma once
+
+class Tf_cal;
+
+namespace actions {
+
+// Builds the main menu `MainMenu1` and the toolbar's context menu `PopupMenu4` with every
+// item, caption, shortcut and visibility; binds the items, buttons and the page control to
+// the window's handlers; and lets the menu shortcuts act from every field of the window,
+// also while their item or menu is hidden.
+void build(Tf_cal &window);
+
+} // namespace actions

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "calc/gauge.h"
+
+#include <QWidget>
+
+// A vertical bar gauge: fills from the bottom in proportion to its progress and shows the
+// truncated percentage. Its rules are those of mx::GaugeModel.
+class BarGauge : public QWidget {
+    Q_OBJECT
+public:
+    BarGauge(const QString &name, QWidget *parent);
+
+    const mx::GaugeModel &model() const { return model_; }
+
+    // False, and nothing changes, for a maximum below the minimum of 0.
+    bool setMaximum(int maximum);
+    void setProgress(int progress);
+    void setColor(mx::GaugeColor color);
+
+    QColor fillColor() const;
+    QString percentText() const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    mx::GaugeModel model_;
+};

@@ -1,0 +1,16 @@
+#include "decimal_spin_field.h"
+
+DecimalSpinField::DecimalSpinField(const mx::FieldSpec &spec, QWidget *parent)
+    : SpinField(spec, parent), step_(spec.step) {}
+
+long double DecimalSpinField::value() const {
+    return mx::readDecimal(text().toStdString());
+}
+
+void DecimalSpinField::setValue(long double value) {
+    setText(QString::fromStdString(mx::formatDecimal(value, spec().decimals)));
+}
+
+void DecimalSpinField::stepBy(int direction) {
+    setValue(value() + static_cast<long double>(direction) * step_);
+}

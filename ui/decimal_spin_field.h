@@ -1,0 +1,24 @@
+#pragma once
+
+#include "spin_field.h"
+
+// A decimal spin field: a decimal number that the program and the arrows show with the
+// field's fixed count of decimals. Typed text stays as typed and is read as typed; a text
+// that is not a number reads as 0.
+class DecimalSpinField : public SpinField {
+    Q_OBJECT
+public:
+    DecimalSpinField(const mx::FieldSpec &spec, QWidget *parent);
+
+    long double value() const;
+    void setValue(long double value);
+
+    double step() const { return step_; }
+    void setStep(double step) { step_ = step; }
+
+protected:
+    void stepBy(int direction) override;
+
+private:
+    double step_;
+};

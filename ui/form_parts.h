@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class BarGauge;
+class CaptionPanel;
+class DecimalSpinField;
+class IntegerSpinField;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLayout;
+class QPlainTextEdit;
+class QToolButton;
+class QWidget;
+class ResultField;
+
+// Building blocks of the pages and panels: each makes one named control with its look.
+namespace parts {
+
+// An integer spin field of the field catalogue, with its caption as accessible name.
+IntegerSpinField *spinField(QWidget *parent, const char *name, const QString &caption);
+DecimalSpinField *decimalField(QWidget *parent, const char *name, const QString &caption);
+
+// A result field (silver unless `background` is given), with its caption as accessible name.
+ResultField *resultField(QWidget *parent, const char *name, const QString &caption,
+                         const QColor &background = {});
+
+CaptionPanel *captionPanel(QWidget *parent, const char *name, const QString &caption, int width,
+                           const QColor &textColor = {});
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QColor &textColor = {},
+              int pixelSize = 0);
+
+// A flat button that never takes the keyboard focus.
+QToolButton *flatButton(QWidget *parent, const char *name, const QString &caption,
+                        const QString &hint = {});
+
+// A multi-line text with a vertical scroll bar that wraps long lines.
+QPlainTextEdit *memo(QWidget *parent, const char *name);
+
+// A caption panel in column 0 and its field in column 1 of `row`.
+void addRow(QGridLayout *grid, int row, QWidget *caption, QWidget *field);
+
+void setTextColor(QWidget *widget, const QColor &color);
+
+// The text a field of the catalogue shows when the window starts.
+QString initialText(const char *name);
+
+// A thin line drawn as a bevel, horizontal or vertical.
+QWidget *bevel(QWidget *parent, const char *name, Qt::Orientation orientation);
+
+} // namespace parts

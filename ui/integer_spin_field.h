@@ -1,0 +1,27 @@
+#pragma once
+
+#include "spin_field.h"
+
+#include <cstdint>
+
+// An integer spin field: a 32-bit whole number, unbounded when both bounds are 0. Its text
+// reads as the field's minimum when it is not a whole number; setting a value clamps it to
+// the bounds, and so does leaving the field.
+class IntegerSpinField : public SpinField {
+    Q_OBJECT
+public:
+    IntegerSpinField(const mx::FieldSpec &spec, QWidget *parent);
+
+    std::int32_t value() const;
+    void setValue(std::int64_t value);
+
+    int step() const { return step_; }
+    void setStep(int step) { step_ = step; }
+
+protected:
+    void stepBy(int direction) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    int step_;
+};

@@ -1,0 +1,53 @@
+#include "form_parts.h"
+#include "look.h"
+#include "pages.h"
+#include "product_icon.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace pages {
+
+QWidget *buildNumberPad(QWidget *parent) {
+    auto *pad = new QFrame(parent);
+    pad->setObjectName(QStringLiteral("Panel38"));
+    pad->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    look::setBackground(pad, look::silver);
+    pad->setGeometry(266, 143, 34, 154);
+
+    auto *column = new QVBoxLayout(pad);
+    column->setContentsMargins(1, 1, 1, 1);
+    column->setSpacing(0);
+    auto *icon = new QLabel(pad);
+    icon->setObjectName(QStringLiteral("Image2"));
+    icon->setPixmap(productIcon().pixmap(16, 16));
+    column->addWidget(icon, 0, Qt::AlignHCenter);
+
+    const struct {
+        const char *name;
+        const char *caption;
+        const char *hint;
+    } keys[] = {
+        {"SpeedButton14", "+1", "1값 더하기"},    {"SpeedButton15", "-1", "1값 빼기"},
+        {"SpeedButton10", "*10", "10값 곱하기"},  {"SpeedButton13", "/10", "10값 나누기"},
+        {"SpeedButton20", "0", "0원으로 바꾸기"},
+    };
+    for (const auto &key : keys) {
+        auto *button = parts::flatButton(pad, key.name, QString::fromUtf8(key.caption),
+                                         QString::fromUtf8(key.hint));
+        button->setFixedSize(30, 21);
+        column->addWidget(button, 0, Qt::AlignHCenter);
+    }
+    auto *close = parts::flatButton(pad, "SpeedButton16", {});
+    close->setIcon(QApplication::style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close->setFixedSize(16, 17);
+    column->addWidget(close, 0, Qt::AlignHCenter);
+    pad->setVisible(false);
+    return pad;
+}
+
+} // namespace pages

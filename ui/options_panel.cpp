@@ -1,0 +1,129 @@
+#include "caption_panel.h"
+#include "decimal_spin_field.h"
+#include "form_parts.h"
+#include "integer_spin_field.h"
+#include "look.h"
+#include "pages.h"
+#include "window_texts.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace pages {
+namespace {
+
+constexpr int captionWidth = 80;
+constexpr int fieldWidth = 90;
+
+QFrame *group(QWidget *parent, const char *name) {
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return frame;
+}
+
+QWidget *ratesGroup(QWidget *parent) {
+    auto *frame = group(parent, "Bevel2");
+    auto *grid = new QGridLayout(frame);
+    const QString feeRate = QStringLiteral("수수료율");
+    const QString taxRate = QStringLiteral("제세금율");
+    auto *r1 = parts::decimalField(frame, "r1", feeRate);
+    auto *r2 = parts::decimalField(frame, "r2", taxRate);
+    for (auto *field : {r1, r2}) {
+        field->setFixedWidth(fieldWidth);
+    }
+    grid->addWidget(parts::captionPanel(frame, "Panel8", feeRate, captionWidth), 0, 0);
+    grid->addWidget(r1, 0, 1);
+    grid->addWidget(parts::label(frame, "Label1", QStringLiteral("%")), 0, 2);
+    grid->addWidget(parts::captionPanel(frame, "Panel9", taxRate, captionWidth), 1, 0);
+    grid->addWidget(r2, 1, 1);
+    grid->addWidget(parts::label(frame, "Label2", QStringLiteral("%")), 1, 2);
+    grid->setColumnStretch(3, 1);
+
+    auto *note = new QPlainTextEdit(window_texts::ratesNote, frame);
+    note->setObjectName(QStringLiteral("Memo1"));
+    note->setReadOnly(true);
+    note->setFrameShape(QFrame::NoFrame);
+    note->setFocusPolicy(Qt::NoFocus);
+    note->setLineWrapMode(QPlainTextEdit::NoWrap);
+    note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->viewport()->setAutoFillBackground(false);
+    parts::setTextColor(note, look::maroon);
+    note->setFixedHeight(note->fontMetrics().lineSpacing() * 5 + 12);
+    grid->addWidget(note, 2, 0, 1, 4);
+    return frame;
+}
+
+QWidget *minimumFeeGroup(QWidget *parent) {
+    auto *frame = group(parent, "Bevel1");
+    auto *grid = new QGridLayout(frame);
+    auto *apply = new QCheckBox(QStringLiteral("최저수수료 계산 적용"), frame);
+    apply->setObjectName(QStringLiteral("CheckBox1"));
+    apply->setChecked(parts::initialText("CheckBox1") == QStringLiteral("1"));
+    grid->addWidget(apply, 0, 0, 1, 3);
+
+    const QString threshold = QStringLiteral("최저제한액");
+    const QString fee = QStringLiteral("적용수수료");
+    auto *r3 = parts::spinField(frame, "r3", threshold);
+    auto *r4 = parts::spinField(frame, "r4", fee);
+    for (auto *field : {r3, r4}) {
+        field->setFixedWidth(fieldWidth);
+    }
+    grid->addWidget(parts::captionPanel(frame, "Panel22", threshold, captionWidth), 1, 0);
+    grid->addWidget(r3, 1, 1);
+    grid->addWidget(parts::captionPanel(frame, "Panel23", fee, captionWidth), 2, 0);
+    grid->addWidget(r4, 2, 1);
+    grid->setColumnStretch(2, 1);
+
+    auto *note = parts::captionPanel(frame, "Panel25", QStringLiteral("증권사마다 적용유무다름 "),
+                                     0, look::maroon);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPixelSize(look::windowPixelSize);
+    note->setFont(fixed);
+    grid->addWidget(note, 3, 0, 1, 3);
+    return frame;
+}
+
+} // namespace
+
+QWidget *buildOptionsPanel(QWidget *parent) {
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("Panel7"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(4);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(parts::captionPanel(panel, "Panel10", QStringLiteral("수수료 비율 설정"), 140));
+    top->addStretch();
+    auto *close = parts::flatButton(panel, "SpeedButton1", QStringLiteral("확인"));
+    close->setMinimumWidth(60);
+    close->setAutoRaise(false);
+    top->addWidget(close);
+
+    auto *ruleCaption = new QHBoxLayout;
+    ruleCaption->addWidget(
+        parts::captionPanel(panel, "Panel21", QStringLiteral("최저수수료제"), 140));
+    ruleCaption->addWidget(parts::flatButton(panel, "SpeedButton6", QStringLiteral("?"),
+                                             QStringLiteral("최저수수료제 안내")));
+    ruleCaption->addStretch();
+
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(10, 10, 10, 10);
+    column->addLayout(top);
+    column->addWidget(ratesGroup(panel));
+    column->addSpacing(8);
+    column->addLayout(ruleCaption);
+    column->addWidget(minimumFeeGroup(panel));
+    column->addStretch();
+    panel->setVisible(false);
+    return panel;
+}
+
+} // namespace pages

@@ -1,0 +1,135 @@
+#include "caption_panel.h"
+#include "form_parts.h"
+#include "look.h"
+#include "pages.h"
+#include "panels.h"
+#include "planning_parts.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace pages {
+namespace {
+
+using planning::Option;
+using planning::Row;
+
+constexpr int inputCaptionWidth = 84;
+constexpr int captionWidth = 97;
+
+void addTable(QGridLayout *grid) {
+    QWidget *parent = grid->parentWidget();
+    planning::addInputRow(grid, 0, {"Panel55", "상한가", "Y1", look::maroon, look::maroon},
+                          inputCaptionWidth);
+    grid->addWidget(
+        parts::flatButton(parent, "SpeedButton19", QStringLiteral("#"), QStringLiteral("숫자판")),
+        0, 2, Qt::AlignRight | Qt::AlignTop);
+    planning::addRangeRow(grid, 1, "Label17", "Edit1", 72);
+    planning::addInputRow(grid, 2, {"Panel56", "하한가", "Y2", look::navy, look::navy},
+                          inputCaptionWidth);
+    planning::addInputRow(grid, 3, {"Panel57", "시가", "Y3"}, inputCaptionWidth);
+    planning::addInputRow(grid, 4, {"Panel58", "고가", "Y4", look::maroon, look::maroon},
+                          inputCaptionWidth);
+    planning::addRangeRow(grid, 5, "Label18", "Edit2", 72);
+    planning::addInputRow(grid, 6, {"Panel59", "저가", "Y5", look::navy, look::navy},
+                          inputCaptionWidth);
+    planning::addResultRow(grid, 7, {"Panel62", "최대 가능 수익", "Z1", look::maroon},
+                           captionWidth);
+    planning::addResultRow(grid, 8, {"Panel63", "최대 가능 손실", "Z2", look::navy}, captionWidth);
+
+    const QColor price = look::lightYellow;
+    planning::addTargetRows(grid, 9, {"Panel60", "1차목표가", "Y6", {}, {}, price},
+                            {"Panel61", "1차목표 수익액", "Z3", look::maroon},
+                            Option{"r10", "Label22", "고가-매수 대비", "Label21"}, captionWidth);
+    planning::addTargetRows(grid, 11, {"Panel64", "2차목표가", "Y7", {}, {}, price},
+                            {"Panel65", "2차목표 수익액", "Z4", look::maroon},
+                            Option{"r11", "Label23", "고가-매수 대비", "Label24"}, captionWidth);
+    planning::addTargetRows(grid, 13, {"Panel66", "1차 손절가", "Y8", {}, {}, price},
+                            {"Panel67", "1차손절 손실액", "Z5", look::navy},
+                            Option{"r12", "Label26", "매수가 대비", "Label25"}, captionWidth);
+    planning::addTargetRows(grid, 15, {"Panel35", "2차 손절가", "Y9", {}, {}, price},
+                            {"Panel36", "2차손절 손실액", "Z6", look::navy},
+                            Option{"r13", "Label16", "매수가 대비", "Label10"}, captionWidth);
+}
+
+QWidget *buildBottomBar(QWidget *parent) {
+    auto *bar = new QWidget(parent);
+    bar->setObjectName(QStringLiteral("Panel24"));
+    bar->setFixedHeight(30);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(6, 0, 6, 0);
+    row->addWidget(parts::flatButton(bar, "SpeedButton12", QStringLiteral("Clear"),
+                                     QStringLiteral("새 파일")));
+    row->addWidget(
+        parts::label(bar, "Label41", QStringLiteral("데이트레이딩 즉 일 매매를 목표로한 수치값")));
+    row->addStretch();
+    return bar;
+}
+
+} // namespace
+
+QWidget *buildDayTradingPage(QWidget *parent) {
+    auto *page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("TabSheet3"));
+    auto *content = new QWidget(page);
+    content->setObjectName(QStringLiteral("Panel54"));
+    content->setMinimumWidth(318);
+    auto *column = new QVBoxLayout(content);
+    auto *grid = new QGridLayout;
+    grid->setSpacing(3);
+    column->addLayout(grid);
+    addTable(grid);
+
+    column->addWidget(planning::gaugePanel(content, {"Gauge2Panel",
+                                                     "Gauge2",
+                                                     "Label35",
+                                                     "상한가/하한가 대비",
+                                                     "Label31",
+                                                     "Label33",
+                                                     "Label34",
+                                                     "Label32",
+                                                     {"Bevel6", "Bevel7", "Bevel8"}}));
+    column->addWidget(planning::gaugePanel(content, {"Gauge3Panel",
+                                                     "Gauge3",
+                                                     "Label40",
+                                                     "고가/저가 대비",
+                                                     "Label36",
+                                                     "Label38",
+                                                     "Label39",
+                                                     "Label37",
+                                                     {"Bevel9", "Bevel10", "Bevel11"}}));
+    column->addWidget(planning::positionBox(content, {"GroupBox2",
+                                                      {"z7", "z8", "z9"},
+                                                      {"Label53", "Label51", "Label52"},
+                                                      {"상한가", "매수가", "하한가"},
+                                                      {"z13", "z14"},
+                                                      {"Label54", "Label55"},
+                                                      {"LMDShapeControl3", "LMDShapeControl4"}}));
+    column->addWidget(planning::positionBox(content, {"GroupBox3",
+                                                      {"z10", "z11", "z12"},
+                                                      {"Label58", "Label56", "Label57"},
+                                                      {"고가", "매수가", "저가"},
+                                                      {"z15", "z16"},
+                                                      {"Label59", "Label60"},
+                                                      {"LMDShapeControl5", "LMDShapeControl6"}}));
+    column->addWidget(
+        parts::label(content, "Label61", QStringLiteral("주가로 보는 데이트레이딩 적격 진단")));
+    auto *verdict = parts::memo(content, "Memo4");
+    verdict->setMinimumHeight(200);
+    column->addWidget(verdict);
+    column->addStretch();
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(new ScrollBox(QStringLiteral("ScrollBox3"), content, false, page), 1);
+    layout->addWidget(buildBottomBar(page));
+    return page;
+}
+
+} // namespace pages

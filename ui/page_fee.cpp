@@ -1,0 +1,131 @@
+#include "caption_panel.h"
+#include "form_parts.h"
+#include "integer_spin_field.h"
+#include "look.h"
+#include "pages.h"
+#include "panels.h"
+#include "result_field.h"
+#include "window_texts.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace pages {
+namespace {
+
+constexpr int captionWidth = 78;
+constexpr int fieldWidth = 151;
+
+struct ResultRow {
+    const char *panel;
+    const char *caption;
+    const char *field;
+    QColor textColor;
+};
+
+QWidget *buildBottomBar(QWidget *parent) {
+    auto *bar = new GradientPanel(QStringLiteral("Panel43"), look::white, look::magenta, parent,
+                                  Qt::Horizontal);
+    bar->setFixedHeight(33);
+    auto *credit = parts::label(bar, "Label43", window_texts::creditLine, look::silver);
+    credit->setEnabled(false);
+    auto *clear =
+        parts::flatButton(bar, "SpeedButton7", QStringLiteral("Clear"), QStringLiteral("새 파일"));
+    clear->setVisible(false);
+    auto *stamp = parts::resultField(bar, "Edit6", QStringLiteral("최종 평가 일시"));
+    stamp->setText(parts::initialText("Edit6"));
+    stamp->setToolTip(QStringLiteral("최종 평가 일시"));
+    stamp->setVisible(false);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(8, 0, 8, 0);
+    row->addWidget(clear);
+    row->addWidget(credit);
+    row->addStretch();
+    row->addWidget(stamp);
+    return bar;
+}
+
+} // namespace
+
+QWidget *buildFeePage(QWidget *parent) {
+    auto *page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("TabSheet1"));
+    auto *content = new GradientPanel(QStringLiteral("Panel1"), look::silver, look::white, page);
+    auto *grid = new QGridLayout(content);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(4);
+
+    const QString quantity = QStringLiteral("수     량");
+    auto *s1 = parts::spinField(content, "s1", quantity);
+    auto *s2 = parts::spinField(content, "s2", QStringLiteral("매수단가"));
+    auto *s3 = parts::spinField(content, "s3", QStringLiteral("매도단가"));
+    parts::addRow(grid, 0, parts::captionPanel(content, "Panel18", quantity, captionWidth), s1);
+    parts::addRow(grid, 1,
+                  parts::captionPanel(content, "Panel4", QStringLiteral("매수단가"), captionWidth),
+                  s2);
+    parts::addRow(grid, 2,
+                  parts::captionPanel(content, "Panel5", QStringLiteral("매도단가"), captionWidth),
+                  s3);
+    for (auto *price : {s1, s2, s3}) {
+        look::setPixelSize(price, look::pricePixelSize);
+        price->setMinimumWidth(fieldWidth);
+    }
+
+    auto *stepLabel = parts::label(content, "Label44", QStringLiteral("증감값"));
+    auto *step = parts::resultField(content, "Edit5", QStringLiteral("증감값"));
+    step->setFixedWidth(58);
+    grid->addWidget(stepLabel, 0, 2, Qt::AlignLeft | Qt::AlignBottom);
+    grid->addWidget(step, 1, 2);
+    grid->addWidget(
+        parts::flatButton(content, "SpeedButton17", QStringLiteral("#"), QStringLiteral("숫자판")),
+        0, 3, Qt::AlignRight | Qt::AlignTop);
+
+    const ResultRow results[] = {
+        {"Panel19", "매수총가", "s4", {}},         {"Panel20", "매도총가", "s5", {}},
+        {"Panel13", "매수수수료", "e1", {}},       {"Panel14", "매도수수료", "e2", {}},
+        {"Panel12", "제세금", "e3", {}},           {"Panel11", "총수수료", "e4", {}},
+        {"Panel15", "순손실", "e5", look::navy},   {"Panel16", "순수익", "e6", look::maroon},
+        {"Panel37", "총수익", "e7", look::maroon},
+    };
+    int row = 3;
+    for (const ResultRow &r : results) {
+        const QString caption = QString::fromUtf8(r.caption);
+        auto *field = parts::resultField(content, r.field, caption);
+        parts::setTextColor(field, r.textColor);
+        parts::addRow(grid, row++,
+                      parts::captionPanel(content, r.panel, caption, captionWidth, r.textColor),
+                      field);
+    }
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(4, 1);
+
+    QWidget *order[] = {s1,
+                        s2,
+                        s3,
+                        content->findChild<QWidget *>("e4"),
+                        content->findChild<QWidget *>("e1"),
+                        content->findChild<QWidget *>("e2"),
+                        content->findChild<QWidget *>("e3"),
+                        content->findChild<QWidget *>("e5"),
+                        content->findChild<QWidget *>("e6"),
+                        content->findChild<QWidget *>("s4"),
+                        content->findChild<QWidget *>("s5"),
+                        content->findChild<QWidget *>("e7"),
+                        step};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(new ScrollBox(QStringLiteral("ScrollBox2"), content, true, page), 1);
+    layout->addWidget(buildBottomBar(page));
+    return page;
+}
+
+} // namespace pages

@@ -1,0 +1,147 @@
+#include "planning_parts.h"
+
+#include "bar_gauge.h"
+#include "caption_panel.h"
+#include "form_parts.h"
+#include "integer_spin_field.h"
+#include "look.h"
+#include "panels.h"
+#include "result_field.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace planning {
+namespace {
+
+QString text(const char *utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+void addInputRow(QGridLayout *grid, int row, const Row &input, int captionWidth) {
+    QWidget *parent = grid->parentWidget();
+    auto *field = parts::spinField(parent, input.field, text(input.caption));
+    parts::setTextColor(field, input.fieldColor);
+    parts::addRow(grid, row,
+                  parts::captionPanel(parent, input.panel, text(input.caption), captionWidth,
+                                      input.captionColor),
+                  field);
+}
+
+void addResultRow(QGridLayout *grid, int row, const Row &result, int captionWidth) {
+    QWidget *parent = grid->parentWidget();
+    auto *field =
+        parts::resultField(parent, result.field, text(result.caption), result.fieldBackground);
+    parts::setTextColor(field, result.fieldColor);
+    parts::addRow(grid, row,
+                  parts::captionPanel(parent, result.panel, text(result.caption), captionWidth,
+                                      result.captionColor),
+                  field);
+}
+
+void addTargetRows(QGridLayout *grid, int row, const Row &price, const Row &amount,
+                   const Option &option, int captionWidth) {
+    addResultRow(grid, row, price, captionWidth);
+    addResultRow(grid, row + 1, amount, captionWidth);
+    QWidget *parent = grid->parentWidget();
+    auto *cell = new QWidget(parent);
+    auto *column = new QVBoxLayout(cell);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(1);
+    column->addWidget(
+        parts::label(cell, option.label, text(option.labelText), {}, look::smallPixelSize));
+    auto *line = new QHBoxLayout;
+    line->setSpacing(2);
+    auto *percent = parts::spinField(cell, option.field, text(option.labelText));
+    percent->setFixedWidth(48);
+    line->addWidget(percent);
+    line->addWidget(parts::label(cell, option.percentLabel, QStringLiteral("%")));
+    line->addStretch();
+    column->addLayout(line);
+    grid->addWidget(cell, row, 2, 2, 1);
+}
+
+void addRangeRow(QGridLayout *grid, int row, const char *label, const char *field, int width) {
+    QWidget *parent = grid->parentWidget();
+    const QString caption = QStringLiteral("변동폭");
+    auto *cell = new QWidget(parent);
+    auto *line = new QHBoxLayout(cell);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addWidget(parts::label(cell, label, caption));
+    auto *range = parts::resultField(cell, field, caption);
+    range->setFixedWidth(width);
+    line->addWidget(range);
+    line->addStretch();
+    grid->addWidget(cell, row, 1);
+}
+
+QWidget *gaugePanel(QWidget *parent, const GaugeNames &names) {
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(names.panel));
+    auto *captions = new QVBoxLayout;
+    captions->addStretch();
+    captions->addWidget(parts::label(panel, names.caption, text(names.captionText)));
+    captions->addWidget(parts::label(panel, names.position, QStringLiteral("매수주가의 위치")));
+    captions->addStretch();
+
+    auto *gauge = new BarGauge(QString::fromLatin1(names.gauge), panel);
+    gauge->setFixedSize(40, 150);
+
+    auto *axis = new QGridLayout;
+    axis->setSpacing(2);
+    axis->addWidget(parts::bevel(panel, names.bevels[0], Qt::Horizontal), 0, 0);
+    axis->addWidget(parts::bevel(panel, names.bevels[1], Qt::Vertical), 1, 0, Qt::AlignHCenter);
+    axis->addWidget(parts::bevel(panel, names.bevels[2], Qt::Horizontal), 2, 0);
+    axis->setColumnMinimumWidth(0, 12);
+    axis->addWidget(parts::label(panel, names.top, QStringLiteral("최저가"), look::maroon), 0, 1);
+    axis->addWidget(parts::label(panel, names.axisCaption, QStringLiteral("주가")), 1, 1);
+    axis->addWidget(parts::label(panel, names.foot, QStringLiteral("최저가"), look::navy), 2, 1);
+    axis->setRowStretch(1, 1);
+
+    auto *captionColumn = new QWidget(panel);
+    captionColumn->setLayout(captions);
+    captionColumn->setMinimumWidth(120);
+    auto *line = new QHBoxLayout(panel);
+    line->setContentsMargins(4, 4, 4, 4);
+    line->addWidget(captionColumn);
+    line->addSpacing(6);
+    line->addWidget(gauge);
+    line->addLayout(axis);
+    line->addStretch();
+    return panel;
+}
+
+QGroupBox *positionBox(QWidget *parent, const PositionNames &names) {
+    auto *box = new QGroupBox(QStringLiteral("매수가의 위치 분석"), parent);
+    box->setObjectName(QString::fromLatin1(names.box));
+    auto *grid = new QGridLayout(box);
+    grid->setVerticalSpacing(2);
+    for (int i = 0; i < 3; ++i) {
+        const QString caption = text(names.labelTexts[i]);
+        grid->addWidget(parts::label(box, names.labels[i], caption), 2 * i, 0);
+        auto *value = parts::spinField(box, names.values[i], caption);
+        value->setFixedWidth(90);
+        grid->addWidget(value, 2 * i, 1);
+    }
+    for (int i = 0; i < 2; ++i) {
+        grid->addWidget(new RoundShape(QString::fromLatin1(names.shapes[i]), i == 1, box),
+                        2 * i + 1, 2);
+        auto *cell = new QHBoxLayout;
+        cell->addWidget(parts::label(box, names.distanceLabels[i], QStringLiteral("오차")));
+        auto *distance = new ResultField(QString::fromLatin1(names.distances[i]), box);
+        distance->setAccessibleName(QStringLiteral("오차"));
+        look::setBackground(distance, look::white);
+        distance->setFixedWidth(80);
+        cell->addWidget(distance);
+        grid->addLayout(cell, 2 * i + 1, 3);
+    }
+    grid->setColumnStretch(4, 1);
+    return box;
+}
+
+} // namespace planning

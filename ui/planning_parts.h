@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QColor>
+
+class QGridLayout;
+class QGroupBox;
+class QWidget;
+
+// Building blocks shared by the long-term and the day-trading page.
+namespace planning {
+
+struct Row {
+    const char *panel;
+    const char *caption;
+    const char *field;
+    QColor captionColor = {};
+    QColor fieldColor = {};      // text colour of the field
+    QColor fieldBackground = {}; // result fields only; silver when not given
+};
+
+// The percentage option at the right of a target or stop price.
+struct Option {
+    const char *field;
+    const char *label;
+    const char *labelText;
+    const char *percentLabel;
+};
+
+// A price input with its caption panel in `row`.
+void addInputRow(QGridLayout *grid, int row, const Row &input, int captionWidth);
+
+// A result field with its caption panel in `row`.
+void addResultRow(QGridLayout *grid, int row, const Row &result, int captionWidth);
+
+// A price result in `row` and the result under it in `row` + 1, with the percentage option
+// in the column at the right spanning both rows.
+void addTargetRows(QGridLayout *grid, int row, const Row &price, const Row &amount,
+                   const Option &option, int captionWidth);
+
+// A range result under its small caption ("변동폭") in column 1 of `row`.
+void addRangeRow(QGridLayout *grid, int row, const char *label, const char *field, int width);
+
+struct GaugeNames {
+    const char *panel;
+    const char *gauge;
+    const char *caption; // e.g. Label30 "최고가/저가 대비"
+    const char *captionText;
+    const char *position;    // e.g. Label20 "매수주가의 위치"
+    const char *axisCaption; // e.g. Label28 "주가"
+    const char *top;         // maroon
+    const char *foot;        // navy
+    const char *bevels[3];
+};
+
+// A position gauge beside its axis with its end labels.
+QWidget *gaugePanel(QWidget *parent, const GaugeNames &names);
+
+struct PositionNames {
+    const char *box;
+    const char *values[3]; // top, buy price, bottom
+    const char *labels[3];
+    const char *labelTexts[3];
+    const char *distances[2]; // upper, lower
+    const char *distanceLabels[2];
+    const char *shapes[2]; // unfilled, filled
+};
+
+// A position box "매수가의 위치 분석".
+QGroupBox *positionBox(QWidget *parent, const PositionNames &names);
+
+} // namespace planning

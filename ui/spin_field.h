@@ -1,0 +1,38 @@
+#pragma once
+
+#include "calc/fields.h"
+#include "field_edit.h"
+
+class QToolButton;
+
+// A field for a number with up and down arrows at its right end. Its text may be empty and
+// keeps whatever the user typed; typing accepts only digits, "+", "-", the decimal point
+// and control keys. The Up and Down keys act like the arrows. On a read-only field the
+// arrows only beep.
+class SpinField : public FieldEdit {
+    Q_OBJECT
+public:
+    SpinField(const mx::FieldSpec &spec, QWidget *parent);
+
+    const mx::FieldSpec &spec() const { return spec_; }
+
+    void stepUp();
+    void stepDown();
+
+    // Whether typing `text` is accepted; refused text beeps.
+    static bool acceptsTyped(const QString &text);
+
+protected:
+    // Adds (+1) or subtracts (-1) the current step.
+    virtual void stepBy(int direction) = 0;
+
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void step(int direction);
+
+    const mx::FieldSpec &spec_;
+    QToolButton *up_;
+    QToolButton *down_;
+};

@@ -1,0 +1,119 @@
+#include "widget_sheet.h"
+
+#include "bar_gauge.h"
+#include "calc/fields.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <stdexcept>
+
+namespace {
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+WidgetSheet::WidgetSheet(QWidget *root, MessageSink messages) : messages_(std::move(messages)) {
+    for (const mx::FieldSpec &spec : mx::fieldCatalogue()) {
+        auto *widget = root->findChild<QWidget *>(qtext(spec.name));
+        if (widget == nullptr) {
+            throw std::logic_error("the window has no field " + std::string(spec.name));
+        }
+        widgets_.emplace(std::string(spec.name), widget);
+    }
+}
+
+QWidget *WidgetSheet::widget(std::string_view field) const {
+    const auto it = widgets_.find(field);
+    if (it == widgets_.end()) {
+        throw std::invalid_argument("not a field of the sheet: " + std::string(field));
+    }
+    return it->second;
+}
+
+BarGauge *WidgetSheet::gauge(std::string_view name) const {
+    auto *gauge = qobject_cast<BarGauge *>(widget(name));
+    if (gauge == nullptr) {
+        throw std::invalid_argument("not a gauge: " + std::string(name));
+    }
+    return gauge;
+}
+
+std::string WidgetSheet::text(std::string_view field) const {
+    QWidget *w = widget(field);
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        return edit->text().toStdString();
+    }
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        return label->text().toStdString();
+    }
+    if (auto *box = qobject_cast<QCheckBox *>(w)) {
+        return box->isChecked() ? "1" : "0";
+    }
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(w)) {
+        return memo->toPlainText().toStdString();
+    }
+    throw std::invalid_argument("field without text: " + std::string(field));
+}
+
+void WidgetSheet::setText(std::string_view field, std::string_view text) {
+    QWidget *w = widget(field);
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        edit->setText(qtext(text));
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
+        label->setText(qtext(text));
+    } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
+        box->setChecked(text == "1");
+    } else if (auto *memo = qobject_cast<QPlainTextEdit *>(w)) {
+        memo->setPlainText(qtext(text));
+    } else {
+        throw std::invalid_argument("field without text: " + std::string(field));
+    }
+}
+
+bool WidgetSheet::isChecked(std::string_view field) const {
+    auto *box = qobject_cast<QCheckBox *>(widget(field));
+    return box != nullptr && box->isChecked();
+}
+
+void WidgetSheet::showMessage(std::string_view message) {
+    messages_(qtext(message));
+}
+
+bool WidgetSheet::setGaugeMaximum(std::string_view name, int maximum) {
+    return gauge(name)->setMaximum(maximum);
+}
+
+void WidgetSheet::setGaugeProgress(std::string_view name, int progress) {
+    gauge(name)->setProgress(progress);
+}
+
+int WidgetSheet::gaugeProgress(std::string_view name) const {
+    return gauge(name)->model().progress();
+}
+
+void WidgetSheet::setGaugeColor(std::string_view name, mx::GaugeColor color) {
+    gauge(name)->setColor(color);
+}
+
+void WidgetSheet::clearMemo(std::string_view memo) {
+    auto *edit = qobject_cast<QPlainTextEdit *>(widget(memo));
+    if (edit != nullptr) {
+        edit->clear();
+    }
+}
+
+void WidgetSheet::addMemoLine(std::string_view memo, std::string_view line) {
+    auto *edit = qobject_cast<QPlainTextEdit *>(widget(memo));
+    if (edit != nullptr) {
+        edit->appendPlainText(qtext(line));
+    }
+}
+
+void WidgetSheet::setPanelVisible(std::string_view panel, bool visible) {
+    widget(panel)->setVisible(visible);
+}
