@@ -1,9 +1,11 @@
-// Saves pictures of the window for review: page 1, the options panel and the two planning
-// pages, after a sample calculation. Run by tools/screenshot; the folder is its argument.
+// Saves pictures of the window for review: page 1 (also with the number pad up), the options
+// panel, the two planning pages after a sample calculation, and the about box. Run by
+// tools/screenshot; the folder is its argument.
 
 #include "U_cal.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -50,6 +52,17 @@ int main(int argc, char *argv[]) {
     QApplication::processEvents();
 
     bool saved = save(&window, folder, QStringLiteral("page1.png"));
+    window.SpeedButton17Click();
+    QApplication::processEvents();
+    saved = save(&window, folder, QStringLiteral("page1-pad.png")) && saved;
+    window.SpeedButton16Click();
+    window.setDialogRunner([&](QDialog &box) {
+        box.show();
+        QApplication::processEvents();
+        saved = save(&box, folder, QStringLiteral("about.png")) && saved;
+        box.close();
+    });
+    window.Image1Click();
     window.N7Click();
     QApplication::processEvents();
     saved = save(&window, folder, QStringLiteral("options.png")) && saved;

@@ -7,7 +7,10 @@
 #include "widget_sheet.h"
 #include "window_texts.h"
 
+#include <QAbstractButton>
 #include <QDateTime>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -15,10 +18,28 @@
 
 namespace {
 
+// Messages break their lines with a single carriage return; the box shows them as lines.
+QString displayedLines(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
 void messageBox(QWidget *parent, const QString &text) {
-    QMessageBox box(QMessageBox::NoIcon, window_texts::applicationTitle, text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, window_texts::applicationTitle, displayedLines(text),
+                    QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool questionBox(QWidget *parent, const QString &text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), displayedLines(text),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+void openInBrowser(const QUrl &address) {
+    // The desktop's default handler; whether a browser opens is not examined.
+    QDesktopServices::openUrl(address);
 }
 
 mx::LocalDateTime localTime() {
@@ -34,7 +55,8 @@ Tf_cal::Tf_cal(QWidget *parent)
       errorSink_([this](const QString &text) {
           QMessageBox::critical(this, window_texts::applicationTitle, text);
       }),
-      clock_(localTime) {
+      clock_(localTime), question_([this](const QString &text) { return questionBox(this, text); }),
+      dialogRunner_([](QDialog &dialog) { dialog.exec(); }), urlOpener_(openInBrowser) {
     setObjectName(QStringLiteral("f_cal"));
     setWindowTitle(window_texts::windowCaption);
     setWindowIcon(productIcon());
@@ -88,6 +110,18 @@ void Tf_cal::showError(const QString &text) {
 
 mx::LocalDateTime Tf_cal::now() const {
     return clock_();
+}
+
+bool Tf_cal::confirm(const QString &text) {
+    return question_(text);
+}
+
+void Tf_cal::openPage(const QUrl &address) {
+    try {
+        urlOpener_(address);
+    } catch (const std::exception &) {
+        // Opening a page never reports a failure.
+    }
 }
 
 mx::Sheet &Tf_cal::sheet() {

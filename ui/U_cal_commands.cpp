@@ -1,4 +1,5 @@
 #include "U_cal.h"
+#include "integer_spin_field.h"
 #include "widget_sheet.h"
 
 void Tf_cal::N6Click() {
@@ -14,7 +15,14 @@ void Tf_cal::N11Click() {
 
 void Tf_cal::clearFields(std::initializer_list<std::string_view> names) {
     for (const std::string_view name : names) {
+        const bool wasEmpty = sheet_->text(name).empty();
         sheet_->setText(name, "");
+        // Emptying is a change even of an empty field, so that a price field's step is reset.
+        auto *spin = findChild<IntegerSpinField *>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        if (wasEmpty && spin != nullptr) {
+            emit spin->textChanged(spin->text());
+        }
     }
 }
 

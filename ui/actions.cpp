@@ -1,6 +1,8 @@
 #include "actions.h"
 
 #include "U_cal.h"
+#include "clickable_label.h"
+#include "field_edit.h"
 
 #include <QAbstractButton>
 #include <QHash>
@@ -40,7 +42,7 @@ const Entry entries[] = {
     {Kind::Item, "N15", "계산하기", nullptr, true, QKeyCombination(Qt::Key_Return),
      &Tf_cal::N6Click},
     {Kind::Menu, "N29", "관리", nullptr, false},
-    {Kind::Item, "N38", "정품설치안내", "N29"},
+    {Kind::Item, "N38", "정품설치안내", "N29", true, {}, &Tf_cal::N38Click},
     {Kind::Item, "N26", "종목분석(기본적,기술적)", "N29"},
     {Kind::Item, "N28", "관심종목 등록하기", "N29"},
     {Kind::Separator, "N27", "-", "N29"},
@@ -54,21 +56,45 @@ const Entry entries[] = {
     {Kind::Separator, "N5", "-", "N1"},
     {Kind::Item, "Default1", "기본값 (Default)", "N1"},
     {Kind::Menu, "N17", "사용법(따라하기)", nullptr},
-    {Kind::Item, "N18", "사용준비 과정. 옵션설정 (*처음1회만 설정)", "N17"},
+    {Kind::Item,
+     "N18",
+     "사용준비 과정. 옵션설정 (*처음1회만 설정)",
+     "N17",
+     true,
+     {},
+     &Tf_cal::N18Click},
     {Kind::Separator, "N19", "-", "N17"},
-    {Kind::Item, "N110", "사용 과정1. 주식의 수량을 입력하세요. (*필수과정)", "N17"},
-    {Kind::Item, "N22", "사용 과정2. 주식의 매수가를 입력하세요.(*필수과정)", "N17"},
-    {Kind::Item, "N32", "사용 과정3. 주식의 매도가를 입력하세요.", "N17"},
+    {Kind::Item,
+     "N110",
+     "사용 과정1. 주식의 수량을 입력하세요. (*필수과정)",
+     "N17",
+     true,
+     {},
+     &Tf_cal::N110Click},
+    {Kind::Item,
+     "N22",
+     "사용 과정2. 주식의 매수가를 입력하세요.(*필수과정)",
+     "N17",
+     true,
+     {},
+     &Tf_cal::N22Click},
+    {Kind::Item,
+     "N32",
+     "사용 과정3. 주식의 매도가를 입력하세요.",
+     "N17",
+     true,
+     {},
+     &Tf_cal::N32Click},
     {Kind::Separator, "N20", "-", "N17"},
-    {Kind::Item, "N25", "**마지막과정**. 계산하기 (*필수과정)", "N17"},
+    {Kind::Item, "N25", "**마지막과정**. 계산하기 (*필수과정)", "N17", true, {}, &Tf_cal::N25Click},
     {Kind::Menu, "N21", "사용지원", nullptr},
-    {Kind::Item, "N23", "온라인 상담", "N21"},
-    {Kind::Item, "N37", "전화상담", "N21", false},
-    {Kind::Item, "MX1", "MX주식계산기 정품다운", "N21"},
-    {Kind::Item, "N36", "제품정보", "N21"},
+    {Kind::Item, "N23", "온라인 상담", "N21", true, {}, &Tf_cal::N23Click},
+    {Kind::Item, "N37", "전화상담", "N21", false, {}, &Tf_cal::N37Click},
+    {Kind::Item, "MX1", "MX주식계산기 정품다운", "N21", true, {}, &Tf_cal::MX1Click},
+    {Kind::Item, "N36", "제품정보", "N21", true, {}, &Tf_cal::Image1Click},
     {Kind::Separator, "N31", "-", "N21"},
-    {Kind::Item, "N34", "주식정보 사이트", "N21"},
-    {Kind::Item, "N24", "홈페이지", "N21"},
+    {Kind::Item, "N34", "주식정보 사이트", "N21", true, {}, &Tf_cal::N34Click},
+    {Kind::Item, "N24", "홈페이지", "N21", true, {}, &Tf_cal::RxSpeedButton14Click},
 
     {Kind::Item, "N6", "계산", popupMenu, true, {}, &Tf_cal::N6Click},
     {Kind::Item, "N7", "수수료율 설정", popupMenu, true, {}, &Tf_cal::N7Click},
@@ -89,6 +115,54 @@ const struct {
     {"SpeedButton7", &Tf_cal::SpeedButton7Click},
     {"SpeedButton11", &Tf_cal::SpeedButton11Click},
     {"SpeedButton12", &Tf_cal::SpeedButton12Click},
+    {"SpeedButton17", &Tf_cal::SpeedButton17Click},
+    {"SpeedButton18", &Tf_cal::SpeedButton18Click},
+    {"SpeedButton19", &Tf_cal::SpeedButton19Click},
+    {"SpeedButton16", &Tf_cal::SpeedButton16Click},
+    {"SpeedButton14", &Tf_cal::SpeedButton14Click},
+    {"SpeedButton15", &Tf_cal::SpeedButton15Click},
+    {"SpeedButton10", &Tf_cal::SpeedButton10Click},
+    {"SpeedButton13", &Tf_cal::SpeedButton13Click},
+    {"SpeedButton20", &Tf_cal::SpeedButton20Click},
+    {"RxSpeedButton14", &Tf_cal::RxSpeedButton14Click},
+};
+
+// Pictures and captions that run a command when clicked (a disabled one does not react).
+const struct {
+    const char *label;
+    Handler handler;
+} labels[] = {
+    {"Image1", &Tf_cal::Image1Click},
+    {"Label43", &Tf_cal::RxSpeedButton14Click},
+};
+
+// The change of a price field sets its step.
+const struct {
+    const char *field;
+    Handler handler;
+} changes[] = {
+    {"s2", &Tf_cal::s2Change}, {"s3", &Tf_cal::s3Change}, {"W1", &Tf_cal::W1Change},
+    {"W2", &Tf_cal::W2Change}, {"Y1", &Tf_cal::Y1Change}, {"Y2", &Tf_cal::Y2Change},
+    {"Y3", &Tf_cal::Y3Change}, {"Y4", &Tf_cal::Y4Change}, {"Y5", &Tf_cal::Y5Change},
+};
+
+using FieldHandler = void (Tf_cal::*)(QObject *);
+
+// The comma handling of the result fields: eight pairs of handlers, each shared by a group of
+// fields and acting on the field that raised the event.
+const struct {
+    FieldHandler enter;
+    FieldHandler exit;
+    std::initializer_list<const char *> fields;
+} commaGroups[] = {
+    {&Tf_cal::s4Enter, &Tf_cal::s4Exit, {"s4", "X1", "Edit4", "Z1", "Edit1", "Edit2"}},
+    {&Tf_cal::s5Enter, &Tf_cal::s5Exit, {"s5", "X2", "Z2"}},
+    {&Tf_cal::e1Enter, &Tf_cal::e1Exit, {"e1", "W3", "Y6"}},
+    {&Tf_cal::e2Enter, &Tf_cal::e2Exit, {"e2", "X3", "Z3"}},
+    {&Tf_cal::e3Enter, &Tf_cal::e3Exit, {"e3", "W4", "Y7"}},
+    {&Tf_cal::e4Enter, &Tf_cal::e4Exit, {"e4", "X4", "Z4"}},
+    {&Tf_cal::e5Enter, &Tf_cal::e5Exit, {"e5", "W5", "W6", "W7", "Y8", "Y9"}},
+    {&Tf_cal::e6Enter, &Tf_cal::e6Exit, {"e6", "e7", "X5", "X6", "X7", "Z5", "Z6"}},
 };
 
 // Keeps the window's controls from claiming the keys of its menu shortcuts (a memo would take
@@ -193,8 +267,38 @@ void bindControls(Tf_cal &window) {
         QObject::connect(button, &QAbstractButton::clicked, &window,
                          [&window, handler] { (window.*handler)(); });
     }
+    for (const auto &binding : labels) {
+        auto *label = window.findChild<ClickableLabel *>(QString::fromLatin1(binding.label));
+        const Handler handler = binding.handler;
+        QObject::connect(label, &ClickableLabel::clicked, &window,
+                         [&window, handler] { (window.*handler)(); });
+    }
     auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
     QObject::connect(pages, &QTabWidget::currentChanged, &window, &Tf_cal::PageControl1Change);
+}
+
+FieldEdit *fieldEdit(Tf_cal &window, const char *name) {
+    return window.findChild<FieldEdit *>(QString::fromLatin1(name));
+}
+
+void bindFields(Tf_cal &window) {
+    for (const auto &binding : changes) {
+        const Handler handler = binding.handler;
+        QObject::connect(fieldEdit(window, binding.field), &QLineEdit::textChanged, &window,
+                         [&window, handler] { (window.*handler)(); });
+    }
+    QObject::connect(fieldEdit(window, "s2"), &FieldEdit::left, &window, &Tf_cal::s2Exit);
+    for (const auto &group : commaGroups) {
+        for (const char *name : group.fields) {
+            FieldEdit *field = fieldEdit(window, name);
+            const FieldHandler enter = group.enter;
+            const FieldHandler exit = group.exit;
+            QObject::connect(field, &FieldEdit::entered, &window,
+                             [&window, enter, field] { (window.*enter)(field); });
+            QObject::connect(field, &FieldEdit::left, &window,
+                             [&window, exit, field] { (window.*exit)(field); });
+        }
+    }
 }
 
 void releaseShortcuts(Tf_cal &window) {
@@ -215,6 +319,7 @@ void releaseShortcuts(Tf_cal &window) {
 void build(Tf_cal &window) {
     buildMenus(window);
     bindControls(window);
+    bindFields(window);
     releaseShortcuts(window);
 }
 

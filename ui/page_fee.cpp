@@ -1,11 +1,12 @@
 #include "caption_panel.h"
+#include "clickable_label.h"
 #include "form_parts.h"
 #include "integer_spin_field.h"
 #include "look.h"
 #include "pages.h"
 #include "panels.h"
 #include "result_field.h"
-#include "window_texts.h"
+#include "support_config.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +31,9 @@ QWidget *buildBottomBar(QWidget *parent) {
     auto *bar = new GradientPanel(QStringLiteral("Panel43"), look::white, look::magenta, parent,
                                   Qt::Horizontal);
     bar->setFixedHeight(33);
-    auto *credit = parts::label(bar, "Label43", window_texts::creditLine, look::silver);
+    auto *credit = new ClickableLabel(QStringLiteral("Label43"), bar);
+    credit->setText(support::creditLine());
+    parts::setTextColor(credit, look::silver);
     credit->setEnabled(false);
     auto *clear =
         parts::flatButton(bar, "SpeedButton7", QStringLiteral("Clear"), QStringLiteral("새 파일"));

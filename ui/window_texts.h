@@ -8,8 +8,6 @@ namespace window_texts {
 inline const QString applicationTitle = QStringLiteral("MX 주식계산기");
 inline const QString windowCaption = QStringLiteral("MX 주식계산기(무료버전) ");
 
-inline const QString creditLine = QStringLiteral("제작.배포: mx-cal.example");
-
 inline const QString minimumFeeExplanation = QStringLiteral(
     "최저 수수료제란 고객의 매매금액이 일정수준미만일 경우 무조건 특정한 금액의 수수료를 부과하는 "
     "제도입니다. 예를들어 20만원미만의 금액은 무조건 500원의 수수료를 적용하는 것과 같은 방식이며 "

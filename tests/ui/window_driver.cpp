@@ -1,10 +1,17 @@
 #include "window_driver.h"
 
+#include <QDialog>
 #include <QTest>
 
 WindowDriver::WindowDriver() : window_(std::make_unique<Tf_cal>()) {
     window_->setMessageSink([this](const QString &text) { messages_.append(text); });
     window_->setErrorSink([this](const QString &text) { errors_.append(text); });
+    window_->setQuestionSink([this](const QString &text) {
+        questions_.append(text);
+        return answer_;
+    });
+    window_->setDialogRunner([this](QDialog &dialog) { dialogs_.append(dialog.objectName()); });
+    window_->setUrlOpener([this](const QUrl &address) { opened_.append(address); });
     window_->setClock([] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; });
     window_->show();
     window_->activateWindow();

@@ -4,10 +4,12 @@
 
 #include <QLineEdit>
 #include <QStringList>
+#include <QUrl>
 #include <memory>
 
 // Drives the real window as a user would: types into fields by name, presses keys, and
-// collects every message and error box instead of showing it.
+// collects every message, error box and question instead of showing it, and every web
+// address handed to the desktop instead of opening it.
 class WindowDriver {
 public:
     WindowDriver();
@@ -27,9 +29,20 @@ public:
 
     const QStringList &messages() const { return messages_; }
     const QStringList &errors() const { return errors_; }
+    const QStringList &questions() const { return questions_; }
+    const QList<QUrl> &openedPages() const { return opened_; }
+    // The object names of the modal dialogs run, each closed at once.
+    const QStringList &dialogs() const { return dialogs_; }
+
+    // How the questions are answered: true for "&Yes".
+    void answer(bool yes) { answer_ = yes; }
 
 private:
     std::unique_ptr<Tf_cal> window_;
     QStringList messages_;
     QStringList errors_;
+    QStringList questions_;
+    QList<QUrl> opened_;
+    QStringList dialogs_;
+    bool answer_ = false;
 };
