@@ -1,0 +1,62 @@
+// The INI layer: any text comes back byte for byte; setting a key changes no other line,
+// reads back as set, and leaves every other key's value alone.
+
+#include "fuzz_check.h"
+#include "settings/ini_file.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+using mx::settings::IniFile;
+
+namespace {
+
+QString takeName(FuzzedDataProvider &data) {
+    return QString::fromStdString(data.ConsumeRandomLengthString(12));
+}
+
+bool sameNameIgnoringCase(const QString &a, const QString &b) {
+    return a.toUtf8().trimmed().toLower() == b.toUtf8().trimmed().toLower();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    const QString section = takeName(data);
+    const QString key = takeName(data);
+    const QString value = takeName(data);
+    const QString otherSection = takeName(data);
+    const QString otherKey = takeName(data);
+    const std::string rest = data.ConsumeRemainingBytesAsString();
+    const QByteArray text(rest.data(), static_cast<qsizetype>(rest.size()));
+
+    IniFile ini = IniFile::fromBytes(text);
+    FUZZ_CHECK(ini.toBytes() == text);
+    const std::optional<QString> otherBefore = ini.value(otherSection, otherKey);
+
+    if (!ini.setValue(section, key, value)) {
+        FUZZ_CHECK(ini.toBytes() == text);
+        return 0;
+    }
+    const QByteArray after = ini.toBytes();
+    FUZZ_CHECK(ini.value(section, key) == value);
+    FUZZ_CHECK(IniFile::fromBytes(after).value(section, key) == value);
+    FUZZ_CHECK(IniFile::fromBytes(after).toBytes() == after);
+
+    // What was taken out of the old text lies within one line.
+    qsizetype prefix = 0;
+    while (prefix < text.size() && prefix < after.size() && text[prefix] == after[prefix]) {
+        ++prefix;
+    }
+    qsizetype suffix = 0;
+    while (suffix < text.size() - prefix && suffix < after.size() - prefix &&
+           text[text.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    FUZZ_CHECK(!text.mid(prefix, text.size() - prefix - suffix).contains('\n'));
+
+    if (!(sameNameIgnoringCase(section, otherSection) && sameNameIgnoringCase(key, otherKey))) {
+        FUZZ_CHECK(ini.value(otherSection, otherKey) == otherBefore);
+    }
+    return 0;
+}

@@ -1,0 +1,136 @@
+#include "settings_file.h"
+
+#include "calc/fields.h"
+#include "calc/sheet.h"
+#include "file_io.h"
+#include "ini_file.h"
+
+#include <QDir>
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace mx::settings {
+namespace {
+
+const QString section = QStringLiteral("c1");
+constexpr int noticeAfter = 50;
+constexpr std::array integerFields{"r3", "r4",  "r5",  "r6",  "r7", "r8",
+                                   "r9", "r10", "r11", "r12", "r13"};
+constexpr std::array decimalFields{"r1", "r2"};
+
+void showFileMessage(Sheet &fields, const char16_t *message, const QString &path) {
+    // A line break inside a message is a single carriage return.
+    const QString text =
+        QString::fromUtf16(message) + QLatin1Char('\r') + QDir::toNativeSeparators(path);
+    fields.showMessage(text.toStdString());
+}
+
+std::optional<std::int32_t> storedInteger(const IniFile &ini, const QString &key) {
+    const std::optional<QString> text = ini.value(section, key);
+    return text ? ValueText::readInteger(*text) : std::nullopt;
+}
+
+// A stored edge or size, kept within what a window can take (2^24 - 1 pixels either way) so
+// that no sum of edge and size overflows.
+int storedPlacement(const IniFile &ini, const char *key, int current) {
+    constexpr std::int32_t largest = 16777215;
+    const std::int32_t value = storedInteger(ini, QString::fromLatin1(key)).value_or(current);
+    return std::clamp(value, -largest, largest);
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(QString path, ValueText texts)
+    : path_(std::move(path)), texts_(std::move(texts)) {}
+
+bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
+    window.scrollPagesToTop();
+
+    const FileContent content = readWholeFile(path_);
+    IniFile ini = IniFile::fromBytes(content.bytes);
+    // A file that exists but cannot be read must not be replaced by one holding only the
+    // counter: its settings stay on disk for a later start.
+    bool written = false;
+    if (content.state == FileContent::State::Unreadable) {
+        showFileMessage(fields, messages::cannotRead, path_);
+    } else {
+        std::int32_t count = storedInteger(ini, QStringLiteral("mycount")).value_or(0);
+        if (count > noticeAfter) {
+            window.showPromotionalNotice();
+            count = 0;
+        }
+        ini.setValue(section, QStringLiteral("mycount"), ValueText::writeInteger(count + 1));
+        written = writeWholeFile(path_, ini.toBytes());
+        if (!written) {
+            showFileMessage(fields, messages::cannotWriteCounter, path_);
+        }
+    }
+
+    window.setLeft(storedPlacement(ini, "left", window.placement().x()));
+    window.setTop(storedPlacement(ini, "top", window.placement().y()));
+    window.setWidth(storedPlacement(ini, "width", window.placement().width()));
+    window.setHeight(storedPlacement(ini, "height", window.placement().height()));
+
+    const QRect frame = window.placement();
+    const QSize screen = window.screenSize();
+    if (qint64{screen.width()} < qint64{frame.x()} + frame.width() + 20) {
+        window.setLeft(0);
+    }
+    if (qint64{screen.height()} < qint64{frame.y()} + frame.height() + 40) {
+        window.setTop(0);
+    }
+
+    if (const std::optional<QString> text = ini.value(section, QStringLiteral("checkbox1"))) {
+        if (const std::optional<bool> checked = ValueText::readBoolean(*text)) {
+            fields.setText("CheckBox1", ValueText::writeBoolean(*checked).toStdString());
+        }
+    }
+    for (const char *name : decimalFields) {
+        const std::optional<QString> text = ini.value(section, QString::fromLatin1(name));
+        const std::optional<double> value = text ? texts_.readDecimal(*text) : std::nullopt;
+        if (value) {
+            fields.setText(name, mx::formatDecimal(*value, mx::field(name).decimals));
+        }
+    }
+    for (const char *name : integerFields) {
+        if (const std::optional<std::int32_t> value =
+                storedInteger(ini, QString::fromLatin1(name))) {
+            fields.setText(name, mx::formatPlain(mx::clampToField(mx::field(name), *value)));
+        }
+    }
+    return written;
+}
+
+bool SettingsFile::save(Sheet &fields, const SettingsHost &window) const {
+    const FileContent content = readWholeFile(path_);
+    if (content.state == FileContent::State::Unreadable) {
+        showFileMessage(fields, messages::cannotSave, path_);
+        return false;
+    }
+    IniFile ini = IniFile::fromBytes(content.bytes);
+    const auto put = [&](const char *key, const QString &value) {
+        ini.setValue(section, QString::fromLatin1(key), value);
+    };
+    if (window.isNormalState()) {
+        const QRect frame = window.placement();
+        put("left", ValueText::writeInteger(frame.x()));
+        put("top", ValueText::writeInteger(frame.y()));
+        put("width", ValueText::writeInteger(frame.width()));
+        put("height", ValueText::writeInteger(frame.height()));
+    }
+    put("checkbox1", ValueText::writeBoolean(fields.isChecked("CheckBox1")));
+    for (const char *name : decimalFields) {
+        put(name, texts_.writeDecimal(static_cast<double>(mx::readDecimal(fields.text(name)))));
+    }
+    for (const char *name : integerFields) {
+        put(name, ValueText::writeInteger(mx::readInteger(mx::field(name), fields.text(name))));
+    }
+    if (!writeWholeFile(path_, ini.toBytes())) {
+        showFileMessage(fields, messages::cannotSave, path_);
+        return false;
+    }
+    return true;
+}
+
+} // namespace mx::settings

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "settings/settings_file.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace mx::settings {
+
+// The main window as the settings see it: a frame with a minimum width of 400 on a screen,
+// recording the order of what is done to it.
+class FakeWindow : public SettingsHost {
+public:
+    QRect frame{520, 166, 400, 530};
+    QSize screen{1280, 1024};
+    bool normal = true;
+    QStringList calls;
+
+    QRect placement() const override { return frame; }
+    void setLeft(int left) override {
+        frame.moveLeft(left);
+        calls << "left";
+    }
+    void setTop(int top) override {
+        frame.moveTop(top);
+        calls << "top";
+    }
+    void setWidth(int width) override {
+        frame.setWidth(std::max(width, 400));
+        calls << "width";
+    }
+    void setHeight(int height) override {
+        frame.setHeight(height);
+        calls << "height";
+    }
+    QSize screenSize() const override { return screen; }
+    bool isNormalState() const override { return normal; }
+    void scrollPagesToTop() override { calls << "scroll"; }
+    void showPromotionalNotice() override { calls << "notice"; }
+};
+
+} // namespace mx::settings

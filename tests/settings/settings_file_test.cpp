@@ -1,0 +1,242 @@
+#include "calc/memory_sheet.h"
+#include "fake_window.h"
+#include "printers.h"
+#include "settings/file_io.h"
+#include "settings/ini_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace mx::settings {
+namespace {
+
+class SettingsTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("cal.ini");
+    MemorySheet sheet;
+    FakeWindow window;
+
+    void store(const QByteArray &bytes) { ASSERT_TRUE(writeWholeFile(path, bytes)); }
+    QByteArray stored() const { return readWholeFile(path).bytes; }
+    std::optional<QString> storedValue(const char *key) const {
+        return IniFile::fromBytes(stored()).value("c1", key);
+    }
+    bool start() { return SettingsFile(path, ValueText(QLocale::c())).load(sheet, window); }
+    bool close() { return SettingsFile(path, ValueText(QLocale::c())).save(sheet, window); }
+};
+
+struct FieldRow {
+    const char *name;
+    QByteArray file;
+    const char *field;
+    const char *preset; // the field's text before loading, or null for its initial text
+    const char *expected;
+};
+
+class LoadField : public SettingsTest, public testing::WithParamInterface<FieldRow> {};
+
+TEST_P(LoadField, PassesThroughTheFieldsRules) {
+    const FieldRow &row = GetParam();
+    store(row.file);
+    if (row.preset != nullptr) {
+        sheet.setText(row.field, row.preset);
+    }
+    EXPECT_TRUE(start());
+    EXPECT_EQ(sheet.text(row.field), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LoadField,
+    testing::Values(FieldRow{"R10ZeroRaisedToOne", "[c1]\nr10=0\n", "r10", nullptr, "1"},
+                    FieldRow{"R10AboveRangeLowered", "[c1]\nr10=250\n", "r10", nullptr, "100"},
+                    FieldRow{"R13Stored", "[c1]\nr13=7\n", "r13", nullptr, "7"},
+                    FieldRow{"R13MissingKeepsInitial", "[c1]\nr12=7\n", "r13", nullptr, "3"},
+                    FieldRow{"R1NotANumberKeepsInitial", "[c1]\nr1=abc\n", "r1", nullptr, "0.029"},
+                    FieldRow{"R1CommaRefusedInCLocale", "[c1]\nr1=0,015\n", "r1", nullptr, "0.029"},
+                    FieldRow{"R1Stored", "[c1]\nr1=0.015\n", "r1", nullptr, "0.015"},
+                    FieldRow{"R1ShownWithItsDecimals", "[c1]\nr1=0.0149\n", "r1", nullptr, "0.015"},
+                    FieldRow{"R2ShownWithItsDecimals", "[c1]\nr2=0.25e1\n", "r2", nullptr, "2.5"},
+                    FieldRow{"Checkbox2Checks", "[c1]\ncheckbox1=2\n", "CheckBox1", nullptr, "1"},
+                    FieldRow{"Checkbox0Unchecks", "[c1]\ncheckbox1=0\n", "CheckBox1", "1", "0"},
+                    FieldRow{"CheckboxGarbageKeepsState", "[c1]\ncheckbox1=on\n", "CheckBox1", "1",
+                             "1"},
+                    FieldRow{"R3Hexadecimal", "[c1]\nr3=0x10\n", "r3", nullptr, "16"},
+                    FieldRow{"R4HasNoRange", "[c1]\nr4=-5\n", "r4", nullptr, "-5"},
+                    FieldRow{"NamesWithoutCase", "[C1]\nR5 = 30\n", "r5", nullptr, "30"},
+                    FieldRow{"OtherSectionIgnored", "[c2]\nr5=30\n", "r5", nullptr, "25"}),
+    [](const auto &info) { return info.param.name; });
+
+struct CounterRow {
+    const char *name;
+    std::optional<QByteArray> file;
+    bool notice;
+    const char *stored;
+};
+
+class Counter : public SettingsTest, public testing::WithParamInterface<CounterRow> {};
+
+TEST_P(Counter, AdvancesAtOnce) {
+    const CounterRow &row = GetParam();
+    if (row.file) {
+        store(*row.file);
+    }
+    EXPECT_TRUE(start());
+    EXPECT_EQ(window.calls.front(), "scroll");
+    EXPECT_EQ(window.calls.contains("notice"), row.notice);
+    if (row.notice) {
+        EXPECT_EQ(window.calls.indexOf("notice"), 1); // before any placement
+    }
+    EXPECT_EQ(storedValue("mycount"), row.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Counter,
+    testing::Values(CounterRow{"FirstStart", std::nullopt, false, "1"},
+                    CounterRow{"Fifty", "[c1]\nmycount=50\n", false, "51"},
+                    CounterRow{"FiftyOne", "[c1]\nmycount=51\n", true, "1"},
+                    CounterRow{"NotANumber", "[c1]\nmycount=abc\n", false, "1"},
+                    CounterRow{"Negative", "[c1]\nmycount=-5\n", false, "-4"},
+                    CounterRow{"LargestInteger", "[c1]\nmycount=2147483647\n", true, "1"}),
+    [](const auto &info) { return info.param.name; });
+
+struct FitRow {
+    const char *name;
+    QRect stored;
+    QRect expected;
+};
+
+class ScreenFit : public SettingsTest, public testing::WithParamInterface<FitRow> {};
+
+TEST_P(ScreenFit, OnA1280By1024Screen) {
+    const QRect r = GetParam().stored;
+    store(QString("[c1]\nleft=%1\ntop=%2\nwidth=%3\nheight=%4\n")
+              .arg(r.x())
+              .arg(r.y())
+              .arg(r.width())
+              .arg(r.height())
+              .toUtf8());
+    start();
+    EXPECT_EQ(window.frame, GetParam().expected);
+    EXPECT_EQ(window.calls.mid(1, 4), (QStringList{"left", "top", "width", "height"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ScreenFit,
+    testing::Values(FitRow{"LeftPastRightEdge", {900, 100, 400, 500}, {0, 100, 400, 500}},
+                    FitRow{"LeftExactlyAtEdgeStays", {860, 100, 400, 500}, {860, 100, 400, 500}},
+                    FitRow{"TopPastBottomEdge", {100, 485, 400, 500}, {100, 0, 400, 500}},
+                    FitRow{"TopExactlyAtEdgeStays", {100, 484, 400, 500}, {100, 484, 400, 500}},
+                    FitRow{"NegativeEdgesStay", {-50, -20, 400, 500}, {-50, -20, 400, 500}},
+                    FitRow{"WidenedWidthCounts", {870, 100, 300, 500}, {0, 100, 400, 500}},
+                    FitRow{"AbsurdSizesKeptWithinReach",
+                           {-2147483647, 100, 2147483647, 500},
+                           {-16777215, 100, 16777215, 500}}),
+    [](const auto &info) { return info.param.name; });
+
+TEST_F(SettingsTest, FirstStartAndCloseWriteKeysInOrder) {
+    start();
+    close();
+    EXPECT_EQ(stored(), "[c1]\nmycount=1\nleft=520\ntop=166\nwidth=400\nheight=530\n"
+                        "checkbox1=0\nr1=0.029\nr2=0.3\nr3=200000\nr4=500\nr5=25\nr6=50\nr7=75\n"
+                        "r8=10\nr9=5\nr10=25\nr11=50\nr12=2\nr13=3\n");
+}
+
+TEST_F(SettingsTest, ForeignSectionsAndCommentsComeBackUnchanged) {
+    const QByteArray before = "; mine\r\n[Tools]\r\nleft=1\r\n\r\n[C1]\r\nMyCount=4\r\nR1 = 0.1\r\n"
+                              "note=keep\r\n; end of c1\r\n\r\n[x]\r\ny=z";
+    store(before);
+    start();
+    window.normal = false;
+    close();
+    const QByteArray expected =
+        "; mine\r\n[Tools]\r\nleft=1\r\n\r\n[C1]\r\nMyCount=5\r\nR1 = 0.1\r\nnote=keep\r\n"
+        "checkbox1=0\r\nr2=0.3\r\nr3=200000\r\nr4=500\r\nr5=25\r\nr6=50\r\nr7=75\r\nr8=10\r\n"
+        "r9=5\r\nr10=25\r\nr11=50\r\nr12=2\r\nr13=3\r\n; end of c1\r\n\r\n[x]\r\ny=z";
+    EXPECT_EQ(stored(), expected);
+}
+
+TEST_F(SettingsTest, MinimizedCloseKeepsPlacementAndWritesTheRest) {
+    store("[c1]\nleft=10\ntop=20\nwidth=410\nheight=300\nr11=9\n");
+    start();
+    window.normal = false;
+    window.frame = {0, 0, 160, 30};
+    sheet.setText("r11", "60");
+    ASSERT_TRUE(close());
+    EXPECT_EQ(storedValue("left"), "10");
+    EXPECT_EQ(storedValue("height"), "300");
+    EXPECT_EQ(storedValue("r11"), "60");
+}
+
+TEST_F(SettingsTest, FieldsThatAreNotNumbersSaveTheirMinimum) {
+    sheet.setText("r5", "abc");
+    sheet.setText("r4", "");
+    sheet.setText("r1", "0,5");
+    sheet.setText("r12", "250");
+    ASSERT_TRUE(close());
+    EXPECT_EQ(storedValue("r5"), "1");
+    EXPECT_EQ(storedValue("r4"), "0");
+    EXPECT_EQ(storedValue("r1"), "0");
+    EXPECT_EQ(storedValue("r12"), "100");
+}
+
+TEST_F(SettingsTest, EverySettingSurvivesARestart) {
+    const std::pair<const char *, const char *> changed[] = {
+        {"CheckBox1", "1"}, {"r1", "0.015"}, {"r2", "0.2"}, {"r3", "150000"}, {"r4", "1000"},
+        {"r5", "20"},       {"r6", "40"},    {"r7", "60"},  {"r8", "12"},     {"r9", "6"},
+        {"r10", "30"},      {"r11", "55"},   {"r12", "4"},  {"r13", "8"}};
+    start();
+    for (const auto &[name, text] : changed) {
+        sheet.setText(name, text);
+    }
+    window.frame = {100, 50, 420, 600};
+    ASSERT_TRUE(close());
+
+    MemorySheet restarted;
+    FakeWindow fresh;
+    EXPECT_TRUE(SettingsFile(path, ValueText(QLocale::c())).load(restarted, fresh));
+    for (const auto &[name, text] : changed) {
+        EXPECT_EQ(restarted.text(name), text) << name;
+    }
+    EXPECT_EQ(fresh.frame, QRect(100, 50, 420, 600));
+    EXPECT_EQ(storedValue("mycount"), "2");
+}
+
+TEST_F(SettingsTest, CounterThatCannotBeWrittenStillLoadsTheStoredSettings) {
+    // A name so long that the temporary file beside it cannot be created: the file reads but
+    // cannot be replaced.
+    path = dir.filePath(QString(250, 'a'));
+    store("[c1]\nmycount=3\nr10=40\n");
+    EXPECT_FALSE(start());
+    ASSERT_EQ(sheet.messages().size(), 1u);
+    const QString message = QString::fromStdString(sheet.messages()[0]);
+    EXPECT_TRUE(message.startsWith(QString::fromUtf16(messages::cannotWriteCounter)));
+    EXPECT_TRUE(message.endsWith("\r" + path));
+    EXPECT_EQ(sheet.text("r10"), "40");
+    EXPECT_EQ(storedValue("mycount"), "3");
+}
+
+TEST_F(SettingsTest, UnwritableFolderIsReportedAtStartAndClose) {
+    store("x");
+    path = dir.filePath("cal.ini/cal.ini"); // its folder is a regular file
+    EXPECT_FALSE(start());
+    EXPECT_FALSE(close());
+    ASSERT_EQ(sheet.messages().size(), 2u);
+    EXPECT_EQ(QString::fromStdString(sheet.messages()[1]),
+              QString::fromUtf16(messages::cannotSave) + "\r" + path);
+}
+
+TEST_F(SettingsTest, UnreadableFileIsNeitherCountedNorReplaced) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("cal.ini"));
+    EXPECT_FALSE(start());
+    EXPECT_FALSE(close());
+    ASSERT_EQ(sheet.messages().size(), 2u);
+    EXPECT_TRUE(QString::fromStdString(sheet.messages()[0])
+                    .startsWith(QString::fromUtf16(messages::cannotRead)));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+} // namespace
+} // namespace mx::settings
