@@ -1,6 +1,7 @@
 // Saves pictures of the window for review: page 1 (also with the number pad up), the options
 // panel, the two planning pages after a sample calculation, and the about box. Run by
-// tools/screenshot; the folder is its argument.
+// tools/screenshot; the folder is its argument. The window starts as at a first start, from a
+// program folder of its own that is removed afterwards.
 
 #include "U_cal.h"
 
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -30,10 +32,13 @@ bool save(QWidget *widget, const QDir &folder, const QString &name) {
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    Tf_cal window;
-    window.setMessageSink([](const QString &) {});
-    window.setErrorSink([](const QString &) {});
-    window.setClock([] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; });
+    const QTemporaryDir programFolder;
+    qputenv("MX_CAL_DIR", programFolder.path().toLocal8Bit());
+    Tf_cal::Seams seams;
+    seams.messages = [](const QString &) {};
+    seams.errors = [](const QString &) {};
+    seams.clock = [] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; };
+    Tf_cal window(nullptr, std::move(seams));
     window.show();
 
     for (const auto &[field, text] : {std::pair{"s1", "10"},

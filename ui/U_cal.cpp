@@ -4,6 +4,7 @@
 #include "look.h"
 #include "pages.h"
 #include "product_icon.h"
+#include "settings/program_folder.h"
 #include "widget_sheet.h"
 #include "window_texts.h"
 
@@ -11,6 +12,8 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QEvent>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -42,6 +45,30 @@ void openInBrowser(const QUrl &address) {
     QDesktopServices::openUrl(address);
 }
 
+QString fileDialog(QWidget *parent, bool save, const QString &folder, const QString &filter,
+                   const QString &name) {
+    QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (save) {
+        // An existing file is replaced without asking.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
+}
+
+template <typename Function> void replaceIfGiven(Function &own, Function &&given) {
+    if (given) {
+        own = std::move(given);
+    }
+}
+
 mx::LocalDateTime localTime() {
     const QDateTime now = QDateTime::currentDateTime();
     return {now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
@@ -50,13 +77,25 @@ mx::LocalDateTime localTime() {
 
 } // namespace
 
-Tf_cal::Tf_cal(QWidget *parent)
+Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     : QMainWindow(parent), messageSink_([this](const QString &text) { messageBox(this, text); }),
       errorSink_([this](const QString &text) {
           QMessageBox::critical(this, window_texts::applicationTitle, text);
       }),
       clock_(localTime), question_([this](const QString &text) { return questionBox(this, text); }),
-      dialogRunner_([](QDialog &dialog) { dialog.exec(); }), urlOpener_(openInBrowser) {
+      dialogRunner_([](QDialog &dialog) { dialog.exec(); }), urlOpener_(openInBrowser),
+      fileDialogs_([this](FileDialogMode mode, const QString &folder, const QString &filter,
+                          const QString &name) {
+          return fileDialog(this, mode == FileDialogMode::Save, folder, filter, name);
+      }),
+      programFolder_(mx::settings::programFolder()) {
+    replaceIfGiven(messageSink_, std::move(seams.messages));
+    replaceIfGiven(errorSink_, std::move(seams.errors));
+    replaceIfGiven(clock_, std::move(seams.clock));
+    replaceIfGiven(question_, std::move(seams.question));
+    replaceIfGiven(dialogRunner_, std::move(seams.dialogs));
+    replaceIfGiven(urlOpener_, std::move(seams.urls));
+    replaceIfGiven(fileDialogs_, std::move(seams.fileDialogs));
     setObjectName(QStringLiteral("f_cal"));
     setWindowTitle(window_texts::windowCaption);
     setWindowIcon(productIcon());
@@ -92,10 +131,13 @@ Tf_cal::Tf_cal(QWidget *parent)
     sheet_ =
         std::make_unique<WidgetSheet>(this, [this](const QString &text) { showMessage(text); });
     actions::build(*this);
+    acceptFileDrops();
 
     // The design size, or what page 1 needs in full where the fonts are larger.
     const QSize clientSize = designClientSize.expandedTo(client->sizeHint());
     setWindowSize(clientSize + QSize(0, menuBar()->sizeHint().height()));
+    move(designPosition);
+    FormCreate();
 }
 
 Tf_cal::~Tf_cal() = default;
@@ -133,6 +175,25 @@ void Tf_cal::setWindowSize(const QSize &size) {
     FormResize();
 }
 
+void Tf_cal::restoreWindowSize(const QSize &size) {
+    if (size == frameGeometry().size()) {
+        return;
+    }
+    setWindowSize(size);
+    if (!isVisible()) {
+        restoredSize_ = size;
+    }
+}
+
+void Tf_cal::settleRestoredSize() {
+    if (!restoredSize_ || !isVisible() || frameGeometry().size() == size()) {
+        return;
+    }
+    const QSize outer = *restoredSize_;
+    restoredSize_.reset();
+    setWindowSize(outer);
+}
+
 void Tf_cal::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     FormShow();
@@ -142,6 +203,21 @@ void Tf_cal::showEvent(QShowEvent *event) {
 void Tf_cal::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     FormResize();
+    settleRestoredSize();
+}
+
+// The window manager's frame becomes known once the window stands on the screen, at the latest
+// when it is first activated.
+void Tf_cal::moveEvent(QMoveEvent *event) {
+    QMainWindow::moveEvent(event);
+    settleRestoredSize();
+}
+
+void Tf_cal::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        settleRestoredSize();
+    }
 }
 
 void Tf_cal::FormShow() {

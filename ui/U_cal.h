@@ -6,8 +6,9 @@
 // options panel, the number pad) and the menus, and holds the handlers of every command under
 // their fixed names. The calculation itself is the core's (calc/): the window hands it a
 // WidgetSheet over its fields. Messages, error boxes, the Yes/No question, modal dialogs, the
-// web addresses handed to the desktop and the time of day go through one replaceable function
-// each, so that tests can run the window without blocking or opening a browser.
+// web addresses handed to the desktop, the time of day and the file dialogs go through one
+// replaceable function each, so that tests can run the window without blocking or opening a
+// browser. Creating the window loads cal.ini from the program folder and closing it saves it.
 
 #include "calc/calculate.h"
 #include "calc/entry_rules.h"
@@ -17,6 +18,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class IntegerSpinField;
@@ -32,11 +34,30 @@ public:
     using Question = std::function<bool(const QString &)>;
     using DialogRunner = std::function<void(QDialog &)>;
     using UrlOpener = std::function<void(const QUrl &)>;
+    enum class FileDialogMode { Open, Save };
+    // Shows a modal open or save dialog starting in `folder` with the type filter (Qt's form,
+    // first entry selected) and the proposed file name; the chosen path, or empty on cancel.
+    using FileDialogRunner =
+        std::function<QString(FileDialogMode mode, const QString &folder, const QString &filter,
+                              const QString &proposedName)>;
+
+    // The replaceable functions, given at creation because loading the settings may already
+    // show a message or the promotional notice. An empty one keeps the window's own.
+    struct Seams {
+        MessageSink messages;
+        MessageSink errors;
+        Clock clock;
+        Question question;
+        DialogRunner dialogs;
+        UrlOpener urls;
+        FileDialogRunner fileDialogs;
+    };
 
     static constexpr int minimumOuterWidth = 400;
     static constexpr QSize designClientSize{338, 496};
+    static constexpr QPoint designPosition{520, 166};
 
-    explicit Tf_cal(QWidget *parent = nullptr);
+    explicit Tf_cal(QWidget *parent = nullptr, Seams seams = {});
     ~Tf_cal() override;
 
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
@@ -48,6 +69,7 @@ public:
     void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
     // Hands a web address to the desktop's default handler.
     void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+    void setFileDialogRunner(FileDialogRunner runner) { fileDialogs_ = std::move(runner); }
 
     // A modal message box captioned with the application title, with one OK button.
     void showMessage(const QString &text);
@@ -63,6 +85,14 @@ public:
 
     // Sets the window's outer size; the width is then widened to at least 400.
     void setWindowSize(const QSize &size);
+    // A size restored from cal.ini: set at once, and set again once the window manager's
+    // frame is known, since before the first show the frame counts as nothing.
+    void restoreWindowSize(const QSize &size);
+    // The vertical positions of ScrollBox1, ScrollBox2 and ScrollBox3 back to 0.
+    void scrollPagesToTop();
+
+    // The folder of cal.ini, the option folder and the analysis folder, chosen at start.
+    const QString &programFolder() const { return programFolder_; }
 
 public slots:
     void N6Click();            // Calculate
@@ -133,9 +163,22 @@ public slots:
     void RxSpeedButton14Click(); // home page
     void N38Click();             // promotional notice
 
+    // Settings, option files and the trade-record import.
+    void FormCreate();    // load cal.ini
+    void FormClose();     // save cal.ini
+    void N3Click();       // open option file
+    void N4Click();       // save option file
+    void Default1Click(); // default target and stop-loss percentages
+    void N1111Click();    // import a trade record from Memo2, then calculate
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void showOptionsPanel();
@@ -151,6 +194,10 @@ private:
     void markStep(const char *item);
     void highlight(std::initializer_list<const char *> names);
     void pointAtInput(const char *item, const char *field, const QString &message);
+    void settleRestoredSize();
+    void acceptFileDrops();
+    QStringList lineBuffer() const;
+    void setLineBuffer(const QStringList &lines);
 
     QTabWidget *pageControl_ = nullptr;
     QWidget *optionsPanel_ = nullptr;
@@ -163,4 +210,8 @@ private:
     Question question_;
     DialogRunner dialogRunner_;
     UrlOpener urlOpener_;
+    FileDialogRunner fileDialogs_;
+    QString programFolder_;
+    QString lastOpenedOptionFile_;
+    std::optional<QSize> restoredSize_;
 };

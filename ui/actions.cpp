@@ -51,10 +51,10 @@ const Entry entries[] = {
     {Kind::Menu, "N16", "옵션", nullptr, true, {}, &Tf_cal::N16Click},
     {Kind::Item, "N2", "수수료/최저수수료제 옵션", "N16", false, {}, &Tf_cal::N7Click},
     {Kind::Menu, "N1", "목표가.손절가 옵션", "N16", false},
-    {Kind::Item, "N3", "파일에서 열기", "N1"},
-    {Kind::Item, "N4", "파일로 저장하기", "N1"},
+    {Kind::Item, "N3", "파일에서 열기", "N1", true, {}, &Tf_cal::N3Click},
+    {Kind::Item, "N4", "파일로 저장하기", "N1", true, {}, &Tf_cal::N4Click},
     {Kind::Separator, "N5", "-", "N1"},
-    {Kind::Item, "Default1", "기본값 (Default)", "N1"},
+    {Kind::Item, "Default1", "기본값 (Default)", "N1", true, {}, &Tf_cal::Default1Click},
     {Kind::Menu, "N17", "사용법(따라하기)", nullptr},
     {Kind::Item,
      "N18",
@@ -100,7 +100,7 @@ const Entry entries[] = {
     {Kind::Item, "N7", "수수료율 설정", popupMenu, true, {}, &Tf_cal::N7Click},
     {Kind::Menu, "nonvisual1", "nonvisual", popupMenu, false},
     {Kind::Item, "N11", "계산하기 끝에 소스넣기", "nonvisual1", true, {}, &Tf_cal::N11Click},
-    {Kind::Item, "N1111", "외부에서 파일불러오기", "nonvisual1"},
+    {Kind::Item, "N1111", "외부에서 파일불러오기", "nonvisual1", true, {}, &Tf_cal::N1111Click},
 };
 
 const struct {

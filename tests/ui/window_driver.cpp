@@ -1,18 +1,50 @@
 #include "window_driver.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
-WindowDriver::WindowDriver() : window_(std::make_unique<Tf_cal>()) {
-    window_->setMessageSink([this](const QString &text) { messages_.append(text); });
-    window_->setErrorSink([this](const QString &text) { errors_.append(text); });
-    window_->setQuestionSink([this](const QString &text) {
+QDir WindowDriver::programFolder() {
+    static const QString path = [] {
+        static QTemporaryDir folder;
+        qputenv("MX_CAL_DIR", folder.path().toLocal8Bit());
+        return folder.path();
+    }();
+    return QDir(path);
+}
+
+QString WindowDriver::settingsFile() {
+    return programFolder().filePath(QStringLiteral("cal.ini"));
+}
+
+WindowDriver::WindowDriver(Start start, bool answer) : answer_(answer) {
+    if (start == Start::Fresh) {
+        QFile::remove(settingsFile());
+    }
+    Tf_cal::Seams seams;
+    seams.messages = [this](const QString &text) { messages_.append(text); };
+    seams.errors = [this](const QString &text) { errors_.append(text); };
+    seams.question = [this](const QString &text) {
         questions_.append(text);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        shownAtQuestions_.append(std::any_of(windows.begin(), windows.end(), [](QWidget *w) {
+            return qobject_cast<Tf_cal *>(w) != nullptr && w->isVisible();
+        }));
         return answer_;
-    });
-    window_->setDialogRunner([this](QDialog &dialog) { dialogs_.append(dialog.objectName()); });
-    window_->setUrlOpener([this](const QUrl &address) { opened_.append(address); });
-    window_->setClock([] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; });
+    };
+    seams.dialogs = [this](QDialog &dialog) { dialogs_.append(dialog.objectName()); };
+    seams.urls = [this](const QUrl &address) { opened_.append(address); };
+    seams.clock = [] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; };
+    seams.fileDialogs = [this](Tf_cal::FileDialogMode mode, const QString &folder,
+                               const QString &filter, const QString &name) {
+        fileDialogs_.append({mode, folder, filter, name});
+        return chosenPaths_.isEmpty() ? QString() : chosenPaths_.takeFirst();
+    };
+    programFolder();
+    window_ = std::make_unique<Tf_cal>(nullptr, std::move(seams));
     window_->show();
     window_->activateWindow();
     if (!QTest::qWaitForWindowActive(window_.get())) {

@@ -2,17 +2,34 @@
 
 #include "U_cal.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QStringList>
 #include <QUrl>
 #include <memory>
 
 // Drives the real window as a user would: types into fields by name, presses keys, and
-// collects every message, error box and question instead of showing it, and every web
-// address handed to the desktop instead of opening it.
+// collects every message, error box, question and file dialog instead of showing it, and
+// every web address handed to the desktop instead of opening it.
+//
+// The program folder of a test binary is one temporary folder, named by MX_CAL_DIR before
+// the first window resolves it; it is removed when the binary ends.
 class WindowDriver {
 public:
-    WindowDriver();
+    // Fresh: the window starts without cal.ini. Stored: it starts from what the folder holds.
+    enum class Start { Fresh, Stored };
+
+    struct FileDialog {
+        Tf_cal::FileDialogMode mode;
+        QString folder;
+        QString filter;
+        QString proposedName;
+    };
+
+    explicit WindowDriver(Start start = Start::Fresh, bool answer = false);
+
+    static QDir programFolder();
+    static QString settingsFile();
 
     Tf_cal &window() { return *window_; }
 
@@ -30,19 +47,27 @@ public:
     const QStringList &messages() const { return messages_; }
     const QStringList &errors() const { return errors_; }
     const QStringList &questions() const { return questions_; }
+    // For each question, whether the main window was already on the screen.
+    const QList<bool> &windowShownAtQuestions() const { return shownAtQuestions_; }
     const QList<QUrl> &openedPages() const { return opened_; }
     // The object names of the modal dialogs run, each closed at once.
     const QStringList &dialogs() const { return dialogs_; }
+    // The file dialogs shown, each answered by the next chosen path (cancelled when none).
+    const QList<FileDialog> &fileDialogs() const { return fileDialogs_; }
+    void choose(const QString &path) { chosenPaths_.append(path); }
 
     // How the questions are answered: true for "&Yes".
     void answer(bool yes) { answer_ = yes; }
 
 private:
-    std::unique_ptr<Tf_cal> window_;
     QStringList messages_;
     QStringList errors_;
     QStringList questions_;
+    QList<bool> shownAtQuestions_;
     QList<QUrl> opened_;
     QStringList dialogs_;
+    QList<FileDialog> fileDialogs_;
+    QStringList chosenPaths_;
     bool answer_ = false;
+    std::unique_ptr<Tf_cal> window_;
 };
