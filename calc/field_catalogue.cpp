@@ -142,16 +142,16 @@ std::span<const FieldSpec> fieldCatalogue() {
 const FieldSpec *findField(std::string_view name) {
     const auto it = std::lower_bound(
         catalogue.begin(), catalogue.end(), name,
-        [](const FieldSpec &spec, std::string_view key) { return spec.name < key; });
+        [](const FieldSpec &fieldSpec, std::string_view key) { return fieldSpec.name < key; });
     return it != catalogue.end() && it->name == name ? &*it : nullptr;
 }
 
 const FieldSpec &field(std::string_view name) {
-    const FieldSpec *spec = findField(name);
-    if (spec == nullptr) {
+    const FieldSpec *fieldSpec = findField(name);
+    if (fieldSpec == nullptr) {
         throw std::invalid_argument("not a field of the sheet: " + std::string(name));
     }
-    return *spec;
+    return *fieldSpec;
 }
 
 } // namespace mx

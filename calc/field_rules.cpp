@@ -88,19 +88,19 @@ std::optional<long double> parseDecimal(std::string_view text) {
     return value;
 }
 
-std::int32_t clampToField(const FieldSpec &spec, std::int64_t value) {
+std::int32_t clampToField(const FieldSpec &fieldSpec, std::int64_t value) {
     std::int64_t low = std::numeric_limits<std::int32_t>::min();
     std::int64_t high = std::numeric_limits<std::int32_t>::max();
-    if (spec.bounded()) {
-        low = spec.minimum;
-        high = spec.maximum;
+    if (fieldSpec.bounded()) {
+        low = fieldSpec.minimum;
+        high = fieldSpec.maximum;
     }
     return static_cast<std::int32_t>(value < low ? low : (value > high ? high : value));
 }
 
-std::int32_t readInteger(const FieldSpec &spec, std::string_view text) {
+std::int32_t readInteger(const FieldSpec &fieldSpec, std::string_view text) {
     const std::optional<std::int32_t> value = parseWholeNumber(text);
-    return value ? clampToField(spec, *value) : spec.minimum;
+    return value ? clampToField(fieldSpec, *value) : fieldSpec.minimum;
 }
 
 long double readDecimal(std::string_view text) {

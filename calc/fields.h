@@ -54,13 +54,13 @@ std::optional<long double> parseDecimal(std::string_view text);
 
 // An integer spin field: its whole number clamped to its bounds, or its minimum when
 // the text is not a whole number.
-std::int32_t readInteger(const FieldSpec &spec, std::string_view text);
+std::int32_t readInteger(const FieldSpec &fieldSpec, std::string_view text);
 
 // A decimal field: its number, or 0 when the text is not a number.
 long double readDecimal(std::string_view text);
 
 // The value an integer spin field takes when `value` is set into it.
-std::int32_t clampToField(const FieldSpec &spec, std::int64_t value);
+std::int32_t clampToField(const FieldSpec &fieldSpec, std::int64_t value);
 
 // --- Writing rules -------------------------------------------------------
 

@@ -18,19 +18,19 @@ template <typename Map> auto &entry(Map &map, std::string_view name) {
 } // namespace
 
 MemorySheet::MemorySheet() {
-    for (const FieldSpec &spec : fieldCatalogue()) {
-        switch (spec.kind) {
+    for (const FieldSpec &fieldSpec : fieldCatalogue()) {
+        switch (fieldSpec.kind) {
         case FieldKind::Gauge:
-            gauges_.emplace(spec.name, GaugeModel{});
+            gauges_.emplace(fieldSpec.name, GaugeModel{});
             break;
         case FieldKind::Memo:
-            memos_.emplace(spec.name, std::vector<std::string>{});
+            memos_.emplace(fieldSpec.name, std::vector<std::string>{});
             break;
         case FieldKind::Panel:
-            panels_.emplace(spec.name, true);
+            panels_.emplace(fieldSpec.name, true);
             break;
         default:
-            texts_.emplace(spec.name, spec.initial);
+            texts_.emplace(fieldSpec.name, fieldSpec.initial);
             break;
         }
     }

@@ -1,14 +1,14 @@
 #include "decimal_spin_field.h"
 
-DecimalSpinField::DecimalSpinField(const mx::FieldSpec &spec, QWidget *parent)
-    : SpinField(spec, parent), step_(spec.step) {}
+DecimalSpinField::DecimalSpinField(const mx::FieldSpec &fieldSpec, QWidget *parent)
+    : SpinField(fieldSpec, parent), step_(fieldSpec.step) {}
 
 long double DecimalSpinField::value() const {
     return mx::readDecimal(text().toStdString());
 }
 
 void DecimalSpinField::setValue(long double value) {
-    setText(QString::fromStdString(mx::formatDecimal(value, spec().decimals)));
+    setText(QString::fromStdString(mx::formatDecimal(value, fieldSpec().decimals)));
 }
 
 void DecimalSpinField::stepBy(int direction) {

@@ -8,7 +8,7 @@
 class DecimalSpinField : public SpinField {
     Q_OBJECT
 public:
-    DecimalSpinField(const mx::FieldSpec &spec, QWidget *parent);
+    DecimalSpinField(const mx::FieldSpec &fieldSpec, QWidget *parent);
 
     long double value() const;
     void setValue(long double value);

@@ -1,14 +1,14 @@
 #include "integer_spin_field.h"
 
-IntegerSpinField::IntegerSpinField(const mx::FieldSpec &spec, QWidget *parent)
-    : SpinField(spec, parent), step_(static_cast<int>(spec.step)) {}
+IntegerSpinField::IntegerSpinField(const mx::FieldSpec &fieldSpec, QWidget *parent)
+    : SpinField(fieldSpec, parent), step_(static_cast<int>(fieldSpec.step)) {}
 
 std::int32_t IntegerSpinField::value() const {
-    return mx::readInteger(spec(), text().toStdString());
+    return mx::readInteger(fieldSpec(), text().toStdString());
 }
 
 void IntegerSpinField::setValue(std::int64_t value) {
-    setText(QString::fromStdString(mx::formatPlain(mx::clampToField(spec(), value))));
+    setText(QString::fromStdString(mx::formatPlain(mx::clampToField(fieldSpec(), value))));
 }
 
 void IntegerSpinField::stepBy(int direction) {
@@ -16,9 +16,9 @@ void IntegerSpinField::stepBy(int direction) {
 }
 
 void IntegerSpinField::focusOutEvent(QFocusEvent *event) {
-    if (spec().bounded()) {
+    if (fieldSpec().bounded()) {
         const auto typed = mx::parseWholeNumber(text().toStdString());
-        if (typed && mx::clampToField(spec(), *typed) != *typed) {
+        if (typed && mx::clampToField(fieldSpec(), *typed) != *typed) {
             setValue(*typed);
         }
     }

@@ -10,7 +10,7 @@
 class IntegerSpinField : public SpinField {
     Q_OBJECT
 public:
-    IntegerSpinField(const mx::FieldSpec &spec, QWidget *parent);
+    IntegerSpinField(const mx::FieldSpec &fieldSpec, QWidget *parent);
 
     std::int32_t value() const;
     void setValue(std::int64_t value);

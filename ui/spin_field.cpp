@@ -19,12 +19,14 @@ QToolButton *arrowButton(QWidget *parent, Qt::ArrowType arrow) {
 
 } // namespace
 
-SpinField::SpinField(const mx::FieldSpec &spec, QWidget *parent)
-    : FieldEdit(parent), spec_(spec), up_(arrowButton(this, Qt::UpArrow)),
+SpinField::SpinField(const mx::FieldSpec &fieldSpec, QWidget *parent)
+    : FieldEdit(parent), spec_(fieldSpec), up_(arrowButton(this, Qt::UpArrow)),
       down_(arrowButton(this, Qt::DownArrow)) {
-    setObjectName(QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-    setText(QString::fromUtf8(spec.initial.data(), static_cast<qsizetype>(spec.initial.size())));
-    setReadOnly(spec.readOnly);
+    setObjectName(
+        QString::fromUtf8(fieldSpec.name.data(), static_cast<qsizetype>(fieldSpec.name.size())));
+    setText(QString::fromUtf8(fieldSpec.initial.data(),
+                              static_cast<qsizetype>(fieldSpec.initial.size())));
+    setReadOnly(fieldSpec.readOnly);
     setTextMargins(0, 0, arrowWidth, 0);
     connect(up_, &QToolButton::clicked, this, &SpinField::stepUp);
     connect(down_, &QToolButton::clicked, this, &SpinField::stepDown);

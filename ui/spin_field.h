@@ -12,9 +12,9 @@ class QToolButton;
 class SpinField : public FieldEdit {
     Q_OBJECT
 public:
-    SpinField(const mx::FieldSpec &spec, QWidget *parent);
+    SpinField(const mx::FieldSpec &fieldSpec, QWidget *parent);
 
-    const mx::FieldSpec &spec() const { return spec_; }
+    const mx::FieldSpec &fieldSpec() const { return spec_; }
 
     void stepUp();
     void stepDown();

@@ -18,12 +18,12 @@ QString qtext(std::string_view text) {
 } // namespace
 
 WidgetSheet::WidgetSheet(QWidget *root, MessageSink messages) : messages_(std::move(messages)) {
-    for (const mx::FieldSpec &spec : mx::fieldCatalogue()) {
-        auto *widget = root->findChild<QWidget *>(qtext(spec.name));
+    for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
+        auto *widget = root->findChild<QWidget *>(qtext(fieldSpec.name));
         if (widget == nullptr) {
-            throw std::logic_error("the window has no field " + std::string(spec.name));
+            throw std::logic_error("the window has no field " + std::string(fieldSpec.name));
         }
-        widgets_.emplace(std::string(spec.name), widget);
+        widgets_.emplace(std::string(fieldSpec.name), widget);
     }
 }
 

@@ -52,11 +52,11 @@ void WriteSameTexts(benchmark::State &state) {
     mx::Sheet &sheet = w.sheet();
     // Every text field the Calculate above wrote, with the verdict lines and gauges.
     std::vector<std::pair<std::string, std::string>> texts;
-    for (const mx::FieldSpec &spec : mx::fieldCatalogue()) {
-        if (spec.kind == mx::FieldKind::Result || spec.kind == mx::FieldKind::Text ||
-            spec.kind == mx::FieldKind::Label ||
-            (spec.kind == mx::FieldKind::IntegerSpin && spec.readOnly)) {
-            texts.emplace_back(spec.name, sheet.text(spec.name));
+    for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
+        if (fieldSpec.kind == mx::FieldKind::Result || fieldSpec.kind == mx::FieldKind::Text ||
+            fieldSpec.kind == mx::FieldKind::Label ||
+            (fieldSpec.kind == mx::FieldKind::IntegerSpin && fieldSpec.readOnly)) {
+            texts.emplace_back(fieldSpec.name, sheet.text(fieldSpec.name));
         }
     }
     const std::string memo3 = sheet.text("Memo3");

@@ -179,10 +179,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CatalogueTest, SortedUniqueAndFindable) {
     std::string previous;
-    for (const FieldSpec &spec : fieldCatalogue()) {
-        EXPECT_LT(previous, spec.name);
-        previous = spec.name;
-        EXPECT_EQ(findField(spec.name), &spec);
+    for (const FieldSpec &fieldSpec : fieldCatalogue()) {
+        EXPECT_LT(previous, fieldSpec.name);
+        previous = fieldSpec.name;
+        EXPECT_EQ(findField(fieldSpec.name), &fieldSpec);
     }
     EXPECT_EQ(findField("s6"), nullptr);
     EXPECT_EQ(findField(""), nullptr);
@@ -211,10 +211,10 @@ TEST(CatalogueTest, TextFieldsAreThoseOfThePages) {
     }
     std::set<std::string> texts;
     std::set<std::string> others;
-    for (const FieldSpec &spec : fieldCatalogue()) {
-        const bool text = spec.kind != FieldKind::Gauge && spec.kind != FieldKind::Memo &&
-                          spec.kind != FieldKind::Panel;
-        (text ? texts : others).insert(std::string(spec.name));
+    for (const FieldSpec &fieldSpec : fieldCatalogue()) {
+        const bool text = fieldSpec.kind != FieldKind::Gauge && fieldSpec.kind != FieldKind::Memo &&
+                          fieldSpec.kind != FieldKind::Panel;
+        (text ? texts : others).insert(std::string(fieldSpec.name));
     }
     EXPECT_EQ(texts, expected);
     EXPECT_EQ(others,

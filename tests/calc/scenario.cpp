@@ -43,18 +43,18 @@ public:
     Snapshot snapshot() const {
         Snapshot shot;
         shot.messages = messages_;
-        for (const FieldSpec &spec : fieldCatalogue()) {
-            const std::string name(spec.name);
-            if (spec.kind == FieldKind::Gauge) {
+        for (const FieldSpec &fieldSpec : fieldCatalogue()) {
+            const std::string name(fieldSpec.name);
+            if (fieldSpec.kind == FieldKind::Gauge) {
                 const GaugeModel &gauge = sheet_.gauge(name);
                 shot.values[name + ".color"] = gauge.color() == GaugeColor::Red ? "red" : "blue";
                 shot.values[name + ".max"] = std::to_string(gauge.maximum());
                 shot.values[name + ".progress"] = std::to_string(gauge.progress());
-            } else if (spec.kind == FieldKind::Memo) {
+            } else if (fieldSpec.kind == FieldKind::Memo) {
                 shot.memos[name] = sheet_.memo(name);
-            } else if (spec.kind == FieldKind::Panel) {
+            } else if (fieldSpec.kind == FieldKind::Panel) {
                 shot.values[name + ".visible"] = sheet_.panelVisible(name) ? "1" : "0";
-            } else if (spec.kind == FieldKind::CheckBox) {
+            } else if (fieldSpec.kind == FieldKind::CheckBox) {
                 shot.values[name] = sheet_.isChecked(name) ? "1" : "0";
             } else {
                 shot.values[name] = sheet_.text(name);

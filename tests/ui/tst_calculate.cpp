@@ -200,22 +200,22 @@ void CalculateTest::allPagesAsTheCoreComputes() {
     mx::calculate(expected, {2026, 3, 7, 9, 5});
 
     mx::Sheet &shown = driver.window().sheet();
-    for (const mx::FieldSpec &spec : mx::fieldCatalogue()) {
-        const QString name = qtext(spec.name);
-        if (spec.kind == mx::FieldKind::Gauge) {
-            QCOMPARE(shown.gaugeProgress(spec.name), expected.gaugeProgress(spec.name));
+    for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
+        const QString name = qtext(fieldSpec.name);
+        if (fieldSpec.kind == mx::FieldKind::Gauge) {
+            QCOMPARE(shown.gaugeProgress(fieldSpec.name), expected.gaugeProgress(fieldSpec.name));
             QCOMPARE(driver.find<BarGauge>(name)->model().color(),
-                     expected.gauge(spec.name).color());
-        } else if (spec.kind == mx::FieldKind::Memo) {
+                     expected.gauge(fieldSpec.name).color());
+        } else if (fieldSpec.kind == mx::FieldKind::Memo) {
             QStringList lines;
-            for (const std::string &line : expected.memo(spec.name)) {
+            for (const std::string &line : expected.memo(fieldSpec.name)) {
                 lines.append(QString::fromStdString(line));
             }
             QCOMPARE(driver.find<QPlainTextEdit>(name)->toPlainText(), lines.join('\n'));
-        } else if (spec.kind == mx::FieldKind::Panel) {
-            QCOMPARE(!driver.find(name)->isHidden(), expected.panelVisible(spec.name));
+        } else if (fieldSpec.kind == mx::FieldKind::Panel) {
+            QCOMPARE(!driver.find(name)->isHidden(), expected.panelVisible(fieldSpec.name));
         } else {
-            QCOMPARE(qtext(shown.text(spec.name)), qtext(expected.text(spec.name)));
+            QCOMPARE(qtext(shown.text(fieldSpec.name)), qtext(expected.text(fieldSpec.name)));
         }
     }
     QCOMPARE(driver.messages().size(), static_cast<qsizetype>(expected.messages().size()));

@@ -308,18 +308,19 @@ void WindowLayoutTest::colours() {
 
 void WindowLayoutTest::everyFieldOfTheCatalogue() {
     WindowDriver driver;
-    for (const mx::FieldSpec &spec : mx::fieldCatalogue()) {
-        const QString name = QString::fromUtf8(spec.name.data(), spec.name.size());
+    for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
+        const QString name = QString::fromUtf8(fieldSpec.name.data(), fieldSpec.name.size());
         QCOMPARE(driver.window().findChildren<QWidget *>(name).size(), 1);
         QWidget *widget = driver.find(name);
-        const QString initial = QString::fromUtf8(spec.initial.data(), spec.initial.size());
-        switch (spec.kind) {
+        const QString initial =
+            QString::fromUtf8(fieldSpec.initial.data(), fieldSpec.initial.size());
+        switch (fieldSpec.kind) {
         case mx::FieldKind::IntegerSpin:
         case mx::FieldKind::DecimalSpin:
         case mx::FieldKind::Result:
         case mx::FieldKind::Text:
             QCOMPARE(driver.text(name), initial);
-            QCOMPARE(driver.field(name)->isReadOnly(), spec.readOnly);
+            QCOMPARE(driver.field(name)->isReadOnly(), fieldSpec.readOnly);
             break;
         case mx::FieldKind::Label:
             QCOMPARE(qobject_cast<QLabel *>(widget)->text(), initial);
@@ -363,10 +364,11 @@ void WindowLayoutTest::accessibleNames() {
     QFETCH(QString, accessible);
     WindowDriver driver;
     QCOMPARE(driver.find(name)->accessibleName(), accessible);
-    for (const mx::FieldSpec &spec : mx::fieldCatalogue()) {
-        if (spec.kind == mx::FieldKind::IntegerSpin || spec.kind == mx::FieldKind::DecimalSpin ||
-            spec.kind == mx::FieldKind::Result || spec.kind == mx::FieldKind::Text) {
-            const QString field = QString::fromUtf8(spec.name.data(), spec.name.size());
+    for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
+        if (fieldSpec.kind == mx::FieldKind::IntegerSpin ||
+            fieldSpec.kind == mx::FieldKind::DecimalSpin ||
+            fieldSpec.kind == mx::FieldKind::Result || fieldSpec.kind == mx::FieldKind::Text) {
+            const QString field = QString::fromUtf8(fieldSpec.name.data(), fieldSpec.name.size());
             QVERIFY2(!driver.find(field)->accessibleName().isEmpty(), qPrintable(field));
         }
     }

@@ -22,9 +22,9 @@ std::string escapeCarriageReturns(std::string_view text) {
     return escaped;
 }
 
-void addFieldLines(std::vector<Line> &lines, const MemorySheet &sheet, const FieldSpec &spec) {
-    const std::string name(spec.name);
-    switch (spec.kind) {
+void addFieldLines(std::vector<Line> &lines, const MemorySheet &sheet, const FieldSpec &fieldSpec) {
+    const std::string name(fieldSpec.name);
+    switch (fieldSpec.kind) {
     case FieldKind::Gauge: {
         const GaugeModel &gauge = sheet.gauge(name);
         lines.emplace_back(name + ".color", gauge.color() == GaugeColor::Red ? "red" : "blue");
@@ -57,8 +57,8 @@ void writeReport(std::ostream &out, const MemorySheet &sheet,
         out << "message=" << escapeCarriageReturns(message) << '\n';
     }
     std::vector<Line> lines;
-    for (const FieldSpec &spec : fieldCatalogue()) {
-        addFieldLines(lines, sheet, spec);
+    for (const FieldSpec &fieldSpec : fieldCatalogue()) {
+        addFieldLines(lines, sheet, fieldSpec);
     }
     // Stable, so that the lines of one memo keep their order.
     std::stable_sort(lines.begin(), lines.end(),

@@ -116,15 +116,16 @@ void SheetScript::setField(std::string_view name, std::string_view value) {
         sheet_.setPanelVisible("Panel24", *visible);
         return;
     }
-    const FieldSpec *spec = findField(name);
-    if (spec == nullptr || spec->kind == FieldKind::Gauge || spec->kind == FieldKind::Panel) {
+    const FieldSpec *fieldSpec = findField(name);
+    if (fieldSpec == nullptr || fieldSpec->kind == FieldKind::Gauge ||
+        fieldSpec->kind == FieldKind::Panel) {
         throw ScriptError("unknown field: " + std::string(name));
     }
-    if (spec->kind == FieldKind::Memo) {
+    if (fieldSpec->kind == FieldKind::Memo) {
         sheet_.addMemoLine(name, value);
         return;
     }
-    if (spec->kind == FieldKind::CheckBox && !flag(value)) {
+    if (fieldSpec->kind == FieldKind::CheckBox && !flag(value)) {
         throw ScriptError(std::string(name) + " takes 1 or 0, not: " + std::string(value));
     }
     sheet_.setText(name, value);
@@ -137,8 +138,8 @@ bool SheetScript::setGaugeProperty(std::string_view name, std::string_view value
     }
     const std::string_view gauge = name.substr(0, dot);
     const std::string_view property = name.substr(dot + 1);
-    const FieldSpec *spec = findField(gauge);
-    if (spec == nullptr || spec->kind != FieldKind::Gauge) {
+    const FieldSpec *fieldSpec = findField(gauge);
+    if (fieldSpec == nullptr || fieldSpec->kind != FieldKind::Gauge) {
         return false;
     }
     const std::string where = std::string(name) + "=" + std::string(value);
