@@ -44,6 +44,25 @@ void writeMoney(Sheet &sheet, std::string_view name, long double value) {
     sheet.setText(name, formatMoney(value));
 }
 
+// Selling at the top of a range (its net result) and at its bottom (the loss, shown
+// positive); each only when its price is above 0.
+struct LimitPrices {
+    std::string_view upperResult;
+    std::int32_t upper;
+    std::string_view lowerResult;
+    std::int32_t lower;
+};
+
+void writeLimitResults(Sheet &sheet, const Scenarios &trade, const LimitPrices &limits,
+                       TaxOrder taxOrder) {
+    if (limits.upper > 0) {
+        writeMoney(sheet, limits.upperResult, trade.net(limits.upper, taxOrder));
+    }
+    if (limits.lower > 0) {
+        writeMoney(sheet, limits.lowerResult, -trade.net(limits.lower, taxOrder));
+    }
+}
+
 // One target or stop-loss step: when its base price is above 0, the price from the buy
 // price and the percentage field, and the net result of selling there. `sign` is -1 where
 // the sheet shows a loss as a positive figure.
@@ -112,12 +131,7 @@ std::optional<std::string> longTermSection(Sheet &sheet) {
         const std::int32_t high = readInteger(sheet, "W1");
         const std::int32_t low = readInteger(sheet, "W2");
         const auto plain = TaxOrder::RateOverHundred;
-        if (high > 0) {
-            writeMoney(sheet, "X1", trade.net(high, plain));
-        }
-        if (low > 0) {
-            writeMoney(sheet, "X2", -trade.net(low, plain));
-        }
+        writeLimitResults(sheet, trade, {"X1", high, "X2", low}, plain);
         if (high > 0 && low > 0) {
             writeMoney(sheet, "Edit4", high - low);
         }
@@ -142,12 +156,7 @@ std::optional<std::string> dayTradingSection(Sheet &sheet) {
         const std::int32_t high = readInteger(sheet, "Y4");
         const std::int32_t low = readInteger(sheet, "Y5");
         const auto order = TaxOrder::RateTimesHundredth;
-        if (upper > 0) {
-            writeMoney(sheet, "Z1", trade.net(upper, order));
-        }
-        if (lower > 0) {
-            writeMoney(sheet, "Z2", -trade.net(lower, order));
-        }
+        writeLimitResults(sheet, trade, {"Z1", upper, "Z2", lower}, order);
         const std::int32_t buy = trade.buyPrice();
         const PriceStep steps[] = {{"r10", "Y6", "Z3", high, order, +1},
                                    {"r11", "Y7", "Z4", high, order, +1},

@@ -28,22 +28,26 @@ QFrame *group(QWidget *parent, const char *name) {
     return frame;
 }
 
+// One option: its caption panel, its field and, where it has one, its unit.
+void addRow(QGridLayout *grid, int row, QWidget *caption, QWidget *field, QWidget *unit = nullptr) {
+    field->setFixedWidth(fieldWidth);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+    if (unit != nullptr) {
+        grid->addWidget(unit, row, 2);
+    }
+}
+
 QWidget *ratesGroup(QWidget *parent) {
     auto *frame = group(parent, "Bevel2");
     auto *grid = new QGridLayout(frame);
     const QString feeRate = QStringLiteral("수수료율");
     const QString taxRate = QStringLiteral("제세금율");
-    auto *r1 = parts::decimalField(frame, "r1", feeRate);
-    auto *r2 = parts::decimalField(frame, "r2", taxRate);
-    for (auto *field : {r1, r2}) {
-        field->setFixedWidth(fieldWidth);
-    }
-    grid->addWidget(parts::captionPanel(frame, "Panel8", feeRate, captionWidth), 0, 0);
-    grid->addWidget(r1, 0, 1);
-    grid->addWidget(parts::label(frame, "Label1", QStringLiteral("%")), 0, 2);
-    grid->addWidget(parts::captionPanel(frame, "Panel9", taxRate, captionWidth), 1, 0);
-    grid->addWidget(r2, 1, 1);
-    grid->addWidget(parts::label(frame, "Label2", QStringLiteral("%")), 1, 2);
+    const QString percent = QStringLiteral("%");
+    addRow(grid, 0, parts::captionPanel(frame, "Panel8", feeRate, captionWidth),
+           parts::decimalField(frame, "r1", feeRate), parts::label(frame, "Label1", percent));
+    addRow(grid, 1, parts::captionPanel(frame, "Panel9", taxRate, captionWidth),
+           parts::decimalField(frame, "r2", taxRate), parts::label(frame, "Label2", percent));
     grid->setColumnStretch(3, 1);
 
     auto *note = new QPlainTextEdit(window_texts::ratesNote, frame);
@@ -71,15 +75,10 @@ QWidget *minimumFeeGroup(QWidget *parent) {
 
     const QString threshold = QStringLiteral("최저제한액");
     const QString fee = QStringLiteral("적용수수료");
-    auto *r3 = parts::spinField(frame, "r3", threshold);
-    auto *r4 = parts::spinField(frame, "r4", fee);
-    for (auto *field : {r3, r4}) {
-        field->setFixedWidth(fieldWidth);
-    }
-    grid->addWidget(parts::captionPanel(frame, "Panel22", threshold, captionWidth), 1, 0);
-    grid->addWidget(r3, 1, 1);
-    grid->addWidget(parts::captionPanel(frame, "Panel23", fee, captionWidth), 2, 0);
-    grid->addWidget(r4, 2, 1);
+    addRow(grid, 1, parts::captionPanel(frame, "Panel22", threshold, captionWidth),
+           parts::spinField(frame, "r3", threshold));
+    addRow(grid, 2, parts::captionPanel(frame, "Panel23", fee, captionWidth),
+           parts::spinField(frame, "r4", fee));
     grid->setColumnStretch(2, 1);
 
     auto *note = parts::captionPanel(frame, "Panel25", QStringLiteral("증권사마다 적용유무다름 "),
