@@ -1,12 +1,11 @@
 #include "U_cal.h"
-#include "window_texts.h"
+#include "application.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(window_texts::applicationTitle);
-    QApplication::setApplicationDisplayName(window_texts::applicationTitle);
+    QApplication app(argc, argv);
+    application::setUp(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("mx_cal"));
     Tf_cal window;
     window.show();

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QScrollArea>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -73,20 +72,19 @@ int main(int argc, char *argv[]) {
     saved = save(&window, folder, QStringLiteral("options.png")) && saved;
     window.SpeedButton1Click();
 
-    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
     const struct {
         int index;
         const char *content;
         const char *file;
     } planning[] = {{1, "Panel45", "page2"}, {2, "Panel54", "page3"}};
     for (const auto &page : planning) {
-        pages->setCurrentIndex(page.index);
+        window.showPage(page.index);
         QApplication::processEvents();
         saved = save(&window, folder, QString::fromLatin1(page.file) + ".png") && saved;
         auto *content = window.findChild<QWidget *>(QString::fromLatin1(page.content));
         content->adjustSize();
         saved = save(content, folder, QString::fromLatin1(page.file) + "-full.png") && saved;
     }
-    pages->setCurrentIndex(0);
+    window.showPage(0);
     return saved ? 0 : 1;
 }

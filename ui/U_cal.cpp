@@ -1,10 +1,11 @@
 #include "U_cal.h"
 
 #include "actions.h"
+#include "glyphs.h"
 #include "look.h"
 #include "pages.h"
-#include "product_icon.h"
 #include "settings/program_folder.h"
+#include "tab_bar_accessibility.h"
 #include "widget_sheet.h"
 #include "window_texts.h"
 
@@ -16,6 +17,8 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -29,6 +32,8 @@ QString displayedLines(QString text) {
 void messageBox(QWidget *parent, const QString &text) {
     QMessageBox box(QMessageBox::NoIcon, window_texts::applicationTitle, displayedLines(text),
                     QMessageBox::Ok, parent);
+    // The program's own boxes keep their English button whatever language Qt speaks.
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }
 
@@ -98,7 +103,7 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     replaceIfGiven(fileDialogs_, std::move(seams.fileDialogs));
     setObjectName(QStringLiteral("f_cal"));
     setWindowTitle(window_texts::windowCaption);
-    setWindowIcon(productIcon());
+    setWindowIcon(glyphs::icon(glyphs::Glyph::Product));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -106,16 +111,21 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
+    // PageControl1 has one tab, "수수료, 손익", whose page is a stack of the three pages. The
+    // planning pages have no tab of their own, so no key, click, wheel or screen-reader action
+    // can bring them forward; Calculate and the entry aids fill their fields all the same.
+    pageStack_ = new QStackedWidget;
+    pageStack_->setObjectName(QStringLiteral("PageStack"));
+    pageStack_->addWidget(pages::buildFeePage(pageStack_));
+    pageStack_->addWidget(pages::buildLongTermPage(pageStack_));
+    pageStack_->addWidget(pages::buildDayTradingPage(pageStack_));
+    installTabBarAccessibility();
     pageControl_ = new QTabWidget(client);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
-    pageControl_->addTab(pages::buildFeePage(pageControl_), QStringLiteral("수수료, 손익"));
-    pageControl_->addTab(pages::buildLongTermPage(pageControl_),
-                         QStringLiteral("장기 목표가.손절가"));
-    pageControl_->addTab(pages::buildDayTradingPage(pageControl_),
-                         QStringLiteral("Day 목표가.손절가"));
-    pageControl_->setTabVisible(1, false);
-    pageControl_->setTabVisible(2, false);
-    pageControl_->setCurrentIndex(0);
+    pageControl_->addTab(pageStack_, QStringLiteral("수수료, 손익"));
+    // A tab bar with a single tab has nothing to choose: the keyboard goes to the fields.
+    pageControl_->setFocusPolicy(Qt::NoFocus);
+    pageControl_->tabBar()->setFocusPolicy(Qt::NoFocus);
     optionsPanel_ = pages::buildOptionsPanel(client);
 
     auto *layout = new QVBoxLayout(client);
@@ -132,6 +142,8 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
         std::make_unique<WidgetSheet>(this, [this](const QString &text) { showMessage(text); });
     actions::build(*this);
     acceptFileDrops();
+    // The user can type the quantity at once.
+    findChild<QWidget *>(QStringLiteral("s1"))->setFocus(Qt::OtherFocusReason);
 
     // The design size, or what page 1 needs in full where the fonts are larger.
     const QSize clientSize = designClientSize.expandedTo(client->sizeHint());
@@ -230,6 +242,10 @@ void Tf_cal::FormResize() {
     if (outerWidth < minimumOuterWidth) {
         setFixedWidth(minimumOuterWidth - (outerWidth - width()));
     }
+}
+
+void Tf_cal::showPage(int index) {
+    pageStack_->setCurrentIndex(index);
 }
 
 void Tf_cal::PageControl1Change(int) {

@@ -23,6 +23,7 @@
 
 class IntegerSpinField;
 class QDialog;
+class QStackedWidget;
 class QTabWidget;
 class WidgetSheet;
 
@@ -90,6 +91,10 @@ public:
     void restoreWindowSize(const QSize &size);
     // The vertical positions of ScrollBox1, ScrollBox2 and ScrollBox3 back to 0.
     void scrollPagesToTop();
+
+    // Brings page `index` of PageControl1 forward: 0 fees and profit, 1 long-term, 2 day-trading.
+    // No input of the window reaches pages 2 and 3; the screenshot tool and the tests do.
+    void showPage(int index);
 
     // The folder of cal.ini, the option folder and the analysis folder, chosen at start.
     const QString &programFolder() const { return programFolder_; }
@@ -200,6 +205,7 @@ private:
     void setLineBuffer(const QStringList &lines);
 
     QTabWidget *pageControl_ = nullptr;
+    QStackedWidget *pageStack_ = nullptr; // the three pages, in the one tab of pageControl_
     QWidget *optionsPanel_ = nullptr;
     QWidget *numberPad_ = nullptr;
     QWidget *feeContent_ = nullptr;

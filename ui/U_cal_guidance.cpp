@@ -19,7 +19,7 @@ const QColor pointedAt{255, 255, 0};
 } // namespace
 
 void Tf_cal::markStep(const char *item) {
-    auto *menu = findChild<QMenu *>(QStringLiteral("N17"));
+    QMenu *menu = findChild<QAction *>(QStringLiteral("N17"))->menu();
     menu->setDefaultAction(findChild<QAction *>(QString::fromLatin1(item)));
 }
 

@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabWidget>
+#include <QStackedWidget>
 
 namespace actions {
 namespace {
@@ -37,7 +37,7 @@ const Entry entries[] = {
     {Kind::Item, "N10", "파일에서 불러오기", "N8", true, Qt::CTRL | Qt::Key_O},
     {Kind::Item, "N12", "파일로 저장하기", "N8", true, Qt::CTRL | Qt::Key_S},
     {Kind::Item, "N35", "파일 삭제하기", "N8", true, Qt::CTRL | Qt::Key_Delete},
-    {Kind::Separator, "N13", "-", "N8"},
+    {Kind::Separator, "N13", "", "N8"},
     {Kind::Item, "N14", "닫기", "N8", true, Qt::CTRL | Qt::Key_Escape, &Tf_cal::N14Click},
     {Kind::Item, "N15", "계산하기", nullptr, true, QKeyCombination(Qt::Key_Return),
      &Tf_cal::N6Click},
@@ -45,7 +45,7 @@ const Entry entries[] = {
     {Kind::Item, "N38", "정품설치안내", "N29", true, {}, &Tf_cal::N38Click},
     {Kind::Item, "N26", "종목분석(기본적,기술적)", "N29"},
     {Kind::Item, "N28", "관심종목 등록하기", "N29"},
-    {Kind::Separator, "N27", "-", "N29"},
+    {Kind::Separator, "N27", "", "N29"},
     {Kind::Item, "N30", "매수", "N29"},
     {Kind::Item, "N33", "매도", "N29"},
     {Kind::Menu, "N16", "옵션", nullptr, true, {}, &Tf_cal::N16Click},
@@ -53,7 +53,7 @@ const Entry entries[] = {
     {Kind::Menu, "N1", "목표가.손절가 옵션", "N16", false},
     {Kind::Item, "N3", "파일에서 열기", "N1", true, {}, &Tf_cal::N3Click},
     {Kind::Item, "N4", "파일로 저장하기", "N1", true, {}, &Tf_cal::N4Click},
-    {Kind::Separator, "N5", "-", "N1"},
+    {Kind::Separator, "N5", "", "N1"},
     {Kind::Item, "Default1", "기본값 (Default)", "N1", true, {}, &Tf_cal::Default1Click},
     {Kind::Menu, "N17", "사용법(따라하기)", nullptr},
     {Kind::Item,
@@ -63,7 +63,7 @@ const Entry entries[] = {
      true,
      {},
      &Tf_cal::N18Click},
-    {Kind::Separator, "N19", "-", "N17"},
+    {Kind::Separator, "N19", "", "N17"},
     {Kind::Item,
      "N110",
      "사용 과정1. 주식의 수량을 입력하세요. (*필수과정)",
@@ -85,14 +85,14 @@ const Entry entries[] = {
      true,
      {},
      &Tf_cal::N32Click},
-    {Kind::Separator, "N20", "-", "N17"},
+    {Kind::Separator, "N20", "", "N17"},
     {Kind::Item, "N25", "**마지막과정**. 계산하기 (*필수과정)", "N17", true, {}, &Tf_cal::N25Click},
     {Kind::Menu, "N21", "사용지원", nullptr},
     {Kind::Item, "N23", "온라인 상담", "N21", true, {}, &Tf_cal::N23Click},
     {Kind::Item, "N37", "전화상담", "N21", false, {}, &Tf_cal::N37Click},
     {Kind::Item, "MX1", "MX주식계산기 정품다운", "N21", true, {}, &Tf_cal::MX1Click},
     {Kind::Item, "N36", "제품정보", "N21", true, {}, &Tf_cal::Image1Click},
-    {Kind::Separator, "N31", "-", "N21"},
+    {Kind::Separator, "N31", "", "N21"},
     {Kind::Item, "N34", "주식정보 사이트", "N21", true, {}, &Tf_cal::N34Click},
     {Kind::Item, "N24", "홈페이지", "N21", true, {}, &Tf_cal::RxSpeedButton14Click},
 
@@ -218,9 +218,10 @@ QAction *addItem(const Entry &entry, QWidget *parent, Tf_cal &window) {
     return action;
 }
 
+// A menu item with a submenu. The item (the menu's action) carries the control's name; its
+// submenu is reached through QAction::menu().
 QMenu *addMenu(const Entry &entry, QWidget *parent, Tf_cal &window) {
     auto *menu = new QMenu(QString::fromUtf8(entry.caption), &window);
-    menu->setObjectName(QString::fromLatin1(entry.name));
     if (entry.handler == nullptr) {
         menu->menuAction()->setObjectName(QString::fromLatin1(entry.name));
         menu->menuAction()->setVisible(entry.visible);
@@ -273,8 +274,8 @@ void bindControls(Tf_cal &window) {
         QObject::connect(label, &ClickableLabel::clicked, &window,
                          [&window, handler] { (window.*handler)(); });
     }
-    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
-    QObject::connect(pages, &QTabWidget::currentChanged, &window, &Tf_cal::PageControl1Change);
+    auto *pages = window.findChild<QStackedWidget *>(QStringLiteral("PageStack"));
+    QObject::connect(pages, &QStackedWidget::currentChanged, &window, &Tf_cal::PageControl1Change);
 }
 
 FieldEdit *fieldEdit(Tf_cal &window, const char *name) {

@@ -1,8 +1,52 @@
 #include "bar_gauge.h"
 
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QPainter>
 
+namespace {
+
+// What a screen reader asks of a gauge: a read-only value between 0 and the maximum.
+class AccessibleGauge : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleGauge(BarGauge *gauge)
+        : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface) {
+            return static_cast<QAccessibleValueInterface *>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text type) const override {
+        if (type == QAccessible::Value) {
+            return gauge()->percentText();
+        }
+        return QAccessibleWidget::text(type);
+    }
+
+    QVariant currentValue() const override { return gauge()->progress(); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return gauge()->maximum(); }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    BarGauge *gauge() const { return static_cast<BarGauge *>(widget()); }
+};
+
+QAccessibleInterface *accessibleGauge(const QString &className, QObject *object) {
+    if (className == QLatin1String("BarGauge") && object->isWidgetType()) {
+        return new AccessibleGauge(static_cast<BarGauge *>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 BarGauge::BarGauge(const QString &name, QWidget *parent) : QWidget(parent) {
+    QAccessible::installFactory(accessibleGauge); // once; a factory installed before is kept
     setObjectName(name);
     model_.setProgress(0);
 }
@@ -11,13 +55,21 @@ bool BarGauge::setMaximum(int maximum) {
     if (!model_.setMaximum(maximum)) {
         return false;
     }
-    update();
+    changed();
     return true;
 }
 
 void BarGauge::setProgress(int progress) {
     model_.setProgress(progress);
+    changed();
+}
+
+void BarGauge::changed() {
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, model_.progress());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void BarGauge::setColor(mx::GaugeColor color) {

@@ -4,7 +4,8 @@
 
 // A decimal spin field: a decimal number that the program and the arrows show with the
 // field's fixed count of decimals. Typed text stays as typed and is read as typed; a text
-// that is not a number reads as 0.
+// that is not a number reads as 0. A typed comma enters the decimal point, as the options
+// panel's own note tells the user to write rates ("0,029").
 class DecimalSpinField : public SpinField {
     Q_OBJECT
 public:
@@ -18,6 +19,7 @@ public:
 
 protected:
     void stepBy(int direction) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     double step_;

@@ -61,8 +61,26 @@ QToolButton *flatButton(QWidget *parent, const char *name, const QString &captio
     button->setObjectName(QString::fromLatin1(name));
     button->setText(caption);
     button->setToolTip(hint);
+    if (caption.isEmpty()) {
+        button->setAccessibleName(hint);
+    }
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QToolButton *glyphButton(QWidget *parent, const char *name, glyphs::Glyph glyph,
+                         const QString &caption, const QString &hint) {
+    auto *button = flatButton(parent, name, caption, hint);
+    button->setIcon(glyphs::icon(glyph));
+    button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly
+                                                 : Qt::ToolButtonTextBesideIcon);
+    return button;
+}
+
+QToolButton *keypadButton(QWidget *parent, const char *name) {
+    auto *button = glyphButton(parent, name, glyphs::Glyph::Keypad, {}, QStringLiteral("숫자판"));
+    button->setIconSize({16, 16});
     return button;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "glyphs.h"
+
 #include <QColor>
 #include <QString>
 
@@ -33,9 +35,17 @@ CaptionPanel *captionPanel(QWidget *parent, const char *name, const QString &cap
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QColor &textColor = {},
               int pixelSize = 0);
 
-// A flat button that never takes the keyboard focus.
+// A flat button that never takes the keyboard focus. A screen reader names it by its caption,
+// or by its hint when it has no caption.
 QToolButton *flatButton(QWidget *parent, const char *name, const QString &caption,
                         const QString &hint = {});
+
+// A flat button showing a glyph, with its caption beside it when it has one.
+QToolButton *glyphButton(QWidget *parent, const char *name, glyphs::Glyph glyph,
+                         const QString &caption, const QString &hint = {});
+
+// The small button beside a price input that shows the number pad.
+QToolButton *keypadButton(QWidget *parent, const char *name);
 
 // A multi-line text with a vertical scroll bar that wraps long lines.
 QPlainTextEdit *memo(QWidget *parent, const char *name);

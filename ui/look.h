@@ -21,7 +21,8 @@ inline constexpr int windowPixelSize = 12;
 inline constexpr int pricePixelSize = 13;
 inline constexpr int smallPixelSize = 11;
 
-// The window's face: 굴림 where installed, else a Korean face a Linux desktop has.
+// The window's face: 굴림 where installed, else a Korean face a Linux desktop has, hinted by
+// the face's own instructions.
 QFont windowFont(int pixelSize = windowPixelSize);
 
 // Background of a field, panel or label (its base and window colours).

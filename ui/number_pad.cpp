@@ -1,12 +1,10 @@
 #include "form_parts.h"
+#include "glyphs.h"
 #include "look.h"
 #include "pages.h"
-#include "product_icon.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -15,6 +13,7 @@ namespace pages {
 QWidget *buildNumberPad(QWidget *parent) {
     auto *pad = new QFrame(parent);
     pad->setObjectName(QStringLiteral("Panel38"));
+    pad->setAccessibleName(QStringLiteral("숫자판"));
     pad->setFrameStyle(QFrame::Panel | QFrame::Raised);
     look::setBackground(pad, look::silver);
     pad->setGeometry(266, 143, 34, 154);
@@ -24,7 +23,7 @@ QWidget *buildNumberPad(QWidget *parent) {
     column->setSpacing(0);
     auto *icon = new QLabel(pad);
     icon->setObjectName(QStringLiteral("Image2"));
-    icon->setPixmap(productIcon().pixmap(16, 16));
+    icon->setPixmap(glyphs::icon(glyphs::Glyph::Product).pixmap(16, 16));
     column->addWidget(icon, 0, Qt::AlignHCenter);
 
     const struct {
@@ -42,8 +41,8 @@ QWidget *buildNumberPad(QWidget *parent) {
         button->setFixedSize(30, 21);
         column->addWidget(button, 0, Qt::AlignHCenter);
     }
-    auto *close = parts::flatButton(pad, "SpeedButton16", {});
-    close->setIcon(QApplication::style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    auto *close = parts::glyphButton(pad, "SpeedButton16", glyphs::Glyph::Close, {});
+    close->setAccessibleName(QStringLiteral("숫자판 닫기"));
     close->setFixedSize(16, 17);
     column->addWidget(close, 0, Qt::AlignHCenter);
     pad->setVisible(false);

@@ -52,6 +52,7 @@ QWidget *ratesGroup(QWidget *parent) {
 
     auto *note = new QPlainTextEdit(window_texts::ratesNote, frame);
     note->setObjectName(QStringLiteral("Memo1"));
+    note->setAccessibleName(QStringLiteral("수수료율 안내"));
     note->setReadOnly(true);
     note->setFrameShape(QFrame::NoFrame);
     note->setFocusPolicy(Qt::NoFocus);
@@ -95,6 +96,7 @@ QWidget *minimumFeeGroup(QWidget *parent) {
 QWidget *buildOptionsPanel(QWidget *parent) {
     auto *panel = new QFrame(parent);
     panel->setObjectName(QStringLiteral("Panel7"));
+    panel->setAccessibleName(QStringLiteral("수수료율 설정"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(4);
 
@@ -109,8 +111,10 @@ QWidget *buildOptionsPanel(QWidget *parent) {
     auto *ruleCaption = new QHBoxLayout;
     ruleCaption->addWidget(
         parts::captionPanel(panel, "Panel21", QStringLiteral("최저수수료제"), 140));
-    ruleCaption->addWidget(parts::flatButton(panel, "SpeedButton6", QStringLiteral("?"),
-                                             QStringLiteral("최저수수료제 안내")));
+    auto *explain = parts::flatButton(panel, "SpeedButton6", QStringLiteral("?"),
+                                      QStringLiteral("최저수수료제 안내"));
+    explain->setAccessibleName(explain->toolTip());
+    ruleCaption->addWidget(explain);
     ruleCaption->addStretch();
 
     auto *column = new QVBoxLayout(panel);

@@ -26,9 +26,8 @@ void addTable(QGridLayout *grid) {
     QWidget *parent = grid->parentWidget();
     planning::addInputRow(grid, 0, {"Panel55", "상한가", "Y1", look::maroon, look::maroon},
                           inputCaptionWidth);
-    grid->addWidget(
-        parts::flatButton(parent, "SpeedButton19", QStringLiteral("#"), QStringLiteral("숫자판")),
-        0, 2, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(parts::keypadButton(parent, "SpeedButton19"), 0, 2,
+                    Qt::AlignRight | Qt::AlignTop);
     planning::addRangeRow(grid, 1, "Label17", "Edit1", 72);
     planning::addInputRow(grid, 2, {"Panel56", "하한가", "Y2", look::navy, look::navy},
                           inputCaptionWidth);
@@ -76,6 +75,8 @@ QWidget *buildBottomBar(QWidget *parent) {
 QWidget *buildDayTradingPage(QWidget *parent) {
     auto *page = new QWidget(parent);
     page->setObjectName(QStringLiteral("TabSheet3"));
+    // The caption of the page's tab, which the window never shows.
+    page->setAccessibleName(QStringLiteral("Day 목표가.손절가"));
     auto *content = new QWidget(page);
     content->setObjectName(QStringLiteral("Panel54"));
     content->setMinimumWidth(318);
@@ -117,9 +118,10 @@ QWidget *buildDayTradingPage(QWidget *parent) {
                                                       {"z15", "z16"},
                                                       {"Label59", "Label60"},
                                                       {"LMDShapeControl5", "LMDShapeControl6"}}));
-    column->addWidget(
-        parts::label(content, "Label61", QStringLiteral("주가로 보는 데이트레이딩 적격 진단")));
+    const QString verdictCaption = QStringLiteral("주가로 보는 데이트레이딩 적격 진단");
+    column->addWidget(parts::label(content, "Label61", verdictCaption));
     auto *verdict = parts::memo(content, "Memo4");
+    verdict->setAccessibleName(verdictCaption);
     verdict->setMinimumHeight(200);
     column->addWidget(verdict);
     column->addStretch();

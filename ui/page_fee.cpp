@@ -83,9 +83,8 @@ QWidget *buildFeePage(QWidget *parent) {
     step->setFixedWidth(58);
     grid->addWidget(stepLabel, 0, 2, Qt::AlignLeft | Qt::AlignBottom);
     grid->addWidget(step, 1, 2);
-    grid->addWidget(
-        parts::flatButton(content, "SpeedButton17", QStringLiteral("#"), QStringLiteral("숫자판")),
-        0, 3, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(parts::keypadButton(content, "SpeedButton17"), 0, 3,
+                    Qt::AlignRight | Qt::AlignTop);
 
     const ResultRow results[] = {
         {"Panel19", "매수총가", "s4", {}},         {"Panel20", "매도총가", "s5", {}},

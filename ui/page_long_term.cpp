@@ -25,9 +25,8 @@ constexpr int captionWidth = 97;
 void addTable(QGridLayout *grid) {
     QWidget *parent = grid->parentWidget();
     planning::addInputRow(grid, 0, {"Panel32", "최고가", "W1"}, inputCaptionWidth);
-    grid->addWidget(
-        parts::flatButton(parent, "SpeedButton18", QStringLiteral("#"), QStringLiteral("숫자판")),
-        0, 2, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(parts::keypadButton(parent, "SpeedButton18"), 0, 2,
+                    Qt::AlignRight | Qt::AlignTop);
     grid->addWidget(
         parts::label(parent, "Label3", QStringLiteral("목표주기의 최고가를 기록하세요.")), 1, 0, 1,
         3);
@@ -77,6 +76,8 @@ QWidget *buildBottomBar(QWidget *parent) {
 QWidget *buildLongTermPage(QWidget *parent) {
     auto *page = new QWidget(parent);
     page->setObjectName(QStringLiteral("TabSheet2"));
+    // The caption of the page's tab, which the window never shows.
+    page->setAccessibleName(QStringLiteral("장기 목표가.손절가"));
     auto *content = new QWidget(page);
     content->setObjectName(QStringLiteral("Panel45"));
     content->setMinimumWidth(319);
@@ -102,9 +103,10 @@ QWidget *buildLongTermPage(QWidget *parent) {
                                                       {"x11", "x12"},
                                                       {"Label49", "Label50"},
                                                       {"LMDShapeControl1", "LMDShapeControl2"}}));
-    column->addWidget(
-        parts::label(content, "Label45", QStringLiteral("주가로 보는 장기 투자 적격 진단")));
+    const QString verdictCaption = QStringLiteral("주가로 보는 장기 투자 적격 진단");
+    column->addWidget(parts::label(content, "Label45", verdictCaption));
     auto *verdict = parts::memo(content, "Memo3");
+    verdict->setAccessibleName(verdictCaption);
     verdict->setMinimumHeight(160);
     column->addWidget(verdict);
     column->addStretch();

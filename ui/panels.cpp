@@ -25,7 +25,7 @@ ScrollBox::ScrollBox(const QString &name, QWidget *content, bool followContent, 
     setWidget(content);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 

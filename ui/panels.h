@@ -24,9 +24,9 @@ private:
     Qt::Orientation direction_;
 };
 
-// A vertically scrolled box. When it follows its content it asks for the content's size, so
-// that the window opens showing all of it; otherwise it asks for little, so that a long page
-// never widens or lengthens the window.
+// A vertically scrolled box, with a scroll bar while its content is longer than the box. When it
+// follows its content it asks for the content's size, so that the window opens showing all of it;
+// otherwise it asks for little, so that a long page never widens or lengthens the window.
 class ScrollBox : public QScrollArea {
     Q_OBJECT
 public:

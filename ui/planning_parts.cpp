@@ -91,6 +91,7 @@ QWidget *gaugePanel(QWidget *parent, const GaugeNames &names) {
 
     auto *gauge = new BarGauge(QString::fromLatin1(names.gauge), panel);
     gauge->setFixedSize(40, 150);
+    gauge->setAccessibleName(text(names.captionText));
 
     auto *axis = new QGridLayout;
     axis->setSpacing(2);

@@ -11,6 +11,8 @@ constexpr int arrowWidth = 14;
 QToolButton *arrowButton(QWidget *parent, Qt::ArrowType arrow) {
     auto *button = new QToolButton(parent);
     button->setArrowType(arrow);
+    button->setAccessibleName(arrow == Qt::UpArrow ? QStringLiteral("값 올리기")
+                                                   : QStringLiteral("값 내리기"));
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true);
     button->setCursor(Qt::ArrowCursor);

@@ -1,26 +1,23 @@
 #include "clickable_label.h"
 #include "form_parts.h"
+#include "glyphs.h"
 #include "look.h"
 #include "pages.h"
 #include "panels.h"
-#include "product_icon.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QStyle>
 #include <QToolButton>
 
 namespace pages {
 namespace {
 
-QToolButton *glyphButton(QWidget *parent, const char *name, QStyle::StandardPixmap glyph,
-                         const QString &caption, const QString &hint) {
-    auto *button = parts::flatButton(parent, name, caption, hint);
-    button->setIcon(QApplication::style()->standardIcon(glyph));
+using glyphs::Glyph;
+
+QToolButton *toolbarButton(QWidget *parent, const char *name, Glyph glyph, const QString &caption,
+                           const QString &hint) {
+    auto *button = parts::glyphButton(parent, name, glyph, caption, hint);
     button->setIconSize({20, 20});
-    button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly
-                                                 : Qt::ToolButtonTextBesideIcon);
     button->setFixedHeight(34);
     return button;
 }
@@ -33,20 +30,22 @@ QWidget *buildToolbar(QWidget *parent) {
     bar->setFixedHeight(43);
 
     auto *newFile =
-        glyphButton(bar, "SpeedButton9", QStyle::SP_FileIcon, {}, QStringLiteral("새 파일"));
-    auto *calculate = glyphButton(bar, "SpeedButton4", QStyle::SP_DialogApplyButton,
-                                  QStringLiteral("계산하기"), {});
+        toolbarButton(bar, "SpeedButton9", Glyph::NewFile, {}, QStringLiteral("새 파일"));
+    auto *calculate =
+        toolbarButton(bar, "SpeedButton4", Glyph::Calculate, QStringLiteral("계산하기"), {});
     calculate->setFixedWidth(90);
-    auto *options = glyphButton(bar, "SpeedButton5", QStyle::SP_FileDialogDetailedView,
-                                QStringLiteral("옵션 설정"), QStringLiteral("수수료율 설정"));
+    auto *options = toolbarButton(bar, "SpeedButton5", Glyph::Options, QStringLiteral("옵션 설정"),
+                                  QStringLiteral("수수료율 설정"));
     options->setFixedWidth(89);
     auto *home =
-        glyphButton(bar, "RxSpeedButton14", QStyle::SP_DirHomeIcon, {}, QStringLiteral("홈페이지"));
+        toolbarButton(bar, "RxSpeedButton14", Glyph::HomePage, {}, QStringLiteral("홈페이지"));
     home->setCursor(Qt::PointingHandCursor);
 
+    // Clicking the product icon opens the about box.
     auto *icon = new ClickableLabel(QStringLiteral("Image1"), bar);
-    icon->setPixmap(productIcon().pixmap(32, 32));
+    icon->setPixmap(glyphs::icon(Glyph::Product).pixmap(32, 32));
     icon->setFixedSize(32, 32);
+    icon->setAccessibleName(QStringLiteral("제품정보"));
 
     auto *lineBuffer = parts::memo(bar, "Memo2");
     lineBuffer->setVisible(false);

@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QPlainTextEdit>
-#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -37,6 +36,8 @@ private slots:
     void allPagesAsTheCoreComputes();
     void sectionFailureReachesErrorBox();
     void newRatesTakeEffectAtNextCalculate();
+    void ratesTypedAsTheNoteSays_data();
+    void ratesTypedAsTheNoteSays();
     void diagnosisAlone();
 };
 
@@ -111,14 +112,11 @@ void CalculateTest::triggers() {
     driver.type("s2", "10000");
     driver.type("s3", "11000");
     // A field elsewhere than on page 1 is brought forward for the key, as a user would see it.
-    auto *pages = driver.find<QTabWidget>("PageControl1");
     QWidget *widget = driver.find(control);
     if (control == "r1") {
         driver.window().N7Click();
-    } else if (driver.find("TabSheet2")->isAncestorOf(widget)) {
-        pages->setCurrentIndex(1);
-    } else if (driver.find("TabSheet3")->isAncestorOf(widget)) {
-        pages->setCurrentIndex(2);
+    } else if (widget != nullptr) {
+        driver.showPageOf(widget);
     }
     QVERIFY(widget == nullptr || widget->isVisible());
     if (how == "Enter") {
@@ -261,6 +259,50 @@ void CalculateTest::newRatesTakeEffectAtNextCalculate() {
     QTest::mouseClick(driver.find<QToolButton>("SpeedButton1"), Qt::LeftButton);
     driver.press("s1", Qt::Key_Return);
     QCOMPARE(driver.text("e1"), QStringLiteral("0"));
+}
+
+void CalculateTest::ratesTypedAsTheNoteSays_data() {
+    QTest::addColumn<QString>("feeTyped");
+    QTest::addColumn<QString>("taxTyped");
+    QTest::addColumn<QString>("feeShown");
+    QTest::addColumn<QString>("taxShown");
+    QTest::addColumn<QStringList>("results"); // e1, e2, e3, e6
+    const QStringList worked{"29", "32", "330", "9,609"};
+    QTest::newRow("commas, as the panel's note tells") << "0,029"
+                                                       << "0,3"
+                                                       << "0.029"
+                                                       << "0.3" << worked;
+    QTest::newRow("points") << "0.029"
+                            << "0.3"
+                            << "0.029"
+                            << "0.3" << worked;
+    QTest::newRow("a comma in the fee rate only")
+        << "0,015"
+        << "0.3"
+        << "0.015"
+        << "0.3" << QStringList{"15", "17", "330", "9,639"};
+}
+
+void CalculateTest::ratesTypedAsTheNoteSays() {
+    QFETCH(QString, feeTyped);
+    QFETCH(QString, taxTyped);
+    QFETCH(QString, feeShown);
+    QFETCH(QString, taxShown);
+    QFETCH(QStringList, results);
+    WindowDriver driver;
+    driver.find<QAction>("N7")->trigger();
+    driver.type("r1", feeTyped);
+    driver.type("r2", taxTyped);
+    QCOMPARE(driver.text("r1"), feeShown);
+    QCOMPARE(driver.text("r2"), taxShown);
+    QTest::mouseClick(driver.find<QToolButton>("SpeedButton1"), Qt::LeftButton);
+    driver.type("s1", "10");
+    driver.type("s2", "10000");
+    driver.type("s3", "11000");
+    driver.press("s3", Qt::Key_Return);
+    QCOMPARE(
+        (QStringList{driver.text("e1"), driver.text("e2"), driver.text("e3"), driver.text("e6")}),
+        results);
 }
 
 void CalculateTest::diagnosisAlone() {

@@ -1,5 +1,6 @@
 // The window's commands other than Calculate: the options panel, the shortcuts of hidden
-// menu items, the Clear commands and the page control.
+// menu items, the Clear commands and the page control (what no input reaches is in
+// tst_hidden_pages).
 
 #include "bar_gauge.h"
 #include "window_driver.h"
@@ -8,7 +9,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -58,8 +58,6 @@ private slots:
     void ctrlEscCloses();
     void inertShortcuts_data();
     void inertShortcuts();
-    void hiddenTabsCannotBeSelected_data();
-    void hiddenTabsCannotBeSelected();
     void pageChangeHidesNumberPad();
 };
 
@@ -192,31 +190,6 @@ void CommandsTest::inertShortcuts() {
     QCOMPARE(driver.text("e6"), QStringLiteral("9,609"));
     QVERIFY(driver.window().isVisible());
     QVERIFY(driver.messages().isEmpty());
-}
-
-void CommandsTest::hiddenTabsCannotBeSelected_data() {
-    QTest::addColumn<int>("combined");
-    QTest::newRow("Ctrl+Tab") << (Qt::CTRL | Qt::Key_Tab).toCombined();
-    QTest::newRow("Ctrl+PgDown") << (Qt::CTRL | Qt::Key_PageDown).toCombined();
-    QTest::newRow("Right on the tab bar") << QKeyCombination(Qt::Key_Right).toCombined();
-    QTest::newRow("End on the tab bar") << QKeyCombination(Qt::Key_End).toCombined();
-}
-
-void CommandsTest::hiddenTabsCannotBeSelected() {
-    QFETCH(int, combined);
-    const QKeyCombination key = QKeyCombination::fromCombined(combined);
-    WindowDriver driver;
-    auto *pages = driver.find<QTabWidget>("PageControl1");
-    QCOMPARE(pages->tabText(0), QStringLiteral("수수료, 손익"));
-    QVERIFY(pages->isTabVisible(0));
-    QVERIFY(!pages->isTabVisible(1));
-    QVERIFY(!pages->isTabVisible(2));
-    QTabBar *bar = pages->tabBar();
-    bar->setFocus();
-    QTest::keyClick(bar, key.key(), key.keyboardModifiers());
-    QTest::keyClick(pages, key.key(), key.keyboardModifiers());
-    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 5, bar->height() / 2));
-    QCOMPARE(pages->currentIndex(), 0);
 }
 
 void CommandsTest::pageChangeHidesNumberPad() {

@@ -17,12 +17,7 @@ const QStringList priceFields{"s2", "s3", "W1", "W2", "Y1", "Y2", "Y3", "Y4", "Y
 // them) and puts the focus in the field.
 QLineEdit *focusField(WindowDriver &driver, const QString &name) {
     QLineEdit *field = driver.field(name);
-    auto *pages = driver.find<QTabWidget>("PageControl1");
-    for (int page = 0; page < pages->count(); ++page) {
-        if (pages->widget(page)->isAncestorOf(field)) {
-            pages->setCurrentIndex(page);
-        }
-    }
+    driver.showPageOf(field);
     field->setFocus(Qt::MouseFocusReason);
     return field;
 }
@@ -378,7 +373,7 @@ void EntryAidsTest::padPlaces() {
     driver.find<QToolButton>("SpeedButton16")->click();
     driver.find<QToolButton>("SpeedButton17")->click();
     QCOMPARE(pad->pos(), moved);
-    driver.find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    driver.window().showPage(1);
     QVERIFY(pad->isHidden());
 }
 

@@ -141,7 +141,7 @@ void GuidanceTest::usageSteps() {
     QCOMPARE(focusName(driver), focus);
     QCOMPARE(driver.find("Panel7")->isVisible(), options);
     QCOMPARE(driver.find("PageControl1")->isVisible(), !options);
-    QCOMPARE(driver.find<QMenu>("N17")->defaultAction(), driver.find<QAction>(item));
+    QCOMPARE(driver.find<QAction>("N17")->menu()->defaultAction(), driver.find<QAction>(item));
     for (const QString &name : highlighted) {
         QVERIFY(isYellow(driver, name));
     }
@@ -150,7 +150,7 @@ void GuidanceTest::usageSteps() {
 
 void GuidanceTest::boldMarkMovesAndYellowStays() {
     WindowDriver driver;
-    auto *menu = driver.find<QMenu>("N17");
+    auto *menu = driver.find<QAction>("N17")->menu();
     QCOMPARE(menu->defaultAction(), nullptr);
     driver.find<QAction>("N110")->trigger();
     QCOMPARE(menu->defaultAction(), driver.find<QAction>("N110"));
@@ -199,7 +199,7 @@ void GuidanceTest::lastStepAfterCalculate() {
     driver.find<QAction>("N25")->trigger();
     QCOMPARE(driver.messages(), messages);
     QCOMPARE(driver.text("e6"), netProfit);
-    QCOMPARE(driver.find<QMenu>("N17")->defaultAction(), driver.find<QAction>("N25"));
+    QCOMPARE(driver.find<QAction>("N17")->menu()->defaultAction(), driver.find<QAction>("N25"));
 }
 
 void GuidanceTest::webPages_data() {

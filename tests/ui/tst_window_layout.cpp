@@ -13,8 +13,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -35,6 +38,25 @@ QString captionOf(QObject *object) {
         return memo->toPlainText();
     }
     return {};
+}
+
+// Whether `action` stands in `parent`: the menu bar, the toolbar's context menu, or the submenu
+// of the menu item of that name.
+bool standsIn(WindowDriver &driver, QAction *action, const QString &parent) {
+    if (QWidget *holder = driver.find(parent)) {
+        return holder->actions().contains(action);
+    }
+    const auto *item = driver.find<QAction>(parent);
+    if (item == nullptr) {
+        return false;
+    }
+    for (QObject *object : action->associatedObjects()) {
+        auto *menu = qobject_cast<QMenu *>(object);
+        if (menu != nullptr && menu->title() == item->text()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -60,6 +82,9 @@ private slots:
     void visibleMenuBar();
     void contextMenu();
     void creditLineIsInert();
+    void glyphs_data();
+    void glyphs();
+    void scrollBarOnlyWhenNeeded();
 };
 
 void WindowLayoutTest::frame() {
@@ -117,6 +142,11 @@ void WindowLayoutTest::fonts() {
         QCOMPARE(driver.field(price)->font().families(), font.families());
     }
     QCOMPARE(driver.field("s4")->font().pixelSize(), 12);
+    // Hinted by the face's own instructions, so that no syllable blurs beside its neighbours.
+    for (const char *name : {"s1", "s4", "Panel19", "Label7"}) {
+        QCOMPARE(driver.find(QString::fromLatin1(name))->font().hintingPreference(),
+                 QFont::PreferFullHinting);
+    }
     QCOMPARE(driver.find<QLabel>("Label7")->font().pixelSize(), 11);
 }
 
@@ -149,7 +179,7 @@ void WindowLayoutTest::controls_data() {
     row("Label44", "QLabel", "증감값");
     row("Panel19", "CaptionPanel", "매수총가");
     row("Panel37", "CaptionPanel", "총수익");
-    row("SpeedButton17", "QToolButton", "#", "숫자판");
+    row("SpeedButton17", "QToolButton", "", "숫자판");
     row("SpeedButton7", "QToolButton", "Clear", "새 파일", true);
     row("Edit6", "ResultField", "XXXX년 X월 X 일 X시X분", "최종 평가 일시", true);
     row("s1", "IntegerSpinField", "");
@@ -206,7 +236,7 @@ void WindowLayoutTest::controls_data() {
     row("LMDShapeControl2", "RoundShape", "");
     row("Label45", "QLabel", "주가로 보는 장기 투자 적격 진단");
     row("Memo3", "QPlainTextEdit", "");
-    row("SpeedButton18", "QToolButton", "#", "숫자판");
+    row("SpeedButton18", "QToolButton", "", "숫자판");
     row("SpeedButton11", "QToolButton", "Clear", "새 파일");
     row("Label42", "QLabel", "장기 주식거래를 목표로한 수치값");
     row("Panel55", "CaptionPanel", "상한가");
@@ -225,7 +255,7 @@ void WindowLayoutTest::controls_data() {
     row("GroupBox3", "QGroupBox", "매수가의 위치 분석");
     row("Label57", "QLabel", "저가");
     row("Label61", "QLabel", "주가로 보는 데이트레이딩 적격 진단");
-    row("SpeedButton19", "QToolButton", "#", "숫자판");
+    row("SpeedButton19", "QToolButton", "", "숫자판");
     row("SpeedButton12", "QToolButton", "Clear", "새 파일");
     row("Label41", "QLabel", "데이트레이딩 즉 일 매매를 목표로한 수치값");
 }
@@ -430,13 +460,13 @@ void WindowLayoutTest::menuItems() {
     WindowDriver driver;
     auto *action = driver.find<QAction>(name);
     QVERIFY(action != nullptr);
-    QCOMPARE(action->text(), caption);
-    QCOMPARE(action->isSeparator(), caption == "-");
+    const bool separator = caption == "-";
+    QCOMPARE(action->isSeparator(), separator);
+    // A separator draws its line and nothing else.
+    QCOMPARE(action->text(), separator ? QString() : caption);
     QCOMPARE(action->isVisible(), visible);
     QCOMPARE(action->shortcut(), shortcut);
-    QWidget *holder = driver.find(parent);
-    QVERIFY(holder != nullptr);
-    QVERIFY(holder->actions().contains(action));
+    QVERIFY(standsIn(driver, action, parent));
 }
 
 void WindowLayoutTest::visibleMenuBar() {
@@ -467,6 +497,44 @@ void WindowLayoutTest::creditLineIsInert() {
     QTest::mouseClick(credit, Qt::LeftButton);
     QVERIFY(driver.messages().isEmpty());
     QVERIFY(driver.window().isVisible());
+}
+
+void WindowLayoutTest::glyphs_data() {
+    QTest::addColumn<QString>("button");
+    for (const char *button :
+         {"SpeedButton9", "SpeedButton4", "SpeedButton5", "RxSpeedButton14", "SpeedButton17",
+          "SpeedButton18", "SpeedButton19", "SpeedButton16"}) {
+        QTest::newRow(button) << QString::fromLatin1(button);
+    }
+}
+
+void WindowLayoutTest::glyphs() {
+    QFETCH(QString, button);
+    WindowDriver driver;
+    auto *shown = driver.find<QToolButton>(button);
+    QVERIFY(!shown->icon().isNull());
+    // Painted, sharp at twice the size as well: some pixels carry ink.
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QImage picture = shown->icon().pixmap(shown->iconSize(), ratio).toImage();
+        QCOMPARE(picture.size(), shown->iconSize() * ratio);
+        int inked = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                inked += qAlpha(picture.pixel(x, y)) > 0 ? 1 : 0;
+            }
+        }
+        QVERIFY(inked > picture.width() * picture.height() / 10);
+    }
+}
+
+void WindowLayoutTest::scrollBarOnlyWhenNeeded() {
+    WindowDriver driver;
+    auto *box = driver.find<QScrollArea>("ScrollBox2");
+    QVERIFY(!box->verticalScrollBar()->isVisible());
+    driver.window().setWindowSize({400, 300});
+    QTest::qWait(0);
+    QVERIFY(box->verticalScrollBar()->isVisible());
+    QVERIFY(box->verticalScrollBar()->maximum() > 0);
 }
 
 QTEST_MAIN(WindowLayoutTest)

@@ -69,6 +69,15 @@ void WindowDriver::type(const QString &name, const QString &text) {
     QTest::keyClicks(edit, text);
 }
 
+void WindowDriver::showPageOf(const QWidget *widget) {
+    const char *pages[] = {"TabSheet1", "TabSheet2", "TabSheet3"};
+    for (int index = 0; index < 3; ++index) {
+        if (find(QString::fromLatin1(pages[index]))->isAncestorOf(widget)) {
+            window_->showPage(index);
+        }
+    }
+}
+
 void WindowDriver::press(const QString &name, QKeyCombination key) {
     QWidget *widget = find(name);
     widget->setFocus();

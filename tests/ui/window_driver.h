@@ -43,6 +43,8 @@ public:
     void type(const QString &name, const QString &text);
     // Presses a key with the focus in `name`.
     void press(const QString &name, QKeyCombination key);
+    // Brings forward the page that holds `widget`, as the program can (no input of the user can).
+    void showPageOf(const QWidget *widget);
 
     const QStringList &messages() const { return messages_; }
     const QStringList &errors() const { return errors_; }

@@ -1,0 +1,197 @@
+// The window as a screen reader reads it: a name for every control a user can reach, the gauges
+// as progress bars with their values, and the keyboard focus in the quantity at start, with
+// the focused field as the focused accessible object.
+
+#include "bar_gauge.h"
+#include "window_driver.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+QString accessibleName(QObject *object) {
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+}
+
+// Controls a user can reach with the mouse or the keyboard on a page, the options panel, the
+// toolbar or the number pad.
+QList<QWidget *> reachableControls(QWidget *window) {
+    QList<QWidget *> controls;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const bool control = qobject_cast<QAbstractButton *>(widget) != nullptr ||
+                             qobject_cast<QLineEdit *>(widget) != nullptr ||
+                             (qobject_cast<QPlainTextEdit *>(widget) != nullptr &&
+                              widget->objectName() != QLatin1String("Memo2")) ||
+                             qobject_cast<BarGauge *>(widget) != nullptr ||
+                             widget->objectName() == QLatin1String("Image1");
+        if (control && !widget->objectName().startsWith(QLatin1String("qt_"))) {
+            controls << widget;
+        }
+    }
+    return controls;
+}
+
+QAccessibleInterface *pageTab(WindowDriver &driver) {
+    QTabBar *bar = driver.find<QTabWidget>("PageControl1")->tabBar();
+    QAccessibleInterface *tabs = QAccessible::queryAccessibleInterface(bar);
+    for (int i = 0; i < tabs->childCount(); ++i) {
+        if (tabs->child(i)->role() == QAccessible::PageTab) {
+            return tabs->child(i);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void names_data();
+    void names();
+    void everyReachableControlHasAName();
+    void spinArrowsSayWhatTheyDo();
+    void gaugesExposeTheirValues_data();
+    void gaugesExposeTheirValues();
+    void focusStartsInTheQuantity();
+    void focusedFieldIsTheFocusedObject_data();
+    void focusedFieldIsTheFocusedObject();
+};
+
+void AccessibilityTest::names_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("New") << "SpeedButton9" << QStringLiteral("새 파일");
+    QTest::newRow("Calculate") << "SpeedButton4" << QStringLiteral("계산하기");
+    QTest::newRow("Options") << "SpeedButton5" << QStringLiteral("옵션 설정");
+    QTest::newRow("Home page") << "RxSpeedButton14" << QStringLiteral("홈페이지");
+    QTest::newRow("product icon") << "Image1" << QStringLiteral("제품정보");
+    QTest::newRow("pad of page 1") << "SpeedButton17" << QStringLiteral("숫자판");
+    QTest::newRow("pad of page 2") << "SpeedButton18" << QStringLiteral("숫자판");
+    QTest::newRow("pad of page 3") << "SpeedButton19" << QStringLiteral("숫자판");
+    QTest::newRow("pad's close button") << "SpeedButton16" << QStringLiteral("숫자판 닫기");
+    QTest::newRow("pad key") << "SpeedButton14" << QStringLiteral("+1");
+    QTest::newRow("minimum-fee explanation")
+        << "SpeedButton6" << QStringLiteral("최저수수료제 안내");
+    QTest::newRow("rates note") << "Memo1" << QStringLiteral("수수료율 안내");
+    QTest::newRow("long-term gauge") << "Gauge1" << QStringLiteral("최고가/저가 대비");
+}
+
+void AccessibilityTest::names() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    WindowDriver driver;
+    QCOMPARE(accessibleName(driver.find(control)), name);
+}
+
+void AccessibilityTest::everyReachableControlHasAName() {
+    WindowDriver driver;
+    const QList<QWidget *> controls = reachableControls(&driver.window());
+    QVERIFY(controls.size() > 100);
+    for (QWidget *control : controls) {
+        const QString name = accessibleName(control);
+        const QString described = control->objectName().isEmpty()
+                                      ? QString::fromLatin1(control->metaObject()->className()) +
+                                            QStringLiteral(" in ") +
+                                            control->parentWidget()->objectName()
+                                      : control->objectName();
+        QVERIFY2(!name.trimmed().isEmpty(), qPrintable(described));
+        QVERIFY2(name != QLatin1String("#"), qPrintable(described));
+    }
+}
+
+void AccessibilityTest::spinArrowsSayWhatTheyDo() {
+    WindowDriver driver;
+    for (const char *field : {"s1", "r1", "r5", "Y5"}) {
+        QStringList names;
+        for (QAbstractButton *arrow :
+             driver.find(QString::fromLatin1(field))->findChildren<QAbstractButton *>()) {
+            names << accessibleName(arrow);
+        }
+        names.sort();
+        QCOMPARE(names, (QStringList{QStringLiteral("값 내리기"), QStringLiteral("값 올리기")}));
+    }
+}
+
+void AccessibilityTest::gaugesExposeTheirValues_data() {
+    QTest::addColumn<QString>("gauge");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("progress");
+    QTest::addColumn<QString>("value");
+    // Buy price 10,000 between 13,000 and 9,000; between 13,000 and 7,000; between 11,000 and
+    // 9,000.
+    QTest::newRow("long-term") << "Gauge1" << 4000 << 1000 << "25%";
+    QTest::newRow("limits") << "Gauge2" << 6000 << 3000 << "50%";
+    QTest::newRow("day's range") << "Gauge3" << 2000 << 1000 << "50%";
+}
+
+void AccessibilityTest::gaugesExposeTheirValues() {
+    QFETCH(QString, gauge);
+    QFETCH(int, maximum);
+    QFETCH(int, progress);
+    QFETCH(QString, value);
+    WindowDriver driver;
+    for (const auto &[field, text] : {std::pair{"s1", "10"},
+                                      {"s2", "10000"},
+                                      {"W1", "13000"},
+                                      {"W2", "9000"},
+                                      {"Y1", "13000"},
+                                      {"Y2", "7000"},
+                                      {"Y4", "11000"},
+                                      {"Y5", "9000"}}) {
+        driver.field(QString::fromLatin1(field))->setText(QString::fromLatin1(text));
+    }
+    driver.press("s1", Qt::Key_Return);
+    QWidget *widget = driver.find(gauge);
+    QCOMPARE(widget->property("maximum").toInt(), maximum);
+    QCOMPARE(widget->property("progress").toInt(), progress);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QCOMPARE(accessible->role(), QAccessible::ProgressBar);
+    QAccessibleValueInterface *values = accessible->valueInterface();
+    QVERIFY(values != nullptr);
+    QCOMPARE(values->minimumValue().toInt(), 0);
+    QCOMPARE(values->maximumValue().toInt(), maximum);
+    QCOMPARE(values->currentValue().toInt(), progress);
+    QCOMPARE(accessible->text(QAccessible::Value), value);
+}
+
+void AccessibilityTest::focusStartsInTheQuantity() {
+    WindowDriver driver;
+    QCOMPARE(QApplication::focusWidget(), driver.find("s1"));
+    // Typing goes into the quantity at once.
+    QTest::keyClicks(QApplication::focusWidget(), "12");
+    QVERIFY(driver.text("s1").endsWith(QLatin1String("12")));
+    QCOMPARE(driver.find<QTabWidget>("PageControl1")->tabBar()->focusPolicy(), Qt::NoFocus);
+}
+
+void AccessibilityTest::focusedFieldIsTheFocusedObject_data() {
+    QTest::addColumn<QString>("field");
+    QTest::newRow("at start") << "";
+    QTest::newRow("buy price") << "s2";
+    QTest::newRow("a result") << "e4";
+}
+
+void AccessibilityTest::focusedFieldIsTheFocusedObject() {
+    QFETCH(QString, field);
+    WindowDriver driver;
+    if (!field.isEmpty()) {
+        driver.find(field)->setFocus(Qt::TabFocusReason);
+    }
+    QWidget *focused = driver.find(field.isEmpty() ? QStringLiteral("s1") : field);
+    QVERIFY(QAccessible::queryAccessibleInterface(focused)->state().focused);
+    QAccessibleInterface *tab = pageTab(driver);
+    QVERIFY(tab != nullptr);
+    QVERIFY(!tab->state().focused);
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"

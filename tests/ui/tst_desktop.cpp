@@ -1,0 +1,154 @@
+// The window as the desktop receives it: its title exactly as the platform window gets it, one
+// object for each control name, menu separators without text, Qt's own texts in Korean while the
+// program's message boxes keep their OK button.
+
+#include "application.h"
+#include "window_driver.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+bool hasHangul(const QString &text) {
+    static const QRegularExpression hangul(QStringLiteral("[\\x{AC00}-\\x{D7A3}]"));
+    return text.contains(hangul);
+}
+
+// Qt appends the application's display name to every window title that does not end with it,
+// once a display name has been set. One that was never set follows the application name.
+bool displayNameSet() {
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    const bool follows = QGuiApplication::applicationDisplayName() == QLatin1String("probe");
+    QCoreApplication::setApplicationName(name);
+    return !follows;
+}
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void titleAsThePlatformGetsIt();
+    void plainAsciiProgramName();
+    void oneObjectForEachControlName();
+    void separatorsDrawOnlyALine();
+    void fieldContextMenuInKorean_data();
+    void fieldContextMenuInKorean();
+    void fileDialogInKorean();
+    void messageBoxKeepsItsOkButton();
+};
+
+void DesktopTest::initTestCase() {
+    application::setUp(*qApp);
+}
+
+void DesktopTest::titleAsThePlatformGetsIt() {
+    WindowDriver driver;
+    QVERIFY(!displayNameSet());
+    QWindow *platformWindow = driver.window().windowHandle();
+    QVERIFY(platformWindow != nullptr);
+    QCOMPARE(platformWindow->title(), QStringLiteral("MX 주식계산기(무료버전) "));
+}
+
+void DesktopTest::plainAsciiProgramName() {
+    // The X11 window class and the per-user folders derive from it.
+    const QString name = QCoreApplication::applicationName();
+    QCOMPARE(name, QStringLiteral("mx_cal"));
+    QCOMPARE(QString::fromLatin1(name.toLatin1()), name);
+}
+
+void DesktopTest::oneObjectForEachControlName() {
+    WindowDriver driver;
+    QMultiHash<QString, QObject *> named;
+    for (QObject *object : driver.window().findChildren<QObject *>()) {
+        const QString name = object->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) {
+            named.insert(name, object);
+        }
+    }
+    QStringList twice;
+    for (const QString &name : named.uniqueKeys()) {
+        if (named.count(name) > 1) {
+            twice << name;
+        }
+    }
+    QCOMPARE(twice, QStringList());
+    QVERIFY(named.contains(QStringLiteral("N16")));
+    QVERIFY(qobject_cast<QAction *>(named.value(QStringLiteral("N16"))) != nullptr);
+}
+
+void DesktopTest::separatorsDrawOnlyALine() {
+    WindowDriver driver;
+    for (const char *name : {"N5", "N13", "N19", "N20", "N27", "N31"}) {
+        auto *separator = driver.find<QAction>(QString::fromLatin1(name));
+        QVERIFY2(separator != nullptr, name);
+        QVERIFY2(separator->isSeparator(), name);
+        QVERIFY2(separator->text().isEmpty(), name);
+    }
+}
+
+void DesktopTest::fieldContextMenuInKorean_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("items"); // a read-only field offers only copying and selecting
+    QTest::newRow("input") << "s1" << 7;
+    QTest::newRow("result") << "e6" << 2;
+    QTest::newRow("rate") << "r1" << 7;
+}
+
+void DesktopTest::fieldContextMenuInKorean() {
+    QFETCH(QString, field);
+    QFETCH(int, items);
+    WindowDriver driver;
+    std::unique_ptr<QMenu> menu(driver.field(field)->createStandardContextMenu());
+    int shown = 0;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator() && action->isVisible()) {
+            ++shown;
+            QVERIFY2(hasHangul(action->text()), qPrintable(action->text()));
+        }
+    }
+    QCOMPARE(shown, items);
+}
+
+void DesktopTest::fileDialogInKorean() {
+    QFileDialog dialog(nullptr, QString(), QDir::tempPath(), QStringLiteral("*.mxi"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto *label = dialog.findChild<QLabel *>(QStringLiteral("fileNameLabel"));
+    QVERIFY(label != nullptr);
+    QVERIFY2(hasHangul(label->text()), qPrintable(label->text()));
+    QVERIFY(hasHangul(dialog.windowTitle()));
+}
+
+void DesktopTest::messageBoxKeepsItsOkButton() {
+    // The window's own message box, shown for real and closed by its button.
+    WindowDriver::programFolder();
+    Tf_cal window;
+    QStringList buttons;
+    QTimer::singleShot(0, [&buttons] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        for (QAbstractButton *button : box->buttons()) {
+            buttons << button->text();
+        }
+        box->buttons().constFirst()->click();
+    });
+    window.SpeedButton6Click();
+    QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
+}
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"
