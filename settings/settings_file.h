@@ -50,7 +50,8 @@ public:
     bool load(Sheet &fields, SettingsHost &window) const;
 
     // Run when the window closes. Writes placement (normal state only), options and
-    // percentages; on failure a message names the file and the result is false.
+    // percentages. On failure the old file stays whole, a message names the file and the
+    // result is false.
     bool save(Sheet &fields, const SettingsHost &window) const;
 
 private:

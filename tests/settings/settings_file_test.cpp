@@ -1,13 +1,18 @@
 #include "calc/memory_sheet.h"
 #include "fake_window.h"
+#include "pipe_rescue.h"
 #include "printers.h"
 #include "settings/file_io.h"
 #include "settings/ini_file.h"
+#include "small_disk.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace mx::settings {
 namespace {
@@ -19,7 +24,11 @@ protected:
     MemorySheet sheet;
     FakeWindow window;
 
-    void store(const QByteArray &bytes) { ASSERT_TRUE(writeWholeFile(path, bytes)); }
+    void store(const QByteArray &bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
     QByteArray stored() const { return readWholeFile(path).bytes; }
     std::optional<QString> storedValue(const char *key) const {
         return IniFile::fromBytes(stored()).value("c1", key);
@@ -226,6 +235,76 @@ TEST_F(SettingsTest, UnwritableFolderIsReportedAtStartAndClose) {
     ASSERT_EQ(sheet.messages().size(), 2u);
     EXPECT_EQ(QString::fromStdString(sheet.messages()[1]),
               QString::fromUtf16(messages::cannotSave) + "\r" + path);
+}
+
+// A cal.ini of about 10 KB: someone else's sections, a comment and our keys.
+QByteArray crowdedFile() {
+    QByteArray bytes = "; kept by hand\n[c1]\nmycount=7\nr5=40\n";
+    for (int i = 0; bytes.size() < 9900; ++i) {
+        bytes += "[tool" + QByteArray::number(i) + "]\nsetting=some value of that tool\n";
+    }
+    return bytes;
+}
+
+struct FailingStep {
+    const char *name;
+    WriteStep step;
+};
+
+class FailingDisk : public SettingsTest, public testing::WithParamInterface<FailingStep> {};
+
+TEST_P(FailingDisk, StartAndCloseSayWhyAndKeepTheFile) {
+    const QByteArray before = crowdedFile();
+    store(before);
+    const ScopedWriteFault fault(
+        [&](WriteStep step) { return step == GetParam().step ? ENOSPC : 0; });
+    EXPECT_FALSE(start());
+    EXPECT_EQ(sheet.text("r5"), "40");
+    sheet.setText("r6", "60");
+    EXPECT_FALSE(close());
+    EXPECT_EQ(stored(), before);
+    ASSERT_EQ(sheet.messages().size(), 2u);
+    EXPECT_EQ(QString::fromStdString(sheet.messages()[0]),
+              QString::fromUtf16(messages::cannotWriteCounter) + "\r" + path);
+    EXPECT_EQ(QString::fromStdString(sheet.messages()[1]),
+              QString::fromUtf16(messages::cannotSave) + "\r" + path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FailingDisk,
+                         testing::Values(FailingStep{"Write", WriteStep::Write},
+                                         FailingStep{"Sync", WriteStep::Sync},
+                                         FailingStep{"Close", WriteStep::Close},
+                                         FailingStep{"Rename", WriteStep::Rename}),
+                         [](const auto &info) { return info.param.name; });
+
+TEST_F(SettingsTest, FullDiskAtStartAndCloseKeepsEveryLine) {
+    testing_support::SmallDisk disk(dir.path(), 16 * 1024);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.whyNot().toStdString();
+    }
+    const QByteArray before = crowdedFile();
+    store(before);
+    ASSERT_GT(disk.fill(), 0);
+    EXPECT_FALSE(start());
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(sheet.text("r5"), "40");
+    EXPECT_FALSE(close());
+    EXPECT_EQ(stored(), before);
+    ASSERT_EQ(sheet.messages().size(), 2u);
+    EXPECT_TRUE(QString::fromStdString(sheet.messages()[0]).endsWith("\r" + path));
+    EXPECT_TRUE(QString::fromStdString(sheet.messages()[1]).endsWith("\r" + path));
+}
+
+TEST_F(SettingsTest, NamedPipeIsNotWaitedFor) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    testing_support::PipeRescue rescue(path);
+    EXPECT_FALSE(start());
+    EXPECT_FALSE(close());
+    rescue.dismiss();
+    EXPECT_FALSE(rescue.rescued()) << "the start or the close blocked on the pipe";
+    ASSERT_EQ(sheet.messages().size(), 2u);
+    EXPECT_TRUE(QString::fromStdString(sheet.messages()[0])
+                    .startsWith(QString::fromUtf16(messages::cannotRead)));
 }
 
 TEST_F(SettingsTest, UnreadableFileIsNeitherCountedNorReplaced) {
