@@ -36,7 +36,7 @@ public:
 
 // The settings file cal.ini with its section "c1": the run counter, the window placement,
 // the commission options and the nine target and stop-loss percentages. Field texts are in
-// the core's notation; the file's decimals in the locale's.
+// the core's notation; the file's decimals are written in the locale's and read in either.
 class SettingsFile {
 public:
     explicit SettingsFile(QString path, ValueText texts = ValueText());

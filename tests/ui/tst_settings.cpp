@@ -113,6 +113,7 @@ private slots:
     void counterCannotBeWritten();
     void failingDisk_data();
     void failingDisk();
+    void eitherDecimalSeparator();
     void settingsFileIsAPipe();
 };
 
@@ -381,6 +382,13 @@ void SettingsTest::failingDisk() {
     QCOMPARE(driver.messages().size(), 2);
     QCOMPARE(driver.messages().constLast(), fileMessage(mx::settings::messages::cannotSave));
     QCOMPARE(storedBytes(), before);
+}
+
+void SettingsTest::eitherDecimalSeparator() {
+    writeSettings("[c1]\nr1=0,015\nr2=0.2\n");
+    WindowDriver driver(WindowDriver::Start::Stored);
+    QCOMPARE(driver.text("r1"), QStringLiteral("0.015"));
+    QCOMPARE(driver.text("r2"), QStringLiteral("0.2"));
 }
 
 void SettingsTest::settingsFileIsAPipe() {
