@@ -68,6 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldRow{"R1CommaReadInCLocale", "[c1]\nr1=0,015\n", "r1", nullptr, "0.015"},
         FieldRow{"R2CommaReadInCLocale", "[c1]\nr2=0,26\n", "r2", nullptr, "0.3"},
         FieldRow{"R1TwoSeparatorsKeepsInitial", "[c1]\nr1=0,0.1\n", "r1", nullptr, "0.029"},
+        FieldRow{"AfterByteOrderMark", "\xEF\xBB\xBF[c1]\r\nr5=40\r\n", "r5", nullptr, "40"},
         FieldRow{"R1Stored", "[c1]\nr1=0.015\n", "r1", nullptr, "0.015"},
         FieldRow{"R1ShownWithItsDecimals", "[c1]\nr1=0.0149\n", "r1", nullptr, "0.015"},
         FieldRow{"R2ShownWithItsDecimals", "[c1]\nr2=0.25e1\n", "r2", nullptr, "2.5"},
@@ -237,6 +238,18 @@ TEST_F(SettingsTest, UnwritableFolderIsReportedAtStartAndClose) {
     ASSERT_EQ(sheet.messages().size(), 2u);
     EXPECT_EQ(QString::fromStdString(sheet.messages()[1]),
               QString::fromUtf16(messages::cannotSave) + "\r" + path);
+}
+
+TEST_F(SettingsTest, ByteOrderMarkIsReadAndKept) {
+    const QByteArray mark = "\xEF\xBB\xBF";
+    store(mark + "[c1]\r\nmycount=4\r\nr5=40\r\n");
+    EXPECT_TRUE(start());
+    EXPECT_EQ(sheet.text("r5"), "40");
+    EXPECT_EQ(stored(), mark + "[c1]\r\nmycount=5\r\nr5=40\r\n");
+    sheet.setText("r5", "45");
+    ASSERT_TRUE(close());
+    EXPECT_TRUE(stored().startsWith(mark + "[c1]\r\nmycount=5\r\nr5=45\r\nleft=520\r\n"));
+    EXPECT_EQ(stored().count("[c1]"), 1);
 }
 
 // A cal.ini of about 10 KB: someone else's sections, a comment and our keys.

@@ -113,6 +113,7 @@ private slots:
     void counterCannotBeWritten();
     void failingDisk_data();
     void failingDisk();
+    void byteOrderMark();
     void eitherDecimalSeparator();
     void settingsFileIsAPipe();
 };
@@ -382,6 +383,17 @@ void SettingsTest::failingDisk() {
     QCOMPARE(driver.messages().size(), 2);
     QCOMPARE(driver.messages().constLast(), fileMessage(mx::settings::messages::cannotSave));
     QCOMPARE(storedBytes(), before);
+}
+
+void SettingsTest::byteOrderMark() {
+    const QByteArray mark = "\xEF\xBB\xBF";
+    writeSettings(mark + "[c1]\r\nmycount=4\r\nr5=40\r\n");
+    WindowDriver driver(WindowDriver::Start::Stored);
+    QCOMPARE(driver.text("r5"), QStringLiteral("40"));
+    driver.window().N14Click();
+    const QByteArray after = storedBytes();
+    QVERIFY(after.startsWith(mark + "[c1]\r\nmycount=5\r\nr5=40\r\n"));
+    QCOMPARE(after.count("[c1]"), qsizetype(1));
 }
 
 void SettingsTest::eitherDecimalSeparator() {
