@@ -252,6 +252,29 @@ TEST_F(SettingsTest, ByteOrderMarkIsReadAndKept) {
     EXPECT_EQ(stored().count("[c1]"), 1);
 }
 
+TEST_F(SettingsTest, PlatformWithoutPositionsKeepsTheStoredEdges) {
+    store("[c1]\nleft=10\ntop=20\nwidth=410\nheight=300\n");
+    start();
+    window.positionKnown = false;
+    window.frame = {-3, -30, 420, 600}; // the offsets of the frame, not a position
+    ASSERT_TRUE(close());
+    EXPECT_EQ(storedValue("left"), "10");
+    EXPECT_EQ(storedValue("top"), "20");
+    EXPECT_EQ(storedValue("width"), "420");
+    EXPECT_EQ(storedValue("height"), "600");
+}
+
+TEST_F(SettingsTest, PlatformWithoutPositionsAddsNoEdges) {
+    window.positionKnown = false;
+    ASSERT_TRUE(close());
+    EXPECT_EQ(storedValue("left"), std::nullopt);
+    EXPECT_EQ(storedValue("top"), std::nullopt);
+    EXPECT_EQ(storedValue("width"), "400");
+    window.positionKnown = true;
+    ASSERT_TRUE(close());
+    EXPECT_EQ(storedValue("left"), "520");
+}
+
 // A cal.ini of about 10 KB: someone else's sections, a comment and our keys.
 QByteArray crowdedFile() {
     QByteArray bytes = "; kept by hand\n[c1]\nmycount=7\nr5=40\n";

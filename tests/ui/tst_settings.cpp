@@ -7,6 +7,7 @@
 #include "../settings/small_disk.h"
 #include "settings/file_io.h"
 #include "settings/settings_file.h"
+#include "settings_host.h"
 #include "window_driver.h"
 
 #include <QCheckBox>
@@ -116,6 +117,8 @@ private slots:
     void byteOrderMark();
     void eitherDecimalSeparator();
     void settingsFileIsAPipe();
+    void platformReportsPosition_data();
+    void platformReportsPosition();
 };
 
 void SettingsTest::firstStartAndClose() {
@@ -417,6 +420,22 @@ void SettingsTest::settingsFileIsAPipe() {
                                                  fileMessage(mx::settings::messages::cannotSave)}));
     }
     QVERIFY(QFile::remove(path));
+}
+
+void SettingsTest::platformReportsPosition_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<bool>("reports");
+    QTest::newRow("wayland") << "wayland" << false;
+    QTest::newRow("wayland-egl") << "wayland-egl" << false;
+    QTest::newRow("xcb") << "xcb" << true;
+    QTest::newRow("offscreen") << "offscreen" << true;
+    QTest::newRow("windows") << "windows" << true;
+}
+
+void SettingsTest::platformReportsPosition() {
+    QFETCH(QString, platform);
+    QFETCH(bool, reports);
+    QCOMPARE(WindowSettingsHost::platformReportsPosition(platform), reports);
 }
 
 QTEST_MAIN(SettingsTest)
