@@ -2,6 +2,7 @@
 #include "printers.h"
 #include "settings/file_io.h"
 #include "small_disk.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,16 +16,8 @@
 namespace mx::settings {
 namespace {
 
-QByteArray contentOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using testing_support::contentOf;
+using testing_support::put;
 
 class FileIo : public testing::Test {
 protected:

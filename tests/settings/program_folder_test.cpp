@@ -2,6 +2,7 @@
 #include "printers.h"
 #include "settings/file_io.h"
 #include "settings/program_folder.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,17 +84,8 @@ TEST(ProgramFolder, NamesInside) {
     EXPECT_EQ(QString::fromUtf16(earlierUserFolderName), QString::fromUtf8("MX 주식계산기"));
 }
 
-QByteArray contentOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString &path, const QByteArray &bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using testing_support::contentOf;
+using testing_support::put;
 
 // A home of its own: the executable's folder and the configuration folder with an earlier
 // version's settings in it.

@@ -5,6 +5,7 @@
 #include "settings/file_io.h"
 #include "settings/ini_file.h"
 #include "small_disk.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,11 +25,7 @@ protected:
     MemorySheet sheet;
     FakeWindow window;
 
-    void store(const QByteArray &bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
+    void store(const QByteArray &bytes) { testing_support::put(path, bytes); }
     QByteArray stored() const { return readWholeFile(path).bytes; }
     std::optional<QString> storedValue(const char *key) const {
         return IniFile::fromBytes(stored()).value("c1", key);
