@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
         FUZZ_CHECK(back.has_value());
         FUZZ_CHECK(std::fabs(*back - number) <= std::fabs(number) * 1e-14);
         // Written under a comma locale, the value reads back the same under a point locale.
-        const mx::settings::ValueText comma(QLocale(QLocale::German));
+        const mx::settings::ValueText comma{QLocale(QLocale::German)};
         FUZZ_CHECK(texts.readDecimal(comma.writeDecimal(number)) == back);
     }
     // Any text reads the same whichever locale's separator is in use.
