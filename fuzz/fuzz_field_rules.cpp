@@ -110,6 +110,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
         const std::optional<double> back = texts.readDecimal(written);
         FUZZ_CHECK(back.has_value());
         FUZZ_CHECK(std::fabs(*back - number) <= std::fabs(number) * 1e-14);
+        // Written under a comma locale, the value reads back the same under a point locale.
+        const mx::settings::ValueText comma{QLocale(QLocale::German)};
+        FUZZ_CHECK(texts.readDecimal(comma.writeDecimal(number)) == back);
     }
+    // Any text reads the same whichever locale's separator is in use.
+    FUZZ_CHECK(mx::settings::ValueText(QLocale(QLocale::German)).readDecimal(qtext) ==
+               texts.readDecimal(qtext));
     return 0;
 }

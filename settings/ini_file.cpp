@@ -32,7 +32,13 @@ bool validValue(const QByteArray &value) {
 
 IniFile IniFile::fromBytes(const QByteArray &bytes) {
     IniFile file;
+    // The UTF-8 byte-order mark that some editors put first belongs to no line.
+    const QByteArray mark = "\xEF\xBB\xBF";
     qsizetype start = 0;
+    if (bytes.startsWith(mark)) {
+        file.byteOrderMark_ = mark;
+        start = mark.size();
+    }
     while (start < bytes.size()) {
         const qsizetype newline = bytes.indexOf('\n', start);
         if (newline < 0) {
@@ -52,7 +58,7 @@ IniFile IniFile::fromBytes(const QByteArray &bytes) {
 }
 
 QByteArray IniFile::toBytes() const {
-    QByteArray bytes;
+    QByteArray bytes = byteOrderMark_;
     for (const Line &line : lines_) {
         bytes += line.text;
         bytes += line.ending;

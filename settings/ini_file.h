@@ -8,8 +8,8 @@
 namespace mx::settings {
 
 // An INI text with profile semantics, held as its lines so that whatever this program does
-// not touch comes back byte for byte: other sections, unknown keys, comments, blank lines,
-// line endings and a missing final line break.
+// not touch comes back byte for byte: a leading UTF-8 byte-order mark, other sections,
+// unknown keys, comments, blank lines, line endings and a missing final line break.
 //
 // Section and key names match without regard to ASCII case. Where a key occurs more than
 // once in a section (or in several sections of the same name), the first one wins, for
@@ -47,6 +47,7 @@ private:
     QByteArray newLineEnding() const;
     void insertLine(qsizetype at, const QByteArray &text);
 
+    QByteArray byteOrderMark_; // the mark before the first line, or empty
     std::vector<Line> lines_;
 };
 

@@ -4,7 +4,6 @@
 #include "calc/sheet.h"
 #include "file_io.h"
 
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <array>
 
@@ -125,7 +124,9 @@ bool saveOptionFile(const QString &chosen, const Sheet &fields, QStringList &buf
 }
 
 bool openOptionFile(const QString &path, Sheet &fields, QStringList &buffer) {
-    const FileContent content = readWholeFile(path);
+    // An option file is nine short lines; anything beyond the limit is no option file and
+    // would only fill the line buffer.
+    const FileContent content = readWholeFile(path, textFileLimit);
     if (content.state != FileContent::State::Read) {
         return false;
     }
@@ -156,10 +157,7 @@ int importTradeRecord(const QStringList &buffer, Sheet &fields) {
 }
 
 std::optional<QStringList> readDroppedTextFile(const QString &path) {
-    if (!QFileInfo(path).isFile()) {
-        return std::nullopt;
-    }
-    const FileContent content = readWholeFile(path, droppedFileLimit);
+    const FileContent content = readWholeFile(path, textFileLimit);
     if (content.state != FileContent::State::Read || content.bytes.contains('\0')) {
         return std::nullopt;
     }

@@ -48,8 +48,12 @@ void resetOptionDefaults(Sheet &fields);
 // the chosen name (".mxi" added by the naming rule), replacing any file there.
 bool saveOptionFile(const QString &chosen, const Sheet &fields, QStringList &buffer);
 
+// The most that opening an option file or taking a dropped file reads: 64 KiB.
+inline constexpr qint64 textFileLimit = 64 * 1024;
+
 // Open option file, after the dialog: replaces `buffer` with the file's lines and applies
-// them. An unreadable file changes nothing. False when not all nine fields were set.
+// them. A file that cannot be read, is not a regular file or is larger than textFileLimit
+// changes nothing. False when not all nine fields were set.
 bool openOptionFile(const QString &path, Sheet &fields, QStringList &buffer);
 
 // Sets s1, s2, s3, W1, W2, Y1..Y5 from lines 2..11 as whole numbers, then Edit6 from line 12
@@ -57,9 +61,8 @@ bool openOptionFile(const QString &path, Sheet &fields, QStringList &buffer);
 // how many fields were set; the window runs Calculate afterwards in any case.
 int importTradeRecord(const QStringList &buffer, Sheet &fields);
 
-// A file dropped onto the window is taken only when it is a regular file of at most 64 KiB
-// holding text: valid UTF-8 without NUL bytes. Its lines, or nothing.
-inline constexpr qint64 droppedFileLimit = 64 * 1024;
+// A file dropped onto the window is taken only when it is a regular file of at most
+// textFileLimit holding text: valid UTF-8 without NUL bytes. Its lines, or nothing.
 std::optional<QStringList> readDroppedTextFile(const QString &path);
 
 } // namespace mx::settings

@@ -114,8 +114,12 @@ bool SettingsFile::save(Sheet &fields, const SettingsHost &window) const {
     };
     if (window.isNormalState()) {
         const QRect frame = window.placement();
-        put("left", ValueText::writeInteger(frame.x()));
-        put("top", ValueText::writeInteger(frame.y()));
+        // Where the position is unknown, the frame's offsets would pass for it: the stored
+        // edges are kept.
+        if (window.reportsPosition()) {
+            put("left", ValueText::writeInteger(frame.x()));
+            put("top", ValueText::writeInteger(frame.y()));
+        }
         put("width", ValueText::writeInteger(frame.width()));
         put("height", ValueText::writeInteger(frame.height()));
     }

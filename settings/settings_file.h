@@ -29,6 +29,9 @@ public:
     virtual QSize screenSize() const = 0;
     // Neither minimized nor maximized.
     virtual bool isNormalState() const = 0;
+    // Whether placement() gives the window's true left and top edges. A platform that keeps
+    // the position from its clients (Wayland) does not.
+    virtual bool reportsPosition() const = 0;
     virtual void scrollPagesToTop() = 0;
     // The promotional notice; returns when the user has answered it.
     virtual void showPromotionalNotice() = 0;
@@ -36,7 +39,7 @@ public:
 
 // The settings file cal.ini with its section "c1": the run counter, the window placement,
 // the commission options and the nine target and stop-loss percentages. Field texts are in
-// the core's notation; the file's decimals in the locale's.
+// the core's notation; the file's decimals are written in the locale's and read in either.
 class SettingsFile {
 public:
     explicit SettingsFile(QString path, ValueText texts = ValueText());
@@ -49,8 +52,9 @@ public:
     // loaded; the result is then false.
     bool load(Sheet &fields, SettingsHost &window) const;
 
-    // Run when the window closes. Writes placement (normal state only), options and
-    // percentages; on failure a message names the file and the result is false.
+    // Run when the window closes. Writes placement (normal state only; the edges only where
+    // the platform reports them), options and percentages. On failure the old file stays
+    // whole, a message names the file and the result is false.
     bool save(Sheet &fields, const SettingsHost &window) const;
 
 private:

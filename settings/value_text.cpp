@@ -60,13 +60,12 @@ QString ValueText::writeBoolean(bool value) {
 }
 
 std::optional<double> ValueText::readDecimal(const QString &text) const {
+    // Either separator, whatever the locale, so that a file written under another locale
+    // keeps its rates, and the locale's own where it is neither. The texts have no grouping,
+    // so a comma can only be the decimal separator.
     QString plain = text;
-    if (separator_ != QLatin1String(".")) {
-        if (plain.contains(QLatin1Char('.'))) {
-            return std::nullopt;
-        }
-        plain.replace(separator_, QLatin1String("."));
-    }
+    plain.replace(separator_, QLatin1String("."));
+    plain.replace(QLatin1Char(','), QLatin1Char('.'));
     const std::optional<long double> value = parseDecimal(plain.toStdString());
     if (!value) {
         return std::nullopt;

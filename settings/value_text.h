@@ -8,8 +8,8 @@
 namespace mx::settings {
 
 // The texts of the settings file's values. Integers are plain decimal digits; booleans are
-// integers; decimals use the decimal separator of the given locale (the user's locale in the
-// program, the C locale in tests) and never an exponent.
+// integers; decimals are written with the decimal separator of the given locale (the user's
+// locale in the program, the C locale in tests) and never an exponent, and read with either.
 class ValueText {
 public:
     explicit ValueText(QLocale locale = QLocale::system());
@@ -24,8 +24,8 @@ public:
     static std::optional<bool> readBoolean(const QString &text);
     static QString writeBoolean(bool value);
 
-    // A finite decimal number written with this locale's separator, with an optional sign,
-    // fraction and exponent; no grouping.
+    // A finite decimal number with "." or "," as its separator, whichever the locale (or this
+    // locale's own separator), with an optional sign, fraction and exponent; no grouping.
     std::optional<double> readDecimal(const QString &text) const;
     // The shortest text that gives `value` back to 15 significant digits, in plain notation
     // (0.029, 0.0000001, 100000000000000000000); all 17 digits where 15 would not read back.

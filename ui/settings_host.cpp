@@ -37,6 +37,15 @@ bool WindowSettingsHost::isNormalState() const {
              (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
+bool WindowSettingsHost::reportsPosition() const {
+    return platformReportsPosition(QGuiApplication::platformName());
+}
+
+bool WindowSettingsHost::platformReportsPosition(const QString &platformName) {
+    // "wayland", "wayland-egl", "wayland-brcm" and the like.
+    return !platformName.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive);
+}
+
 void WindowSettingsHost::scrollPagesToTop() {
     window_.scrollPagesToTop();
 }

@@ -17,8 +17,13 @@ public:
     void setHeight(int height) override;
     QSize screenSize() const override;
     bool isNormalState() const override;
+    // False under Wayland, where a client cannot learn where its window stands.
+    bool reportsPosition() const override;
     void scrollPagesToTop() override;
     void showPromotionalNotice() override;
+
+    // Whether a Qt platform plugin of this name reports window positions.
+    static bool platformReportsPosition(const QString &platformName);
 
 private:
     Tf_cal &window_;

@@ -14,6 +14,7 @@ public:
     QRect frame{520, 166, 400, 530};
     QSize screen{1280, 1024};
     bool normal = true;
+    bool positionKnown = true;
     QStringList calls;
 
     QRect placement() const override { return frame; }
@@ -35,6 +36,7 @@ public:
     }
     QSize screenSize() const override { return screen; }
     bool isNormalState() const override { return normal; }
+    bool reportsPosition() const override { return positionKnown; }
     void scrollPagesToTop() override { calls << "scroll"; }
     void showPromotionalNotice() override { calls << "notice"; }
 };

@@ -1,9 +1,14 @@
+#include "pipe_rescue.h"
 #include "printers.h"
 #include "settings/file_io.h"
+#include "small_disk.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,16 +16,8 @@
 namespace mx::settings {
 namespace {
 
-QByteArray contentOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using testing_support::contentOf;
+using testing_support::put;
 
 class FileIo : public testing::Test {
 protected:
@@ -74,9 +71,175 @@ TEST_F(FileIo, ReadStates) {
     EXPECT_EQ(read.bytes, "12345");
     EXPECT_EQ(readWholeFile(path, 4).state, FileContent::State::Unreadable);
     EXPECT_EQ(readWholeFile(dir.path()).state, FileContent::State::Unreadable);
+    EXPECT_EQ(readWholeFile("/dev/zero").state, FileContent::State::Unreadable);
+    ASSERT_TRUE(QFile::link(dir.filePath("nowhere"), dir.filePath("dangling")));
+    EXPECT_EQ(readWholeFile(dir.filePath("dangling")).state, FileContent::State::Unreadable);
+    EXPECT_EQ(readWholeFile(dir.filePath("cal.ini/x")).state, FileContent::State::Missing);
+}
+
+TEST_F(FileIo, NamedPipeIsRefusedWithoutBlocking) {
     const QString pipe = dir.filePath("pipe");
-    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-    EXPECT_EQ(readWholeFile(pipe).state, FileContent::State::Unreadable); // and does not block
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    testing_support::PipeRescue rescue(pipe);
+    const FileContent content = readWholeFile(pipe);
+    rescue.dismiss();
+    EXPECT_FALSE(rescue.rescued()) << "reading blocked on the pipe";
+    EXPECT_EQ(content.state, FileContent::State::Unreadable);
+    EXPECT_EQ(content.error, "not a regular file");
+}
+
+TEST_F(FileIo, ReadsWhatALinkPointsTo) {
+    put(dir.filePath("target"), "linked");
+    ASSERT_TRUE(QFile::link(dir.filePath("target"), path));
+    EXPECT_EQ(readWholeFile(path).bytes, "linked");
+}
+
+// A cal.ini larger than one write, so that a failure can come in its middle.
+QByteArray largeContent(qsizetype size = 9941) {
+    QByteArray bytes = "[Tools]\n; keep\n";
+    for (int i = 0; bytes.size() < size; ++i) {
+        bytes += "key" + QByteArray::number(i) + "=value\n";
+    }
+    return bytes.left(size - 1) + '\n';
+}
+
+struct FaultRow {
+    const char *name;
+    WriteStep step;
+    int occurrence; // which time the step is reached, from 1
+    int error;
+};
+
+class WriteFaults : public FileIo, public testing::WithParamInterface<FaultRow> {};
+
+TEST_P(WriteFaults, LeaveTheOldFileWholeAndNothingBeside) {
+    const FaultRow &row = GetParam();
+    const QByteArray before = largeContent();
+    put(path, before);
+    int reached = 0;
+    const ScopedWriteFault fault([&](WriteStep step) {
+        return step == row.step && ++reached == row.occurrence ? row.error : 0;
+    });
+    QString error;
+    EXPECT_FALSE(writeWholeFile(path, before + "mycount=8\n", &error));
+    EXPECT_EQ(reached, row.occurrence);
+    EXPECT_EQ(error, QString::fromLocal8Bit(std::strerror(row.error)));
+    EXPECT_EQ(contentOf(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cal.ini"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, WriteFaults,
+                         testing::Values(FaultRow{"CreateFails", WriteStep::Create, 1, EDQUOT},
+                                         FaultRow{"FirstWriteFails", WriteStep::Write, 1, ENOSPC},
+                                         FaultRow{"ThirdWriteFails", WriteStep::Write, 3, ENOSPC},
+                                         FaultRow{"SyncFails", WriteStep::Sync, 1, EIO},
+                                         FaultRow{"CloseFails", WriteStep::Close, 1, EIO},
+                                         FaultRow{"RenameFails", WriteStep::Rename, 1, EXDEV}),
+                         [](const auto &info) { return info.param.name; });
+
+TEST_F(FileIo, FaultEndsWithItsScope) {
+    put(path, "old");
+    {
+        const ScopedWriteFault fault([](WriteStep) { return ENOSPC; });
+        EXPECT_FALSE(writeWholeFile(path, "new"));
+    }
+    EXPECT_TRUE(writeWholeFile(path, "new"));
+    EXPECT_EQ(contentOf(path), "new");
+}
+
+TEST_F(FileIo, ReadOnlyFileIsNotReplaced) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root may write any file";
+    }
+    put(path, "old");
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+    EXPECT_FALSE(writeWholeFile(path, "new"));
+    EXPECT_EQ(contentOf(path), "old");
+}
+
+TEST_F(FileIo, ReplacementKeepsPermissionsAndLinks) {
+    const QString target = dir.filePath("target");
+    put(target, "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link(target, path));
+    ASSERT_TRUE(writeWholeFile(path, "new"));
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(contentOf(target), "new");
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(FileIo, FolderIsNotReplaced) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("cal.ini"));
+    EXPECT_FALSE(writeWholeFile(path, "new"));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+struct DiskRow {
+    const char *name;
+    qsizetype fileSize;
+    bool roomForACopy; // whether the disk holds the old file and the new one once freed
+};
+
+class FullDisk : public FileIo, public testing::WithParamInterface<DiskRow> {};
+
+// A disk of 16 KiB holding cal.ini, the rest of it filled.
+TEST_P(FullDisk, CancelsTheSave) {
+    testing_support::SmallDisk disk(dir.path(), 16 * 1024);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.whyNot().toStdString();
+    }
+    const QByteArray before = largeContent(GetParam().fileSize);
+    const QByteArray after = before + "mycount=8\n";
+    put(path, before);
+    ASSERT_GT(disk.fill(), 0);
+    QString error;
+    EXPECT_FALSE(writeWholeFile(path, after, &error));
+    EXPECT_EQ(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    EXPECT_EQ(contentOf(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"cal.ini"});
+    disk.makeRoom();
+    EXPECT_EQ(writeWholeFile(path, after, &error), GetParam().roomForACopy) << error.toStdString();
+    EXPECT_EQ(contentOf(path), GetParam().roomForACopy ? after : before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FullDisk,
+                         testing::Values(DiskRow{"File9941Bytes", 9941, false},
+                                         DiskRow{"File6KiB", 6 * 1024, true}),
+                         [](const auto &info) { return info.param.name; });
+
+TEST_F(FileIo, CopyKeepsContentAndPermissions) {
+    const QByteArray content = largeContent();
+    put(path, content);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0604), 0);
+    const QString copy = dir.filePath("copy");
+    ASSERT_TRUE(copyRegularFile(path, copy));
+    EXPECT_EQ(contentOf(copy), content);
+    EXPECT_EQ(QFileInfo(copy).permissions(), QFileInfo(path).permissions());
+    EXPECT_FALSE(copyRegularFile(path, copy)); // never over an existing file
+    EXPECT_EQ(contentOf(copy), content);
+}
+
+TEST_F(FileIo, CopyThatFailsLeavesNoHalfFile) {
+    put(path, largeContent());
+    int writes = 0;
+    const ScopedWriteFault fault(
+        [&](WriteStep step) { return step == WriteStep::Write && ++writes == 2 ? ENOSPC : 0; });
+    QString error;
+    EXPECT_FALSE(copyRegularFile(path, dir.filePath("copy"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("copy")));
+}
+
+TEST_F(FileIo, CopyRefusesAPipeWithoutBlocking) {
+    const QString pipe = dir.filePath("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    testing_support::PipeRescue rescue(pipe);
+    EXPECT_FALSE(copyRegularFile(pipe, dir.filePath("copy")));
+    rescue.dismiss();
+    EXPECT_FALSE(rescue.rescued()) << "copying blocked on the pipe";
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("copy")));
 }
 
 } // namespace

@@ -37,6 +37,8 @@ const QByteArray foreign = "; written by hand\r\n"
                            "[tail]\r\n"
                            "a=b";
 
+const QByteArray bom = "\xEF\xBB\xBF";
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, IniSet,
     testing::Values(
@@ -61,7 +63,15 @@ INSTANTIATE_TEST_SUITE_P(
         SetRow{"KeysBeforeAnySectionIgnored", "a=1\n", "c1", "a", "2", "a=1\n[c1]\na=2\n"},
         SetRow{"CommentedKeyIsNotAKey", "[c1]\n;r1=5\n", "c1", "r1", "6", "[c1]\nr1=6\n;r1=5\n"},
         SetRow{"NonUtf8BytesElsewhereKept", "[\xff]\n\x80=\xfe\n[c1]\n", "c1", "a", "1",
-               "[\xff]\n\x80=\xfe\n[c1]\na=1\n"}),
+               "[\xff]\n\x80=\xfe\n[c1]\na=1\n"},
+        SetRow{"ByteOrderMarkKeptBeforeFirstSection", bom + "[c1]\r\nr5=40\r\n", "c1", "r5", "41",
+               bom + "[c1]\r\nr5=41\r\n"},
+        SetRow{"ByteOrderMarkKeptWhenKeyAdded", bom + "[c1]\nr5=40\n", "c1", "mycount", "1",
+               bom + "[c1]\nr5=40\nmycount=1\n"},
+        SetRow{"ByteOrderMarkAloneGetsSectionAfterIt", bom, "c1", "mycount", "1",
+               bom + "[c1]\nmycount=1\n"},
+        SetRow{"ByteOrderMarkInsideTextIsNoMark", "[x]\n" + bom + "[c1]\n", "c1", "a", "1",
+               "[x]\n" + bom + "[c1]\n[c1]\na=1\n"}),
     [](const auto &info) { return info.param.name; });
 
 struct ValueRow {
@@ -81,23 +91,27 @@ TEST_P(IniValue, Reads) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, IniValue,
-    testing::Values(ValueRow{"Plain", "[c1]\nr1=0.029\n", "c1", "r1", QString("0.029")},
-                    ValueRow{"BlanksAroundTrimmed", " [ c1 ] \n\t r1 =\t0.3 \r\n", "C1", "R1",
-                             QString("0.3")},
-                    ValueRow{"FirstDuplicateWins", "[c1]\nr1=1\nR1=2\n", "c1", "r1", QString("1")},
-                    ValueRow{"EmptyValue", "[c1]\nr1=\n", "c1", "r1", QString("")},
-                    ValueRow{"ValueMayHoldEquals", "[c1]\nk=a=b\n", "c1", "k", QString("a=b")},
-                    ValueRow{"MissingKey", "[c1]\nr2=1\n", "c1", "r1", std::nullopt},
-                    ValueRow{"OtherSection", "[c2]\nr1=1\n", "c1", "r1", std::nullopt},
-                    ValueRow{"KeyBeforeSections", "r1=1\n[c1]\n", "c1", "r1", std::nullopt},
-                    ValueRow{"UnclosedHeaderIsNoSection", "[c1\nr1=1\n", "c1", "r1", std::nullopt},
-                    ValueRow{"LoneCrIsNotALineBreak", "[c1]\rr1=1\n", "c1", "r1", std::nullopt}),
+    testing::Values(
+        ValueRow{"Plain", "[c1]\nr1=0.029\n", "c1", "r1", QString("0.029")},
+        ValueRow{"BlanksAroundTrimmed", " [ c1 ] \n\t r1 =\t0.3 \r\n", "C1", "R1", QString("0.3")},
+        ValueRow{"FirstDuplicateWins", "[c1]\nr1=1\nR1=2\n", "c1", "r1", QString("1")},
+        ValueRow{"EmptyValue", "[c1]\nr1=\n", "c1", "r1", QString("")},
+        ValueRow{"ValueMayHoldEquals", "[c1]\nk=a=b\n", "c1", "k", QString("a=b")},
+        ValueRow{"MissingKey", "[c1]\nr2=1\n", "c1", "r1", std::nullopt},
+        ValueRow{"OtherSection", "[c2]\nr1=1\n", "c1", "r1", std::nullopt},
+        ValueRow{"KeyBeforeSections", "r1=1\n[c1]\n", "c1", "r1", std::nullopt},
+        ValueRow{"UnclosedHeaderIsNoSection", "[c1\nr1=1\n", "c1", "r1", std::nullopt},
+        ValueRow{"LoneCrIsNotALineBreak", "[c1]\rr1=1\n", "c1", "r1", std::nullopt},
+        ValueRow{"SectionAfterByteOrderMark", bom + "[c1]\r\nr5=40\r\n", "c1", "r5", QString("40")},
+        ValueRow{"KeyAfterByteOrderMarkBeforeSections", bom + "r5=40\n[c1]\n", "c1", "r5",
+                 std::nullopt}),
     [](const auto &info) { return info.param.name; });
 
 TEST(IniFile, UntouchedTextComesBackByteForByte) {
     for (const QByteArray &text :
          {QByteArray(), QByteArray("\n"), QByteArray("\r\n\r\n"), foreign,
-          QByteArray("[c1]\r\nmixed=1\nendings=2\r\n\r"), QByteArray("a\0b\n", 4)}) {
+          QByteArray("[c1]\r\nmixed=1\nendings=2\r\n\r"), QByteArray("a\0b\n", 4), bom,
+          bom + foreign, bom + bom + "[c1]\n", QByteArray("\xEF\xBB")}) {
         EXPECT_EQ(IniFile::fromBytes(text).toBytes(), text);
     }
 }

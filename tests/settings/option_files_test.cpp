@@ -1,12 +1,17 @@
 #include "calc/memory_sheet.h"
+#include "pipe_rescue.h"
 #include "printers.h"
 #include "settings/file_io.h"
 #include "settings/option_files.h"
+#include "small_disk.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
+#include <sys/stat.h>
 
 namespace mx::settings {
 namespace {
@@ -92,6 +97,75 @@ TEST_F(OptionFiles, MissingFileChangesNothing) {
     EXPECT_FALSE(openOptionFile(dir.filePath("none.mxi"), sheet, buffer));
     EXPECT_EQ(percentagesOf(sheet), old);
     EXPECT_EQ(buffer, initialLineBuffer());
+}
+
+const QByteArray nineLines = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n";
+
+struct SizeRow {
+    const char *name;
+    QByteArray file;
+    bool taken;
+};
+
+class OpenOptionFileSize : public OptionFiles, public testing::WithParamInterface<SizeRow> {};
+
+TEST_P(OpenOptionFileSize, LargerThan64KiBIsRefusedWhole) {
+    const SizeRow &row = GetParam();
+    presetOldValues();
+    const QString path = dir.filePath("big.mxi");
+    ASSERT_TRUE(writeWholeFile(path, row.file));
+    EXPECT_EQ(openOptionFile(path, sheet, buffer), row.taken);
+    EXPECT_EQ(percentagesOf(sheet), row.taken ? oneToNine : old);
+    EXPECT_EQ(buffer.size(), row.taken ? splitLines(row.file).size() : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, OpenOptionFileSize,
+    testing::Values(SizeRow{"Exactly64KiB",
+                            nineLines + QByteArray(textFileLimit - nineLines.size(), '\n'), true},
+                    SizeRow{"OneByteOver",
+                            nineLines + QByteArray(textFileLimit - nineLines.size() + 1, '\n'),
+                            false},
+                    SizeRow{"FifteenMiBOfBlankLines", QByteArray(15 * 1024 * 1024, '\n'), false}),
+    [](const auto &info) { return info.param.name; });
+
+TEST_F(OptionFiles, NamedPipeIsRefusedWithoutBlocking) {
+    presetOldValues();
+    const QString pipe = dir.filePath("pipe.mxi");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    testing_support::PipeRescue rescue(pipe);
+    EXPECT_FALSE(openOptionFile(pipe, sheet, buffer));
+    EXPECT_FALSE(readDroppedTextFile(pipe).has_value());
+    rescue.dismiss();
+    EXPECT_FALSE(rescue.rescued()) << "reading blocked on the pipe";
+    EXPECT_EQ(percentagesOf(sheet), old);
+    EXPECT_EQ(buffer, initialLineBuffer());
+}
+
+TEST_F(OptionFiles, FailedSaveKeepsTheOldFileWhole) {
+    const QString path = dir.filePath("plan.mxi");
+    ASSERT_TRUE(writeWholeFile(path, nineLines));
+    for (const WriteStep failing : {WriteStep::Write, WriteStep::Sync, WriteStep::Rename}) {
+        const ScopedWriteFault fault([&](WriteStep step) { return step == failing ? ENOSPC : 0; });
+        EXPECT_FALSE(saveOptionFile(path, sheet, buffer));
+        EXPECT_EQ(readWholeFile(path).bytes, nineLines);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.mxi"});
+    }
+}
+
+TEST_F(OptionFiles, SaveOntoAFullDiskKeepsTheOldFileWhole) {
+    testing_support::SmallDisk disk(dir.path(), 16 * 1024);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.whyNot().toStdString();
+    }
+    const QString path = dir.filePath("plan.mxi");
+    ASSERT_TRUE(writeWholeFile(path, nineLines));
+    ASSERT_GT(disk.fill(), 0);
+    EXPECT_FALSE(saveOptionFile(path, sheet, buffer));
+    EXPECT_EQ(readWholeFile(path).bytes, nineLines);
+    disk.makeRoom();
+    EXPECT_TRUE(saveOptionFile(path, sheet, buffer));
+    EXPECT_EQ(readWholeFile(path).bytes, joinLines(buffer));
 }
 
 TEST_F(OptionFiles, SaveWritesNineCrLfLinesUnderTheMxiName) {
@@ -229,8 +303,8 @@ TEST_F(OptionFiles, DroppedFilesOnlyWhenSmallText) {
     const std::tuple<const char *, QByteArray, bool> rows[] = {
         {"text", "\n10\n70000\n", true},
         {"korean", "종목\n10\n", true},
-        {"atLimit", QByteArray(droppedFileLimit, '1'), true},
-        {"overLimit", QByteArray(droppedFileLimit + 1, '1'), false},
+        {"atLimit", QByteArray(textFileLimit, '1'), true},
+        {"overLimit", QByteArray(textFileLimit + 1, '1'), false},
         {"nul", QByteArray("1\n\0\n", 4), false},
         {"badUtf8", "1\n\xc3\x28\n", false}};
     for (const auto &[name, bytes, accepted] : rows) {

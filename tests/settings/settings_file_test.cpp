@@ -1,13 +1,19 @@
 #include "calc/memory_sheet.h"
 #include "fake_window.h"
+#include "pipe_rescue.h"
 #include "printers.h"
 #include "settings/file_io.h"
 #include "settings/ini_file.h"
+#include "small_disk.h"
+#include "test_files.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace mx::settings {
 namespace {
@@ -19,7 +25,7 @@ protected:
     MemorySheet sheet;
     FakeWindow window;
 
-    void store(const QByteArray &bytes) { ASSERT_TRUE(writeWholeFile(path, bytes)); }
+    void store(const QByteArray &bytes) { testing_support::put(path, bytes); }
     QByteArray stored() const { return readWholeFile(path).bytes; }
     std::optional<QString> storedValue(const char *key) const {
         return IniFile::fromBytes(stored()).value("c1", key);
@@ -50,23 +56,26 @@ TEST_P(LoadField, PassesThroughTheFieldsRules) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, LoadField,
-    testing::Values(FieldRow{"R10ZeroRaisedToOne", "[c1]\nr10=0\n", "r10", nullptr, "1"},
-                    FieldRow{"R10AboveRangeLowered", "[c1]\nr10=250\n", "r10", nullptr, "100"},
-                    FieldRow{"R13Stored", "[c1]\nr13=7\n", "r13", nullptr, "7"},
-                    FieldRow{"R13MissingKeepsInitial", "[c1]\nr12=7\n", "r13", nullptr, "3"},
-                    FieldRow{"R1NotANumberKeepsInitial", "[c1]\nr1=abc\n", "r1", nullptr, "0.029"},
-                    FieldRow{"R1CommaRefusedInCLocale", "[c1]\nr1=0,015\n", "r1", nullptr, "0.029"},
-                    FieldRow{"R1Stored", "[c1]\nr1=0.015\n", "r1", nullptr, "0.015"},
-                    FieldRow{"R1ShownWithItsDecimals", "[c1]\nr1=0.0149\n", "r1", nullptr, "0.015"},
-                    FieldRow{"R2ShownWithItsDecimals", "[c1]\nr2=0.25e1\n", "r2", nullptr, "2.5"},
-                    FieldRow{"Checkbox2Checks", "[c1]\ncheckbox1=2\n", "CheckBox1", nullptr, "1"},
-                    FieldRow{"Checkbox0Unchecks", "[c1]\ncheckbox1=0\n", "CheckBox1", "1", "0"},
-                    FieldRow{"CheckboxGarbageKeepsState", "[c1]\ncheckbox1=on\n", "CheckBox1", "1",
-                             "1"},
-                    FieldRow{"R3Hexadecimal", "[c1]\nr3=0x10\n", "r3", nullptr, "16"},
-                    FieldRow{"R4HasNoRange", "[c1]\nr4=-5\n", "r4", nullptr, "-5"},
-                    FieldRow{"NamesWithoutCase", "[C1]\nR5 = 30\n", "r5", nullptr, "30"},
-                    FieldRow{"OtherSectionIgnored", "[c2]\nr5=30\n", "r5", nullptr, "25"}),
+    testing::Values(
+        FieldRow{"R10ZeroRaisedToOne", "[c1]\nr10=0\n", "r10", nullptr, "1"},
+        FieldRow{"R10AboveRangeLowered", "[c1]\nr10=250\n", "r10", nullptr, "100"},
+        FieldRow{"R13Stored", "[c1]\nr13=7\n", "r13", nullptr, "7"},
+        FieldRow{"R13MissingKeepsInitial", "[c1]\nr12=7\n", "r13", nullptr, "3"},
+        FieldRow{"R1NotANumberKeepsInitial", "[c1]\nr1=abc\n", "r1", nullptr, "0.029"},
+        FieldRow{"R1CommaReadInCLocale", "[c1]\nr1=0,015\n", "r1", nullptr, "0.015"},
+        FieldRow{"R2CommaReadInCLocale", "[c1]\nr2=0,26\n", "r2", nullptr, "0.3"},
+        FieldRow{"R1TwoSeparatorsKeepsInitial", "[c1]\nr1=0,0.1\n", "r1", nullptr, "0.029"},
+        FieldRow{"AfterByteOrderMark", "\xEF\xBB\xBF[c1]\r\nr5=40\r\n", "r5", nullptr, "40"},
+        FieldRow{"R1Stored", "[c1]\nr1=0.015\n", "r1", nullptr, "0.015"},
+        FieldRow{"R1ShownWithItsDecimals", "[c1]\nr1=0.0149\n", "r1", nullptr, "0.015"},
+        FieldRow{"R2ShownWithItsDecimals", "[c1]\nr2=0.25e1\n", "r2", nullptr, "2.5"},
+        FieldRow{"Checkbox2Checks", "[c1]\ncheckbox1=2\n", "CheckBox1", nullptr, "1"},
+        FieldRow{"Checkbox0Unchecks", "[c1]\ncheckbox1=0\n", "CheckBox1", "1", "0"},
+        FieldRow{"CheckboxGarbageKeepsState", "[c1]\ncheckbox1=on\n", "CheckBox1", "1", "1"},
+        FieldRow{"R3Hexadecimal", "[c1]\nr3=0x10\n", "r3", nullptr, "16"},
+        FieldRow{"R4HasNoRange", "[c1]\nr4=-5\n", "r4", nullptr, "-5"},
+        FieldRow{"NamesWithoutCase", "[C1]\nR5 = 30\n", "r5", nullptr, "30"},
+        FieldRow{"OtherSectionIgnored", "[c2]\nr5=30\n", "r5", nullptr, "25"}),
     [](const auto &info) { return info.param.name; });
 
 struct CounterRow {
@@ -226,6 +235,111 @@ TEST_F(SettingsTest, UnwritableFolderIsReportedAtStartAndClose) {
     ASSERT_EQ(sheet.messages().size(), 2u);
     EXPECT_EQ(QString::fromStdString(sheet.messages()[1]),
               QString::fromUtf16(messages::cannotSave) + "\r" + path);
+}
+
+TEST_F(SettingsTest, ByteOrderMarkIsReadAndKept) {
+    const QByteArray mark = "\xEF\xBB\xBF";
+    store(mark + "[c1]\r\nmycount=4\r\nr5=40\r\n");
+    EXPECT_TRUE(start());
+    EXPECT_EQ(sheet.text("r5"), "40");
+    EXPECT_EQ(stored(), mark + "[c1]\r\nmycount=5\r\nr5=40\r\n");
+    sheet.setText("r5", "45");
+    ASSERT_TRUE(close());
+    EXPECT_TRUE(stored().startsWith(mark + "[c1]\r\nmycount=5\r\nr5=45\r\nleft=520\r\n"));
+    EXPECT_EQ(stored().count("[c1]"), 1);
+}
+
+TEST_F(SettingsTest, PlatformWithoutPositionsKeepsTheStoredEdges) {
+    store("[c1]\nleft=10\ntop=20\nwidth=410\nheight=300\n");
+    start();
+    window.positionKnown = false;
+    window.frame = {-3, -30, 420, 600}; // the offsets of the frame, not a position
+    ASSERT_TRUE(close());
+    EXPECT_EQ(storedValue("left"), "10");
+    EXPECT_EQ(storedValue("top"), "20");
+    EXPECT_EQ(storedValue("width"), "420");
+    EXPECT_EQ(storedValue("height"), "600");
+}
+
+TEST_F(SettingsTest, PlatformWithoutPositionsAddsNoEdges) {
+    window.positionKnown = false;
+    ASSERT_TRUE(close());
+    EXPECT_EQ(storedValue("left"), std::nullopt);
+    EXPECT_EQ(storedValue("top"), std::nullopt);
+    EXPECT_EQ(storedValue("width"), "400");
+    window.positionKnown = true;
+    ASSERT_TRUE(close());
+    EXPECT_EQ(storedValue("left"), "520");
+}
+
+// A cal.ini of about 10 KB: someone else's sections, a comment and our keys.
+QByteArray crowdedFile() {
+    QByteArray bytes = "; kept by hand\n[c1]\nmycount=7\nr5=40\n";
+    for (int i = 0; bytes.size() < 9900; ++i) {
+        bytes += "[tool" + QByteArray::number(i) + "]\nsetting=some value of that tool\n";
+    }
+    return bytes;
+}
+
+struct FailingStep {
+    const char *name;
+    WriteStep step;
+};
+
+class FailingDisk : public SettingsTest, public testing::WithParamInterface<FailingStep> {};
+
+TEST_P(FailingDisk, StartAndCloseSayWhyAndKeepTheFile) {
+    const QByteArray before = crowdedFile();
+    store(before);
+    const ScopedWriteFault fault(
+        [&](WriteStep step) { return step == GetParam().step ? ENOSPC : 0; });
+    EXPECT_FALSE(start());
+    EXPECT_EQ(sheet.text("r5"), "40");
+    sheet.setText("r6", "60");
+    EXPECT_FALSE(close());
+    EXPECT_EQ(stored(), before);
+    ASSERT_EQ(sheet.messages().size(), 2u);
+    EXPECT_EQ(QString::fromStdString(sheet.messages()[0]),
+              QString::fromUtf16(messages::cannotWriteCounter) + "\r" + path);
+    EXPECT_EQ(QString::fromStdString(sheet.messages()[1]),
+              QString::fromUtf16(messages::cannotSave) + "\r" + path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FailingDisk,
+                         testing::Values(FailingStep{"Write", WriteStep::Write},
+                                         FailingStep{"Sync", WriteStep::Sync},
+                                         FailingStep{"Close", WriteStep::Close},
+                                         FailingStep{"Rename", WriteStep::Rename}),
+                         [](const auto &info) { return info.param.name; });
+
+TEST_F(SettingsTest, FullDiskAtStartAndCloseKeepsEveryLine) {
+    testing_support::SmallDisk disk(dir.path(), 16 * 1024);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.whyNot().toStdString();
+    }
+    const QByteArray before = crowdedFile();
+    store(before);
+    ASSERT_GT(disk.fill(), 0);
+    EXPECT_FALSE(start());
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(sheet.text("r5"), "40");
+    EXPECT_FALSE(close());
+    EXPECT_EQ(stored(), before);
+    ASSERT_EQ(sheet.messages().size(), 2u);
+    EXPECT_TRUE(QString::fromStdString(sheet.messages()[0]).endsWith("\r" + path));
+    EXPECT_TRUE(QString::fromStdString(sheet.messages()[1]).endsWith("\r" + path));
+}
+
+TEST_F(SettingsTest, NamedPipeIsNotWaitedFor) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    testing_support::PipeRescue rescue(path);
+    EXPECT_FALSE(start());
+    EXPECT_FALSE(close());
+    rescue.dismiss();
+    EXPECT_FALSE(rescue.rescued()) << "the start or the close blocked on the pipe";
+    ASSERT_EQ(sheet.messages().size(), 2u);
+    EXPECT_TRUE(QString::fromStdString(sheet.messages()[0])
+                    .startsWith(QString::fromUtf16(messages::cannotRead)));
 }
 
 TEST_F(SettingsTest, UnreadableFileIsNeitherCountedNorReplaced) {

@@ -57,7 +57,7 @@ struct DecimalRow {
 
 class DecimalRead : public testing::TestWithParam<DecimalRow> {};
 
-TEST_P(DecimalRead, UsesTheLocaleSeparator) {
+TEST_P(DecimalRead, TakesEitherSeparator) {
     const DecimalRow &row = GetParam();
     EXPECT_EQ(ValueText(QLocale(row.language)).readDecimal(row.text), row.expected);
 }
@@ -67,9 +67,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(DecimalRow{"Point", QLocale::C, "0.029", 0.029},
                     DecimalRow{"Whole", QLocale::C, "3", 3.0},
                     DecimalRow{"Exponent", QLocale::C, "1e-7", 1e-7},
-                    DecimalRow{"CommaInCLocale", QLocale::C, "0,029", std::nullopt},
+                    DecimalRow{"CommaInCLocale", QLocale::C, "0,029", 0.029},
+                    DecimalRow{"CommaInKorean", QLocale::Korean, "0,25", 0.25},
+                    DecimalRow{"PointInKorean", QLocale::Korean, "0.25", 0.25},
                     DecimalRow{"CommaInGerman", QLocale::German, "0,029", 0.029},
-                    DecimalRow{"PointInGerman", QLocale::German, "0.029", std::nullopt},
+                    DecimalRow{"PointInGerman", QLocale::German, "0.029", 0.029},
+                    DecimalRow{"CommaWithExponent", QLocale::C, "2,5e-1", 0.25},
+                    DecimalRow{"NegativeComma", QLocale::German, "-1,5", -1.5},
+                    DecimalRow{"BothSeparators", QLocale::German, "1,000.5", std::nullopt},
+                    DecimalRow{"TwoCommas", QLocale::C, "1,000,5", std::nullopt},
+                    DecimalRow{"CommaAlone", QLocale::German, ",", std::nullopt},
                     DecimalRow{"NotANumber", QLocale::C, "abc", std::nullopt},
                     DecimalRow{"Empty", QLocale::C, "", std::nullopt},
                     DecimalRow{"Infinity", QLocale::C, "inf", std::nullopt},
@@ -110,6 +117,30 @@ TEST(DecimalWrite, GermanSeparatorAndNoExponentForNonFinite) {
     EXPECT_EQ(german.writeDecimal(0.029), "0,029");
     EXPECT_EQ(german.writeDecimal(12345.5), "12345,5"); // no grouping
     EXPECT_EQ(german.writeDecimal(std::numeric_limits<double>::infinity()), "0");
+}
+
+TEST(DecimalWrite, WrittenUnderOneLocaleReadUnderAnother) {
+    const QLocale locales[] = {QLocale::c(), QLocale(QLocale::German), QLocale(QLocale::Korean),
+                               QLocale(QLocale::French)};
+    for (const QLocale &writer : locales) {
+        for (const QLocale &reader : locales) {
+            for (const double value : {0.015, 0.25, 1234.5, -0.001}) {
+                const QString text = ValueText(writer).writeDecimal(value);
+                EXPECT_EQ(ValueText(reader).readDecimal(text), value)
+                    << text.toStdString() << " from " << writer.name().toStdString() << " in "
+                    << reader.name().toStdString();
+            }
+        }
+    }
+}
+
+TEST(DecimalWrite, LocaleOfAnotherSeparatorReadsItsOwn) {
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    const ValueText texts(arabic);
+    const QString written = texts.writeDecimal(0.25);
+    EXPECT_TRUE(written.contains(arabic.decimalPoint())) << written.toStdString();
+    EXPECT_EQ(texts.readDecimal(written), 0.25);
+    EXPECT_EQ(texts.readDecimal("0.25"), 0.25);
 }
 
 TEST(DecimalWrite, LargestDoubleStillReadsBack) {

@@ -101,6 +101,63 @@ TEST(SheetScriptTest, FinishCalculatesOnlyWithoutCalcLine) {
     EXPECT_EQ(implicit.messages(), std::vector<std::string>{"매수가가 기록되지 않았습니다."});
 }
 
+struct ExcerptRow {
+    const char *name;
+    std::string text;
+    std::string expected;
+};
+
+void PrintTo(const ExcerptRow &row, std::ostream *out) {
+    *out << row.name;
+}
+
+class ExcerptTest : public testing::TestWithParam<ExcerptRow> {};
+
+TEST_P(ExcerptTest, QuotesAtMost200Characters) {
+    EXPECT_EQ(excerpt(GetParam().text), GetParam().expected);
+}
+
+std::string repeated(std::string_view piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ExcerptTest,
+    testing::Values(
+        ExcerptRow{"short", "s1", "s1"}, ExcerptRow{"empty", "", ""},
+        ExcerptRow{"exactly_200", std::string(200, 'x'), std::string(200, 'x')},
+        ExcerptRow{"201_cut", std::string(201, 'x'), std::string(200, 'x') + "…"},
+        ExcerptRow{"korean_200", repeated("가", 200), repeated("가", 200)},
+        ExcerptRow{"korean_cut_between_characters", repeated("가", 300), repeated("가", 200) + "…"},
+        ExcerptRow{"mixed_cut", "a" + repeated("수", 250), "a" + repeated("수", 199) + "…"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(SheetScriptTest, CrLfLinesReadLikeLf) {
+    SheetScript crlf;
+    SheetScript lf;
+    for (const std::string line : {"@now=2026-03-07 09:05", "s1=10", "s2=10000", "# note", "",
+                                   "CheckBox1=1", "Y3=a=b ", "@calc"}) {
+        crlf.apply(line + "\r");
+        lf.apply(line);
+    }
+    EXPECT_EQ(crlf.sheet().text("s1"), "10");
+    EXPECT_EQ(crlf.sheet().text("Y3"), "a=b ");
+    EXPECT_TRUE(crlf.sheet().isChecked("CheckBox1"));
+    EXPECT_EQ(crlf.messages(), lf.messages());
+    EXPECT_EQ(crlf.sheet().text("Edit6"), lf.sheet().text("Edit6"));
+}
+
+TEST(SheetScriptTest, OnlyOneCarriageReturnIsALineEnd) {
+    SheetScript script;
+    script.apply("Y3=x\r\r");
+    EXPECT_EQ(script.sheet().text("Y3"), "x\r");
+    EXPECT_THROW(script.apply("\r@calc"), ScriptError);
+}
+
 TEST(SheetScriptTest, RefusesWithScriptError) {
     SheetScript script;
     EXPECT_THROW(script.apply("Nope=1"), ScriptError);

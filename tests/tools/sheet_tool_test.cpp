@@ -87,6 +87,34 @@ INSTANTIATE_TEST_SUITE_P(MalformedLines, RefusedLineTest,
                                          RefusedRow{"panel_visibility", "Panel24.visible=yes"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+std::string withCrLf(const std::string &text) {
+    std::string converted;
+    for (const char c : text) {
+        converted += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    return converted;
+}
+
+TEST(SheetToolTest, CrLfInputReadsLikeLf) {
+    const std::string input = fullTrade + "# comment\n\nCheckBox1=1\n@calc\n";
+    const ToolRun lf = runSheetTool(input);
+    const ToolRun crlf = runSheetTool(withCrLf(input));
+    ASSERT_EQ(crlf.exitCode, 0) << crlf.err;
+    EXPECT_EQ(crlf.out, lf.out);
+    EXPECT_EQ(linesNamed(crlf.out, "s1"), std::vector<std::string>{"10"});
+    EXPECT_TRUE(linesNamed(crlf.out, "message").empty());
+}
+
+TEST(SheetToolTest, RefusedLongLineQuotesItsStartOnly) {
+    const std::string line = "Foo" + std::string(1000000, 'x') + "=1";
+    const ToolRun run = runSheetTool("s1=10\n" + line + "\n");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_LT(run.err.size(), 300u) << run.err.size();
+    EXPECT_NE(run.err.find("line 2: unknown field: Foo" + std::string(197, 'x') + "…\n"),
+              std::string::npos)
+        << run.err.substr(0, 300);
+}
+
 TEST(SheetToolTest, ImplicitCalculateAtEnd) {
     const ToolRun implicit = runSheetTool(fullTrade);
     const ToolRun explicitRun = runSheetTool(fullTrade + "@calc\n");

@@ -1,7 +1,9 @@
 // The option files (save, open, defaults) with their dialogs and the line buffer Memo2, the
 // trade-record import and a text file dropped onto the window.
 
+#include "../settings/pipe_rescue.h"
 #include "calc/texts.h"
+#include "settings/file_io.h"
 #include "settings/option_files.h"
 #include "window_driver.h"
 
@@ -12,6 +14,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -89,6 +93,10 @@ private slots:
     void importScrollsPagesToTop();
     void drop_data();
     void drop();
+    void openRefusesLargeFiles_data();
+    void openRefusesLargeFiles();
+    void pipesAreNotWaitedFor();
+    void failedSaveKeepsTheOldFile();
 };
 
 void OptionFilesTest::save_data() {
@@ -311,6 +319,75 @@ void OptionFilesTest::drop() {
         QCOMPARE(driver.text("Edit6"), stamp);
         QVERIFY(memo(driver).startsWith(QStringLiteral("record\n10\n12000")));
     }
+}
+
+void OptionFilesTest::openRefusesLargeFiles_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("taken");
+    const QByteArray nine = "30\r\n40\r\n50\r\n8\r\n4\r\n20\r\n45\r\n1\r\n2\r\n";
+    QTest::newRow("64 KiB exactly") << nine + QByteArray(64 * 1024 - nine.size(), '\n') << true;
+    QTest::newRow("one byte over 64 KiB")
+        << nine + QByteArray(64 * 1024 - nine.size() + 1, '\n') << false;
+    QTest::newRow("15 MiB of blank lines") << QByteArray(15 * 1024 * 1024, '\n') << false;
+}
+
+void OptionFilesTest::openRefusesLargeFiles() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, taken);
+    WindowDriver driver;
+    setAll(driver, optionFields, QStringLiteral("9"));
+    const QString path = writeFile(QStringLiteral("large.mxi"), content);
+    driver.choose(path);
+    driver.window().N3Click();
+    QCOMPARE(driver.text("r5"), taken ? QStringLiteral("30") : QStringLiteral("9"));
+    QCOMPARE(driver.text("r13"), taken ? QStringLiteral("2") : QStringLiteral("9"));
+    QCOMPARE(memo(driver).startsWith(QStringLiteral("30\n40")), taken);
+    if (!taken) {
+        QCOMPARE(memo(driver), QString());
+    }
+    QVERIFY(driver.messages().isEmpty());
+    QFile::remove(path);
+}
+
+void OptionFilesTest::pipesAreNotWaitedFor() {
+    const QString pipe = WindowDriver::programFolder().filePath(QStringLiteral("pipe.mxi"));
+    QFile::remove(pipe);
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    {
+        mx::testing_support::PipeRescue rescue(pipe);
+        WindowDriver driver;
+        driver.choose(pipe);
+        driver.window().N3Click();
+        dropOnto(driver.window(), {QUrl::fromLocalFile(pipe)});
+        rescue.dismiss();
+        QVERIFY2(!rescue.rescued(), "the window waited for the pipe");
+        QCOMPARE(texts(driver, optionFields), defaults);
+        QCOMPARE(memo(driver), QString());
+        QCOMPARE(driver.text("s1"), QString());
+        QVERIFY(driver.messages().isEmpty());
+    }
+    QVERIFY(QFile::remove(pipe));
+}
+
+void OptionFilesTest::failedSaveKeepsTheOldFile() {
+    WindowDriver driver;
+    const QString path = QDir(optionFolder()).filePath(QStringLiteral("kept.mxi"));
+    QDir().mkpath(optionFolder());
+    const QByteArray before = "30\r\n40\r\n50\r\n8\r\n4\r\n20\r\n45\r\n1\r\n2\r\n";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    const mx::settings::ScopedWriteFault fault([](mx::settings::WriteStep step) {
+        return step == mx::settings::WriteStep::Sync ? ENOSPC : 0;
+    });
+    driver.choose(path);
+    driver.window().N4Click();
+    QCOMPARE(readFile(path), before);
+    QCOMPARE(QDir(optionFolder()).entryList(QDir::Files), QStringList{"kept.mxi"});
+    QVERIFY(driver.messages().isEmpty());
+    QFile::remove(path);
 }
 
 QTEST_MAIN(OptionFilesTest)

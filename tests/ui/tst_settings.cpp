@@ -1,15 +1,24 @@
 // cal.ini through the window: what a start loads (run counter with the promotional notice,
 // placement with the screen fit and the minimum width, options and percentages) and what a
-// close writes, a restart, and a settings file that cannot be written.
+// close writes, a restart, and a settings file that cannot be written or read: a folder or
+// a named pipe in its place, a link to a name too long to replace, a failing or full disk.
 
+#include "../settings/pipe_rescue.h"
+#include "../settings/small_disk.h"
+#include "settings/file_io.h"
 #include "settings/settings_file.h"
+#include "settings_host.h"
 #include "window_driver.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <cerrno>
+#include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -65,6 +74,26 @@ QSize screen() {
 const QStringList optionFields{"r1", "r2", "r3",  "r4",  "r5",  "r6", "r7",
                                "r8", "r9", "r10", "r11", "r12", "r13"};
 
+QByteArray storedBytes() {
+    QFile file(WindowDriver::settingsFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A cal.ini of 9,941 bytes: someone else's sections, a comment, the counter and a
+// percentage.
+QByteArray crowdedSettings() {
+    QByteArray bytes = "; kept by hand\n[c1]\nmycount=7\nr5=40\n";
+    for (int i = 0; bytes.size() < 9941; ++i) {
+        bytes += "[tool" + QByteArray::number(i) + "]\nsetting=some value of that tool\n";
+    }
+    return bytes.left(9940) + '\n';
+}
+
+QString fileMessage(const char16_t *message) {
+    return QString::fromUtf16(message) + QLatin1Char('\r') +
+           QDir::toNativeSeparators(WindowDriver::settingsFile());
+}
+
 } // namespace
 
 class SettingsTest : public QObject {
@@ -83,6 +112,13 @@ private slots:
     void minimizedCloseKeepsPlacement();
     void settingsFileIsAFolder();
     void counterCannotBeWritten();
+    void failingDisk_data();
+    void failingDisk();
+    void byteOrderMark();
+    void eitherDecimalSeparator();
+    void settingsFileIsAPipe();
+    void platformReportsPosition_data();
+    void platformReportsPosition();
 };
 
 void SettingsTest::firstStartAndClose() {
@@ -313,6 +349,93 @@ void SettingsTest::counterCannotBeWritten() {
     QCOMPARE(file.readAll(), QByteArray("[c1]\nmycount=7\nr5=40\ncheckbox1=1\n"));
     QFile::remove(WindowDriver::settingsFile());
     QFile::remove(target);
+}
+
+void SettingsTest::failingDisk_data() {
+    QTest::addColumn<std::optional<mx::settings::WriteStep>>("failing"); // none: a full tmpfs
+    QTest::newRow("a write fails") << std::optional(mx::settings::WriteStep::Write);
+    QTest::newRow("the sync fails") << std::optional(mx::settings::WriteStep::Sync);
+    QTest::newRow("the rename fails") << std::optional(mx::settings::WriteStep::Rename);
+    QTest::newRow("a full 16 KiB disk") << std::optional<mx::settings::WriteStep>();
+}
+
+void SettingsTest::failingDisk() {
+    QFETCH(std::optional<mx::settings::WriteStep>, failing);
+    std::optional<mx::testing_support::SmallDisk> disk;
+    if (!failing) {
+        disk.emplace(WindowDriver::programFolder().path(), 16 * 1024);
+        if (!disk->mounted()) {
+            QSKIP(qPrintable(disk->whyNot()));
+        }
+    }
+    const QByteArray before = crowdedSettings();
+    writeSettings(before);
+    const mx::settings::ScopedWriteFault fault(
+        [&](mx::settings::WriteStep step) { return failing && step == *failing ? ENOSPC : 0; });
+    if (disk) {
+        QVERIFY(disk->fill() > 0);
+    }
+    WindowDriver driver(WindowDriver::Start::Stored);
+    QCOMPARE(driver.messages(),
+             QStringList{fileMessage(mx::settings::messages::cannotWriteCounter)});
+    QCOMPARE(driver.text("r5"), QStringLiteral("40"));
+    QCOMPARE(storedBytes(), before);
+    driver.type("r6", "60");
+    driver.window().N14Click();
+    QVERIFY(!driver.window().isVisible());
+    QCOMPARE(driver.messages().size(), 2);
+    QCOMPARE(driver.messages().constLast(), fileMessage(mx::settings::messages::cannotSave));
+    QCOMPARE(storedBytes(), before);
+}
+
+void SettingsTest::byteOrderMark() {
+    const QByteArray mark = "\xEF\xBB\xBF";
+    writeSettings(mark + "[c1]\r\nmycount=4\r\nr5=40\r\n");
+    WindowDriver driver(WindowDriver::Start::Stored);
+    QCOMPARE(driver.text("r5"), QStringLiteral("40"));
+    driver.window().N14Click();
+    const QByteArray after = storedBytes();
+    QVERIFY(after.startsWith(mark + "[c1]\r\nmycount=5\r\nr5=40\r\n"));
+    QCOMPARE(after.count("[c1]"), qsizetype(1));
+}
+
+void SettingsTest::eitherDecimalSeparator() {
+    writeSettings("[c1]\nr1=0,015\nr2=0.2\n");
+    WindowDriver driver(WindowDriver::Start::Stored);
+    QCOMPARE(driver.text("r1"), QStringLiteral("0.015"));
+    QCOMPARE(driver.text("r2"), QStringLiteral("0.2"));
+}
+
+void SettingsTest::settingsFileIsAPipe() {
+    const QString path = WindowDriver::settingsFile();
+    QFile::remove(path);
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    {
+        mx::testing_support::PipeRescue rescue(path);
+        WindowDriver driver(WindowDriver::Start::Stored);
+        driver.window().N14Click();
+        rescue.dismiss();
+        QVERIFY2(!rescue.rescued(), "the window waited for the pipe");
+        QCOMPARE(driver.messages(), (QStringList{fileMessage(mx::settings::messages::cannotRead),
+                                                 fileMessage(mx::settings::messages::cannotSave)}));
+    }
+    QVERIFY(QFile::remove(path));
+}
+
+void SettingsTest::platformReportsPosition_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<bool>("reports");
+    QTest::newRow("wayland") << "wayland" << false;
+    QTest::newRow("wayland-egl") << "wayland-egl" << false;
+    QTest::newRow("xcb") << "xcb" << true;
+    QTest::newRow("offscreen") << "offscreen" << true;
+    QTest::newRow("windows") << "windows" << true;
+}
+
+void SettingsTest::platformReportsPosition() {
+    QFETCH(QString, platform);
+    QFETCH(bool, reports);
+    QCOMPARE(WindowSettingsHost::platformReportsPosition(platform), reports);
 }
 
 QTEST_MAIN(SettingsTest)

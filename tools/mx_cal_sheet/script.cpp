@@ -47,6 +47,18 @@ std::optional<bool> flag(std::string_view value) {
 
 } // namespace
 
+std::string excerpt(std::string_view text) {
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        // Each character starts with a byte that is not a UTF-8 continuation byte.
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if ((byte & 0xC0) != 0x80 && characters++ == excerptLength) {
+            return std::string(text.substr(0, at)) + "…";
+        }
+    }
+    return std::string(text);
+}
+
 std::optional<LocalDateTime> parseDateTime(std::string_view text) {
     if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != ' ' ||
         text[13] != ':') {
@@ -65,6 +77,10 @@ std::optional<LocalDateTime> parseDateTime(std::string_view text) {
 }
 
 void SheetScript::apply(std::string_view line) {
+    // A script edited on Windows ends its lines with CR LF.
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
     if (line.empty() || line.front() == '#') {
         return;
     }
@@ -75,13 +91,13 @@ void SheetScript::apply(std::string_view line) {
     if (line.starts_with(nowDirective)) {
         now_ = parseDateTime(line.substr(nowDirective.size()));
         if (!now_) {
-            throw ScriptError("malformed @now (expected YYYY-MM-DD HH:MM): " + std::string(line));
+            throw ScriptError("malformed @now (expected YYYY-MM-DD HH:MM): " + excerpt(line));
         }
         return;
     }
     const auto equals = line.find('=');
     if (line.front() == '@' || equals == std::string_view::npos || equals == 0) {
-        throw ScriptError("not a directive: " + std::string(line));
+        throw ScriptError("not a directive: " + excerpt(line));
     }
     setField(line.substr(0, equals), line.substr(equals + 1));
 }
@@ -111,7 +127,7 @@ void SheetScript::setField(std::string_view name, std::string_view value) {
     if (name == "Panel24.visible") {
         const auto visible = flag(value);
         if (!visible) {
-            throw ScriptError("Panel24.visible takes 1 or 0, not: " + std::string(value));
+            throw ScriptError("Panel24.visible takes 1 or 0, not: " + excerpt(value));
         }
         sheet_.setPanelVisible("Panel24", *visible);
         return;
@@ -119,14 +135,14 @@ void SheetScript::setField(std::string_view name, std::string_view value) {
     const FieldSpec *fieldSpec = findField(name);
     if (fieldSpec == nullptr || fieldSpec->kind == FieldKind::Gauge ||
         fieldSpec->kind == FieldKind::Panel) {
-        throw ScriptError("unknown field: " + std::string(name));
+        throw ScriptError("unknown field: " + excerpt(name));
     }
     if (fieldSpec->kind == FieldKind::Memo) {
         sheet_.addMemoLine(name, value);
         return;
     }
     if (fieldSpec->kind == FieldKind::CheckBox && !flag(value)) {
-        throw ScriptError(std::string(name) + " takes 1 or 0, not: " + std::string(value));
+        throw ScriptError(excerpt(name) + " takes 1 or 0, not: " + excerpt(value));
     }
     sheet_.setText(name, value);
 }
@@ -142,7 +158,7 @@ bool SheetScript::setGaugeProperty(std::string_view name, std::string_view value
     if (fieldSpec == nullptr || fieldSpec->kind != FieldKind::Gauge) {
         return false;
     }
-    const std::string where = std::string(name) + "=" + std::string(value);
+    const std::string where = excerpt(std::string(name) + "=" + std::string(value));
     if (property == "color") {
         if (value != "red" && value != "blue") {
             throw ScriptError("a gauge colour is red or blue: " + where);
@@ -151,7 +167,7 @@ bool SheetScript::setGaugeProperty(std::string_view name, std::string_view value
         return true;
     }
     if (property != "max" && property != "progress") {
-        throw ScriptError("unknown field: " + std::string(name));
+        throw ScriptError("unknown field: " + excerpt(name));
     }
     const auto number = parseWholeNumber(value);
     if (!number) {

@@ -17,6 +17,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// How much of a refused line its reason quotes, in characters.
+inline constexpr std::size_t excerptLength = 200;
+
+// `text` as a reason quotes it: its first excerptLength characters (UTF-8), followed by "…"
+// when it is longer.
+std::string excerpt(std::string_view text);
+
 // "YYYY-MM-DD HH:MM" as a valid local date and time, or nothing.
 std::optional<LocalDateTime> parseDateTime(std::string_view text);
 
@@ -24,7 +31,8 @@ std::optional<LocalDateTime> parseDateTime(std::string_view text);
 // window starts. Every message shown and every failure of Calculate is kept in order.
 class SheetScript {
 public:
-    // Acts on one line (without its line break); throws ScriptError for a line it refuses.
+    // Acts on one line (without its line break; a carriage return left at its end by CR LF
+    // input is dropped); throws ScriptError for a line it refuses.
     void apply(std::string_view line);
 
     // Ends the input: runs Calculate once when no line asked for it.
