@@ -66,19 +66,25 @@ bool fillPositionBoxes(Sheet &sheet) {
     return true;
 }
 
+// The lines of the two verdict memos, collected while the diagnosis runs and shown at its end,
+// each memo at once.
+struct Verdicts {
+    std::vector<std::string> longTerm;   // Memo3
+    std::vector<std::string> dayTrading; // Memo4
+};
+
 // The ratio lines; left out when the divisor is 0.
-void addFavourableRatio(Sheet &sheet, std::string_view memo, std::int32_t up, std::int32_t down) {
+void addFavourableRatio(std::vector<std::string> &memo, std::int32_t up, std::int32_t down) {
     if (down != 0) {
-        sheet.addMemoLine(memo, std::string(texts::ratioPrefix) + formatPlain(up / down) +
-                                    std::string(texts::favourableRatioSuffix));
+        memo.push_back(std::string(texts::ratioPrefix) + formatPlain(up / down) +
+                       std::string(texts::favourableRatioSuffix));
     }
 }
 
-void addUnfavourableRatio(Sheet &sheet, std::string_view memo, std::int32_t up, std::int32_t down) {
+void addUnfavourableRatio(std::vector<std::string> &memo, std::int32_t up, std::int32_t down) {
     if (up != 0) {
-        sheet.addMemoLine(memo, std::string(texts::unfavourableRatioPrefix) +
-                                    formatPlain(down / up) +
-                                    std::string(texts::unfavourableRatioSuffix));
+        memo.push_back(std::string(texts::unfavourableRatioPrefix) + formatPlain(down / up) +
+                       std::string(texts::unfavourableRatioSuffix));
     }
 }
 
@@ -98,49 +104,51 @@ std::optional<Position> readPosition(const Sheet &sheet, const PositionBox &box)
     return p;
 }
 
-void dayTradingVerdict(Sheet &sheet, const Position &p) {
+void dayTradingVerdict(Verdicts &verdicts, const Position &p) {
+    std::vector<std::string> &day = verdicts.dayTrading;
     const std::int32_t up = p.up();
     const std::int32_t down = p.down();
     if (up > down && up > 0) {
-        sheet.addMemoLine("Memo4", texts::positiveVerdict);
-        addFavourableRatio(sheet, "Memo4", up, down);
-        sheet.addMemoLine("Memo4", texts::dayPositiveCaution);
+        day.emplace_back(texts::positiveVerdict);
+        addFavourableRatio(day, up, down);
+        day.emplace_back(texts::dayPositiveCaution);
     }
     if (p.middle == p.top) {
-        sheet.addMemoLine("Memo4", texts::upperLimitNote);
-        sheet.addMemoLine("Memo3", texts::upperLimitLongTermAdvice);
-        sheet.addMemoLine("Memo3", texts::upperLimitLongTermCaution);
+        day.emplace_back(texts::upperLimitNote);
+        verdicts.longTerm.emplace_back(texts::upperLimitLongTermAdvice);
+        verdicts.longTerm.emplace_back(texts::upperLimitLongTermCaution);
     }
     if (p.middle == p.bottom) {
-        sheet.addMemoLine("Memo4", texts::lowerLimitNote);
+        day.emplace_back(texts::lowerLimitNote);
     }
     if (up < down) {
-        sheet.addMemoLine("Memo4", texts::dayNegativeVerdict);
-        sheet.addMemoLine("Memo4", texts::dayNegativeProviso);
-        addUnfavourableRatio(sheet, "Memo4", up, down);
+        day.emplace_back(texts::dayNegativeVerdict);
+        day.emplace_back(texts::dayNegativeProviso);
+        addUnfavourableRatio(day, up, down);
     }
 }
 
-void longTermVerdict(Sheet &sheet, const Position &p) {
+void longTermVerdict(Verdicts &verdicts, const Position &p) {
+    std::vector<std::string> &memo = verdicts.longTerm;
     const std::int32_t up = p.up();
     const std::int32_t down = p.down();
     if (up > down && up > 0) {
-        sheet.addMemoLine("Memo3", texts::positiveVerdict);
-        addFavourableRatio(sheet, "Memo3", up, down);
-        sheet.addMemoLine("Memo3", texts::longTermPositiveCaution);
+        memo.emplace_back(texts::positiveVerdict);
+        addFavourableRatio(memo, up, down);
+        memo.emplace_back(texts::longTermPositiveCaution);
     }
     if (up == down) {
-        sheet.addMemoLine("Memo3", texts::evenVerdict);
-        sheet.addMemoLine("Memo3", texts::evenCaution);
+        memo.emplace_back(texts::evenVerdict);
+        memo.emplace_back(texts::evenCaution);
     }
     if (up < down) {
-        sheet.addMemoLine("Memo3", texts::longTermNegativeVerdict);
-        addUnfavourableRatio(sheet, "Memo3", up, down);
-        sheet.addMemoLine("Memo3", texts::longTermNegativeCaution);
+        memo.emplace_back(texts::longTermNegativeVerdict);
+        addUnfavourableRatio(memo, up, down);
+        memo.emplace_back(texts::longTermNegativeCaution);
     }
     if (p.top == p.middle) {
-        sheet.addMemoLine("Memo3", texts::atHighNote);
-        sheet.addMemoLine("Memo3", texts::evenCaution);
+        memo.emplace_back(texts::atHighNote);
+        memo.emplace_back(texts::evenCaution);
     }
 }
 
@@ -159,14 +167,15 @@ void gaugeSteps(Sheet &sheet) {
 
 void diagnosis(Sheet &sheet) {
     fillPositionBoxes(sheet);
-    sheet.clearMemo("Memo3");
-    sheet.clearMemo("Memo4");
+    Verdicts verdicts;
     if (const std::optional<Position> day = readPosition(sheet, positionBoxes[1])) {
-        dayTradingVerdict(sheet, *day);
+        dayTradingVerdict(verdicts, *day);
     }
     if (const std::optional<Position> longTerm = readPosition(sheet, positionBoxes[0])) {
-        longTermVerdict(sheet, *longTerm);
+        longTermVerdict(verdicts, *longTerm);
     }
+    sheet.setMemoLines("Memo3", verdicts.longTerm);
+    sheet.setMemoLines("Memo4", verdicts.dayTrading);
 }
 
 } // namespace mx

@@ -68,8 +68,8 @@ void MemorySheet::setGaugeColor(std::string_view gauge, GaugeColor color) {
     entry(gauges_, gauge).setColor(color);
 }
 
-void MemorySheet::clearMemo(std::string_view memo) {
-    entry(memos_, memo).clear();
+void MemorySheet::setMemoLines(std::string_view memo, const std::vector<std::string> &lines) {
+    entry(memos_, memo) = lines;
 }
 
 void MemorySheet::addMemoLine(std::string_view memo, std::string_view line) {

@@ -23,8 +23,9 @@ public:
     void setGaugeProgress(std::string_view gauge, int progress) override;
     int gaugeProgress(std::string_view gauge) const override;
     void setGaugeColor(std::string_view gauge, GaugeColor color) override;
-    void clearMemo(std::string_view memo) override;
-    void addMemoLine(std::string_view memo, std::string_view line) override;
+    void setMemoLines(std::string_view memo, const std::vector<std::string> &lines) override;
+    // Adds one line to a memo, as the tool's and the tests' directives fill it.
+    void addMemoLine(std::string_view memo, std::string_view line);
     void setPanelVisible(std::string_view panel, bool visible) override;
 
     const std::vector<std::string> &messages() const { return messages_; }

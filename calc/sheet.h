@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mx {
 
@@ -29,8 +30,8 @@ public:
     virtual int gaugeProgress(std::string_view gauge) const = 0;
     virtual void setGaugeColor(std::string_view gauge, GaugeColor color) = 0;
 
-    virtual void clearMemo(std::string_view memo) = 0;
-    virtual void addMemoLine(std::string_view memo, std::string_view line) = 0;
+    // Replaces the whole text of a memo with these lines.
+    virtual void setMemoLines(std::string_view memo, const std::vector<std::string> &lines) = 0;
 
     virtual void setPanelVisible(std::string_view panel, bool visible) = 0;
 };

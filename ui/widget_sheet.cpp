@@ -100,17 +100,21 @@ void WidgetSheet::setGaugeColor(std::string_view name, mx::GaugeColor color) {
     gauge(name)->setColor(color);
 }
 
-void WidgetSheet::clearMemo(std::string_view memo) {
+void WidgetSheet::setMemoLines(std::string_view memo, const std::vector<std::string> &lines) {
     auto *edit = qobject_cast<QPlainTextEdit *>(widget(memo));
-    if (edit != nullptr) {
-        edit->clear();
+    if (edit == nullptr) {
+        return;
     }
-}
-
-void WidgetSheet::addMemoLine(std::string_view memo, std::string_view line) {
-    auto *edit = qobject_cast<QPlainTextEdit *>(widget(memo));
-    if (edit != nullptr) {
-        edit->appendPlainText(qtext(line));
+    // One append lays the lines out at once; each line appended alone, or setPlainText, lays
+    // out the whole text again.
+    edit->clear();
+    if (!lines.empty()) {
+        std::string text = lines.front();
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            text += '\n';
+            text += lines[i];
+        }
+        edit->appendPlainText(qtext(text));
     }
 }
 

@@ -27,8 +27,7 @@ public:
     void setGaugeProgress(std::string_view gauge, int progress) override;
     int gaugeProgress(std::string_view gauge) const override;
     void setGaugeColor(std::string_view gauge, mx::GaugeColor color) override;
-    void clearMemo(std::string_view memo) override;
-    void addMemoLine(std::string_view memo, std::string_view line) override;
+    void setMemoLines(std::string_view memo, const std::vector<std::string> &lines) override;
     void setPanelVisible(std::string_view panel, bool visible) override;
 
 private:
