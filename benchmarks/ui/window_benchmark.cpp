@@ -1,27 +1,74 @@
-// One Calculate in the window, beside writing the same output texts into the same widgets
-// without calculating; and the time from process start to the first shown window.
+// One Calculate in the shown window beside its floor: writing the same result texts into the
+// same widgets, the memos the cheapest way (cleared, then one joined append). Each iteration
+// alternates two trades, so that every text changes as when the user calculates a new trade.
+// Both are measured with the painting that follows (events processed) and without it; the end
+// of the report gives the two ratios.
 
 #include "U_cal.h"
+#include "bar_gauge.h"
 #include "calc/fields.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QProcess>
+#include <QDir>
 #include <benchmark/benchmark.h>
+#include <map>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-const std::pair<const char *, const char *> trade[] = {
-    {"s1", "10"},    {"s2", "10000"}, {"s3", "11000"}, {"W1", "13000"}, {"W2", "9000"},
-    {"Y1", "13000"}, {"Y2", "7000"},  {"Y3", "9500"},  {"Y4", "11000"}, {"Y5", "9000"}};
+using Inputs = std::vector<std::pair<const char *, const char *>>;
 
-void enterTrade(Tf_cal &window) {
-    for (const auto &[field, text] : trade) {
-        window.findChild<QLineEdit *>(QString::fromLatin1(field))
-            ->setText(QString::fromLatin1(text));
+const Inputs trades[2] = {
+    {{"s1", "10"},
+     {"s2", "10000"},
+     {"s3", "11000"},
+     {"W1", "13000"},
+     {"W2", "9000"},
+     {"Y1", "13000"},
+     {"Y2", "7000"},
+     {"Y3", "9500"},
+     {"Y4", "11000"},
+     {"Y5", "9000"}},
+    {{"s1", "17"},
+     {"s2", "10010"},
+     {"s3", "10300"},
+     {"W1", "12120"},
+     {"W2", "9980"},
+     {"Y1", "13010"},
+     {"Y2", "7010"},
+     {"Y3", "9990"},
+     {"Y4", "10900"},
+     {"Y5", "9950"}},
+};
+
+struct Gauge {
+    const char *name;
+    int maximum, progress;
+    mx::GaugeColor color;
+};
+
+// What Calculate wrote for one trade.
+struct Outputs {
+    std::vector<std::pair<std::string, std::string>> texts;
+    std::vector<Gauge> gauges;
+    std::vector<std::string> memo3, memo4;
+};
+
+std::vector<std::string> lines(const std::string &text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+void enter(Tf_cal &window, const Inputs &inputs) {
+    for (const auto &[field, text] : inputs) {
+        window.sheet().setText(field, text);
     }
 }
 
@@ -31,68 +78,107 @@ Tf_cal &window() {
         w->setMessageSink([](const QString &) {});
         w->setErrorSink([](const QString &) {});
         w->show();
-        enterTrade(*w);
+        QApplication::processEvents();
         return w;
     }();
     return *shown;
 }
 
-void CalculateInWindow(benchmark::State &state) {
+Outputs record(const Inputs &inputs) {
     Tf_cal &w = window();
-    for (auto _ : state) {
-        w.N6Click();
-        QApplication::processEvents();
-    }
-}
-BENCHMARK(CalculateInWindow)->Unit(benchmark::kMicrosecond);
-
-void WriteSameTexts(benchmark::State &state) {
-    Tf_cal &w = window();
+    enter(w, inputs);
     w.N6Click();
     mx::Sheet &sheet = w.sheet();
-    // Every text field the Calculate above wrote, with the verdict lines and gauges.
-    std::vector<std::pair<std::string, std::string>> texts;
+    Outputs outputs;
     for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
         if (fieldSpec.kind == mx::FieldKind::Result || fieldSpec.kind == mx::FieldKind::Text ||
             fieldSpec.kind == mx::FieldKind::Label ||
             (fieldSpec.kind == mx::FieldKind::IntegerSpin && fieldSpec.readOnly)) {
-            texts.emplace_back(fieldSpec.name, sheet.text(fieldSpec.name));
+            outputs.texts.emplace_back(fieldSpec.name, sheet.text(fieldSpec.name));
         }
     }
-    const std::string memo3 = sheet.text("Memo3");
-    const std::string memo4 = sheet.text("Memo4");
-    for (auto _ : state) {
-        for (const auto &[name, text] : texts) {
-            sheet.setText(name, text);
-        }
-        for (const char *gauge : {"Gauge1", "Gauge2", "Gauge3"}) {
-            sheet.setGaugeMaximum(gauge, 4000);
-            sheet.setGaugeProgress(gauge, 1000);
-            sheet.setGaugeColor(gauge, mx::GaugeColor::Blue);
-        }
-        sheet.clearMemo("Memo3");
-        sheet.addMemoLine("Memo3", memo3);
-        sheet.clearMemo("Memo4");
-        sheet.addMemoLine("Memo4", memo4);
-        QApplication::processEvents();
+    for (const char *name : {"Gauge1", "Gauge2", "Gauge3"}) {
+        const mx::GaugeModel &gauge = w.findChild<BarGauge *>(QString::fromLatin1(name))->model();
+        outputs.gauges.push_back({name, gauge.maximum(), gauge.progress(), gauge.color()});
     }
+    outputs.memo3 = lines(sheet.text("Memo3"));
+    outputs.memo4 = lines(sheet.text("Memo4"));
+    return outputs;
 }
-BENCHMARK(WriteSameTexts)->Unit(benchmark::kMicrosecond);
 
-void StartToFirstShownWindow(benchmark::State &state) {
+void write(mx::Sheet &sheet, const Outputs &outputs) {
+    for (const auto &[name, text] : outputs.texts) {
+        sheet.setText(name, text);
+    }
+    for (const Gauge &gauge : outputs.gauges) {
+        sheet.setGaugeMaximum(gauge.name, gauge.maximum);
+        sheet.setGaugeProgress(gauge.name, gauge.progress);
+        sheet.setGaugeColor(gauge.name, gauge.color);
+    }
+    sheet.setMemoLines("Memo3", outputs.memo3);
+    sheet.setMemoLines("Memo4", outputs.memo4);
+}
+
+void Calculate(benchmark::State &state, bool painting) {
+    Tf_cal &w = window();
+    std::size_t i = 0;
     for (auto _ : state) {
-        QProcess process;
-        process.start(QStringLiteral(MX_CAL_FIRST_SHOW), {});
-        process.waitForReadyRead(10000);
-        const bool shown = process.readAllStandardOutput().startsWith("shown");
-        process.waitForFinished(10000);
-        if (!shown) {
-            state.SkipWithError("the window was not shown");
-            break;
+        state.PauseTiming();
+        enter(w, trades[i++ % 2]);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        w.N6Click();
+        if (painting) {
+            QApplication::processEvents();
         }
     }
 }
-BENCHMARK(StartToFirstShownWindow)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+BENCHMARK_CAPTURE(Calculate, painting, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Calculate, no_painting, false)->Unit(benchmark::kMicrosecond);
+
+void WriteSameTexts(benchmark::State &state, bool painting) {
+    static const Outputs outputs[2] = {record(trades[0]), record(trades[1])};
+    mx::Sheet &sheet = window().sheet();
+    QApplication::processEvents();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        write(sheet, outputs[i++ % 2]);
+        if (painting) {
+            QApplication::processEvents();
+        }
+    }
+}
+BENCHMARK_CAPTURE(WriteSameTexts, painting, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WriteSameTexts, no_painting, false)->Unit(benchmark::kMicrosecond);
+
+// The console report, then each Calculate beside its floor.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            const bool aggregate = run.run_type == Run::RT_Aggregate;
+            if (!aggregate || run.aggregate_name == "median") {
+                times_[run.run_name.str()] = run.GetAdjustedRealTime();
+            }
+        }
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        for (const char *variant : {"painting", "no_painting"}) {
+            const double calculate = times_[std::string("Calculate/") + variant];
+            const double floor = times_[std::string("WriteSameTexts/") + variant];
+            if (floor > 0) {
+                std::printf("Calculate / writing the same texts, %s: %.2f x\n", variant,
+                            calculate / floor);
+            }
+        }
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
 
 } // namespace
 
@@ -100,9 +186,13 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication application(argc, argv);
+    if (qEnvironmentVariableIsEmpty("MX_CAL_DIR")) {
+        qputenv("MX_CAL_DIR", QDir::tempPath().toLocal8Bit() + "/mx_cal_benchmark");
+    }
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }
