@@ -136,14 +136,15 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     layout->addWidget(optionsPanel_, 1);
     setCentralWidget(client);
     numberPad_ = pages::buildNumberPad(client);
-    feeContent_ = client->findChild<QWidget *>(QStringLiteral("Panel1"));
+    controls_.gather(this);
+    feeContent_ = controls_.widget("Panel1");
 
-    sheet_ =
-        std::make_unique<WidgetSheet>(this, [this](const QString &text) { showMessage(text); });
+    sheet_ = std::make_unique<WidgetSheet>(controls_,
+                                           [this](const QString &text) { showMessage(text); });
     actions::build(*this);
     acceptFileDrops();
     // The user can type the quantity at once.
-    findChild<QWidget *>(QStringLiteral("s1"))->setFocus(Qt::OtherFocusReason);
+    controls_.widget("s1")->setFocus(Qt::OtherFocusReason);
 
     // The design size, or what page 1 needs in full where the fonts are larger.
     const QSize clientSize = designClientSize.expandedTo(client->sizeHint());

@@ -12,6 +12,7 @@
 
 #include "calc/calculate.h"
 #include "calc/entry_rules.h"
+#include "controls.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -83,6 +84,8 @@ public:
     void openPage(const QUrl &address);
 
     mx::Sheet &sheet();
+    // The named widgets of the window.
+    const Controls &controls() const { return controls_; }
 
     // Sets the window's outer size; the width is then widened to at least 400.
     void setWindowSize(const QSize &size);
@@ -204,6 +207,7 @@ private:
     QStringList lineBuffer() const;
     void setLineBuffer(const QStringList &lines);
 
+    Controls controls_;
     QTabWidget *pageControl_ = nullptr;
     QStackedWidget *pageStack_ = nullptr; // the three pages, in the one tab of pageControl_
     QWidget *optionsPanel_ = nullptr;

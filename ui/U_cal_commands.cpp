@@ -18,8 +18,8 @@ void Tf_cal::clearFields(std::initializer_list<std::string_view> names) {
         const bool wasEmpty = sheet_->text(name).empty();
         sheet_->setText(name, "");
         // Emptying is a change even of an empty field, so that a price field's step is reset.
-        auto *spin = findChild<IntegerSpinField *>(
-            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        auto *spin = qobject_cast<IntegerSpinField *>(
+            controls_.widget(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
         if (wasEmpty && spin != nullptr) {
             emit spin->textChanged(spin->text());
         }

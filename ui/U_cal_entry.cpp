@@ -21,7 +21,7 @@ QString qtext(const std::string &text) {
 } // namespace
 
 IntegerSpinField *Tf_cal::spinField(const char *name) const {
-    return findChild<IntegerSpinField *>(QString::fromLatin1(name));
+    return controls_.get<IntegerSpinField>(name);
 }
 
 void Tf_cal::setPriceStep(const char *name) {
@@ -36,8 +36,7 @@ void Tf_cal::setPriceStep(const char *name) {
 void Tf_cal::s2Change() {
     setPriceStep("s2");
     try {
-        findChild<QLineEdit *>(QStringLiteral("Edit5"))
-            ->setText(qtext(mx::formatStep(spinField("s2")->step())));
+        controls_.get<QLineEdit>("Edit5")->setText(qtext(mx::formatStep(spinField("s2")->step())));
     } catch (const std::exception &) {
         // The step display stays as it was.
     }
@@ -95,7 +94,7 @@ void Tf_cal::showNumberPadUnder(const char *button) {
     numberPad_->setVisible(true);
     numberPad_->raise();
     // The button's place within its scrolled page panel, taken as a place in the client area.
-    const QPoint place = findChild<QWidget *>(QString::fromLatin1(button))->pos();
+    const QPoint place = controls_.widget(button)->pos();
     numberPad_->move(place.x(), toolbarHeight + place.y());
 }
 

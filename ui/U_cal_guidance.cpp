@@ -25,16 +25,16 @@ void Tf_cal::markStep(const char *item) {
 
 void Tf_cal::highlight(std::initializer_list<const char *> names) {
     for (const char *name : names) {
-        look::setBackground(findChild<QWidget *>(QString::fromLatin1(name)), pointedAt);
+        look::setBackground(controls_.widget(name), pointedAt);
     }
 }
 
 void Tf_cal::pointAtInput(const char *item, const char *field, const QString &message) {
     markStep(item);
     showPages();
-    auto *input = findChild<QLineEdit *>(QString::fromLatin1(field));
+    auto *input = controls_.get<QLineEdit>(field);
     input->setVisible(true);
-    if (auto *box = findChild<QScrollArea *>(QStringLiteral("ScrollBox2"))) {
+    if (auto *box = controls_.get<QScrollArea>("ScrollBox2")) {
         box->ensureWidgetVisible(input);
     }
     highlight({field});
@@ -48,7 +48,7 @@ void Tf_cal::N18Click() {
         N7Click();
         highlight({"r1", "r2", "r3", "r4"});
         showMessage(mx::guidance::optionsStep());
-        findChild<QWidget *>(QStringLiteral("r1"))->setFocus(Qt::OtherFocusReason);
+        controls_.widget("r1")->setFocus(Qt::OtherFocusReason);
     } catch (const std::exception &) {
         // The options step ignores every error.
     }

@@ -48,19 +48,16 @@ void Tf_cal::closeEvent(QCloseEvent *event) {
 
 void Tf_cal::scrollPagesToTop() {
     for (const char *name : {"ScrollBox1", "ScrollBox2", "ScrollBox3"}) {
-        findChild<QScrollArea *>(QString::fromLatin1(name))->verticalScrollBar()->setValue(0);
+        controls_.get<QScrollArea>(name)->verticalScrollBar()->setValue(0);
     }
 }
 
 QStringList Tf_cal::lineBuffer() const {
-    return findChild<QPlainTextEdit *>(QStringLiteral("Memo2"))
-        ->toPlainText()
-        .split(QLatin1Char('\n'));
+    return controls_.get<QPlainTextEdit>("Memo2")->toPlainText().split(QLatin1Char('\n'));
 }
 
 void Tf_cal::setLineBuffer(const QStringList &lines) {
-    findChild<QPlainTextEdit *>(QStringLiteral("Memo2"))
-        ->setPlainText(lines.join(QLatin1Char('\n')));
+    controls_.get<QPlainTextEdit>("Memo2")->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 void Tf_cal::N4Click() {

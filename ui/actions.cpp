@@ -254,7 +254,7 @@ void buildMenus(Tf_cal &window) {
         }
     }
 
-    QWidget *toolbar = window.findChild<QWidget *>(QStringLiteral("Panel3"));
+    QWidget *toolbar = window.controls().widget("Panel3");
     toolbar->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(
         toolbar, &QWidget::customContextMenuRequested, popup,
@@ -263,23 +263,23 @@ void buildMenus(Tf_cal &window) {
 
 void bindControls(Tf_cal &window) {
     for (const auto &binding : buttons) {
-        auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(binding.button));
+        auto *button = window.controls().get<QAbstractButton>(binding.button);
         const Handler handler = binding.handler;
         QObject::connect(button, &QAbstractButton::clicked, &window,
                          [&window, handler] { (window.*handler)(); });
     }
     for (const auto &binding : labels) {
-        auto *label = window.findChild<ClickableLabel *>(QString::fromLatin1(binding.label));
+        auto *label = window.controls().get<ClickableLabel>(binding.label);
         const Handler handler = binding.handler;
         QObject::connect(label, &ClickableLabel::clicked, &window,
                          [&window, handler] { (window.*handler)(); });
     }
-    auto *pages = window.findChild<QStackedWidget *>(QStringLiteral("PageStack"));
+    auto *pages = window.controls().get<QStackedWidget>("PageStack");
     QObject::connect(pages, &QStackedWidget::currentChanged, &window, &Tf_cal::PageControl1Change);
 }
 
 FieldEdit *fieldEdit(Tf_cal &window, const char *name) {
-    return window.findChild<FieldEdit *>(QString::fromLatin1(name));
+    return window.controls().get<FieldEdit>(name);
 }
 
 void bindFields(Tf_cal &window) {

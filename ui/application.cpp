@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "look.h"
+#include "window_style.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -11,6 +12,7 @@ namespace application {
 
 void setUp(QApplication &app) {
     QCoreApplication::setApplicationName(QString::fromLatin1(name));
+    QApplication::setStyle(new WindowStyle);
     QApplication::setFont(look::windowFont());
     // The window speaks Korean whatever the desktop's language; so do the texts Qt supplies.
     auto *qtTexts = new QTranslator(&app);

@@ -7,8 +7,9 @@ namespace application {
 // The plain-ASCII name of the program: the X11 window class and the desktop's name for it.
 inline constexpr char name[] = "mx_cal";
 
-// Sets up the application object before the window is made: the program's name, the window's
-// Korean font list as the application font (so that no other face is loaded first), and Qt's
+// Sets up the application object before the window is made: the program's name, its style,
+// the window's Korean font list as the application font (so that no other face is loaded
+// first), and Qt's
 // own Korean texts for what the toolkit supplies (field context menus, file dialogs). No
 // display name is set: Qt would append it to every window title.
 void setUp(QApplication &app);

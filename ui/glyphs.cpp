@@ -111,6 +111,13 @@ void drawClose(QPainter &p) {
     p.drawLine(QPointF(12, 4), QPointF(4, 12));
 }
 
+void drawMore(QPainter &p) {
+    p.setPen(QPen(ink, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (const qreal x : {4.0, 8.5}) {
+        p.drawPolyline(QPolygonF{QPointF(x, 4), QPointF(x + 3.5, 8), QPointF(x, 12)});
+    }
+}
+
 void draw(QPainter &p, Glyph glyph) {
     switch (glyph) {
     case Glyph::Product:
@@ -127,6 +134,8 @@ void draw(QPainter &p, Glyph glyph) {
         return drawKeypad(p);
     case Glyph::Close:
         return drawClose(p);
+    case Glyph::More:
+        return drawMore(p);
     }
 }
 

@@ -15,6 +15,7 @@ enum class Glyph {
     HomePage,  // a house
     Keypad,    // a small number pad
     Close,     // a cross
+    More,      // a chevron pointing right, for what does not fit
 };
 
 QIcon icon(Glyph glyph);

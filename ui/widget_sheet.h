@@ -4,20 +4,21 @@
 
 #include <QString>
 #include <functional>
-#include <map>
 #include <string>
+#include <vector>
 
 class BarGauge;
+class Controls;
 class QWidget;
 
-// The calculation core's view of the window: every field of the catalogue, looked up once
-// by name among the window's widgets, read and written as text.
+// The calculation core's view of the window: every field of the catalogue, taken once from the
+// window's controls by name, read and written as text.
 class WidgetSheet : public mx::Sheet {
 public:
     using MessageSink = std::function<void(const QString &)>;
 
-    // Throws std::logic_error when a field of the catalogue has no widget under `root`.
-    WidgetSheet(QWidget *root, MessageSink messages);
+    // Throws std::logic_error when a field of the catalogue has no widget among `controls`.
+    WidgetSheet(const Controls &controls, MessageSink messages);
 
     std::string text(std::string_view field) const override;
     void setText(std::string_view field, std::string_view text) override;
@@ -31,9 +32,17 @@ public:
     void setPanelVisible(std::string_view panel, bool visible) override;
 
 private:
-    QWidget *widget(std::string_view field) const;
+    // How a field's widget holds its text.
+    enum class Holder { LineEdit, Label, CheckBox, Memo, Gauge, Panel };
+    struct Field {
+        QWidget *widget;
+        Holder holder;
+    };
+
+    // The field of that name, in the order of the catalogue.
+    const Field &at(std::string_view name) const;
     BarGauge *gauge(std::string_view name) const;
 
-    std::map<std::string, QWidget *, std::less<>> widgets_;
+    std::vector<Field> fields_;
     MessageSink messages_;
 };
