@@ -8,15 +8,15 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QLineEdit>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
 
+// Through the window's sheet: the planning pages are built only after the first frame.
 void type(Tf_cal &window, const char *field, const char *text) {
-    window.findChild<QLineEdit *>(QString::fromLatin1(field))->setText(QString::fromLatin1(text));
+    window.sheet().setText(field, text);
 }
 
 bool save(QWidget *widget, const QDir &folder, const QString &name) {

@@ -10,6 +10,7 @@
 #include "window_texts.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
@@ -21,6 +22,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -117,8 +119,6 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     pageStack_ = new QStackedWidget;
     pageStack_->setObjectName(QStringLiteral("PageStack"));
     pageStack_->addWidget(pages::buildFeePage(pageStack_));
-    pageStack_->addWidget(pages::buildLongTermPage(pageStack_));
-    pageStack_->addWidget(pages::buildDayTradingPage(pageStack_));
     installTabBarAccessibility();
     pageControl_ = new QTabWidget(client);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
@@ -126,23 +126,21 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     // A tab bar with a single tab has nothing to choose: the keyboard goes to the fields.
     pageControl_->setFocusPolicy(Qt::NoFocus);
     pageControl_->tabBar()->setFocusPolicy(Qt::NoFocus);
-    optionsPanel_ = pages::buildOptionsPanel(client);
 
-    auto *layout = new QVBoxLayout(client);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(pages::buildToolbar(client));
-    layout->addWidget(pageControl_, 1);
-    layout->addWidget(optionsPanel_, 1);
+    clientLayout_ = new QVBoxLayout(client);
+    clientLayout_->setContentsMargins(0, 0, 0, 0);
+    clientLayout_->setSpacing(0);
+    clientLayout_->addWidget(pages::buildToolbar(client));
+    clientLayout_->addWidget(pageControl_, 1);
     setCentralWidget(client);
     numberPad_ = pages::buildNumberPad(client);
-    controls_.gather(this);
+    controls_.add(this);
     feeContent_ = controls_.widget("Panel1");
 
     sheet_ = std::make_unique<WidgetSheet>(controls_,
                                            [this](const QString &text) { showMessage(text); });
     actions::build(*this);
-    acceptFileDrops();
+    acceptFileDrops(this);
     // The user can type the quantity at once.
     controls_.widget("s1")->setFocus(Qt::OtherFocusReason);
 
@@ -209,8 +207,45 @@ void Tf_cal::settleRestoredSize() {
 
 void Tf_cal::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
+    if (!hiddenRegionsBuilt_) {
+        windowHandle()->installEventFilter(this);
+    }
     FormShow();
     FormResize();
+}
+
+bool Tf_cal::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        // Let the window paint its first frame, then build what it does not show.
+        watched->removeEventFilter(this);
+        QCoreApplication::sendEvent(watched, event);
+        if (windowHandle()->isExposed()) {
+            buildHiddenRegions();
+        } else {
+            watched->installEventFilter(this);
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tf_cal::buildHiddenRegions() {
+    if (hiddenRegionsBuilt_) {
+        return;
+    }
+    hiddenRegionsBuilt_ = true;
+    QWidget *longTerm = pages::buildLongTermPage(pageStack_);
+    QWidget *dayTrading = pages::buildDayTradingPage(pageStack_);
+    pageStack_->addWidget(longTerm);
+    pageStack_->addWidget(dayTrading);
+    optionsPanel_ = pages::buildOptionsPanel(centralWidget());
+    clientLayout_->addWidget(optionsPanel_, 1);
+    for (QWidget *region : {longTerm, dayTrading, optionsPanel_}) {
+        controls_.add(region);
+        actions::bindRegion(*this, region);
+        acceptFileDrops(region);
+    }
+    sheet_->adopt(controls_);
 }
 
 void Tf_cal::resizeEvent(QResizeEvent *event) {
@@ -246,6 +281,9 @@ void Tf_cal::FormResize() {
 }
 
 void Tf_cal::showPage(int index) {
+    if (index > 0) {
+        buildHiddenRegions();
+    }
     pageStack_->setCurrentIndex(index);
 }
 

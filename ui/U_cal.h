@@ -26,6 +26,7 @@ class IntegerSpinField;
 class QDialog;
 class QStackedWidget;
 class QTabWidget;
+class QVBoxLayout;
 class WidgetSheet;
 
 class Tf_cal : public QMainWindow {
@@ -98,6 +99,11 @@ public:
     // Brings page `index` of PageControl1 forward: 0 fees and profit, 1 long-term, 2 day-trading.
     // No input of the window reaches pages 2 and 3; the screenshot tool and the tests do.
     void showPage(int index);
+    // Whether the regions the window does not show at start are built: the long-term and
+    // day-trading pages and the options panel. They are built right after the window's first
+    // frame is on the screen, or before when something shows them; until then their fields
+    // live in the sheet's memory.
+    bool hiddenRegionsBuilt() const { return hiddenRegionsBuilt_; }
 
     // The folder of cal.ini, the option folder and the analysis folder, chosen at start.
     const QString &programFolder() const { return programFolder_; }
@@ -185,6 +191,7 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -203,13 +210,16 @@ private:
     void highlight(std::initializer_list<const char *> names);
     void pointAtInput(const char *item, const char *field, const QString &message);
     void settleRestoredSize();
-    void acceptFileDrops();
+    void acceptFileDrops(QWidget *region);
+    void buildHiddenRegions();
     QStringList lineBuffer() const;
     void setLineBuffer(const QStringList &lines);
 
     Controls controls_;
     QTabWidget *pageControl_ = nullptr;
+    QVBoxLayout *clientLayout_ = nullptr; // toolbar, then the page control or the options panel
     QStackedWidget *pageStack_ = nullptr; // the three pages, in the one tab of pageControl_
+    bool hiddenRegionsBuilt_ = false;
     QWidget *optionsPanel_ = nullptr;
     QWidget *numberPad_ = nullptr;
     QWidget *feeContent_ = nullptr;

@@ -114,7 +114,7 @@ void Tf_cal::pressPadKey(mx::PadKey key) {
     try {
         for (const char *name : padFields) {
             IntegerSpinField *field = spinField(name);
-            if (!field->hasFocus()) {
+            if (field == nullptr || !field->hasFocus()) {
                 continue;
             }
             if (const auto value = mx::applyPadKey(key, field->value())) {

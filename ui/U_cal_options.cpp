@@ -4,12 +4,15 @@
 #include <QTabWidget>
 
 void Tf_cal::showOptionsPanel() {
+    buildHiddenRegions();
     pageControl_->setVisible(false);
     optionsPanel_->setVisible(true);
 }
 
 void Tf_cal::showPages() {
-    optionsPanel_->setVisible(false);
+    if (optionsPanel_ != nullptr) {
+        optionsPanel_->setVisible(false);
+    }
     pageControl_->setVisible(true);
 }
 

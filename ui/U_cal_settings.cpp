@@ -48,7 +48,10 @@ void Tf_cal::closeEvent(QCloseEvent *event) {
 
 void Tf_cal::scrollPagesToTop() {
     for (const char *name : {"ScrollBox1", "ScrollBox2", "ScrollBox3"}) {
-        controls_.get<QScrollArea>(name)->verticalScrollBar()->setValue(0);
+        // A page not built yet starts at its top when it is.
+        if (auto *box = controls_.get<QScrollArea>(name)) {
+            box->verticalScrollBar()->setValue(0);
+        }
     }
 }
 
@@ -100,9 +103,9 @@ void Tf_cal::N1111Click() {
     N6Click();
 }
 
-void Tf_cal::acceptFileDrops() {
+void Tf_cal::acceptFileDrops(QWidget *region) {
     // The fields would take a dropped file's name as text; the window takes the file.
-    for (QWidget *child : findChildren<QWidget *>()) {
+    for (QWidget *child : region->findChildren<QWidget *>()) {
         child->setAcceptDrops(false);
     }
     setAcceptDrops(true);

@@ -261,37 +261,45 @@ void buildMenus(Tf_cal &window) {
         [toolbar, popup](const QPoint &at) { popup->popup(toolbar->mapToGlobal(at)); });
 }
 
-void bindControls(Tf_cal &window) {
+// Binds the controls of a region that `region` holds; a row whose control stands in another
+// region is bound when that region is.
+void bindControls(Tf_cal &window, const Controls &region) {
+    const auto call = [&window](Handler handler) {
+        return [&window, handler] { (window.*handler)(); };
+    };
     for (const auto &binding : buttons) {
-        auto *button = window.controls().get<QAbstractButton>(binding.button);
-        const Handler handler = binding.handler;
-        QObject::connect(button, &QAbstractButton::clicked, &window,
-                         [&window, handler] { (window.*handler)(); });
+        if (auto *button = region.get<QAbstractButton>(binding.button)) {
+            QObject::connect(button, &QAbstractButton::clicked, &window, call(binding.handler));
+        }
     }
     for (const auto &binding : labels) {
-        auto *label = window.controls().get<ClickableLabel>(binding.label);
-        const Handler handler = binding.handler;
-        QObject::connect(label, &ClickableLabel::clicked, &window,
-                         [&window, handler] { (window.*handler)(); });
+        if (auto *label = region.get<ClickableLabel>(binding.label)) {
+            QObject::connect(label, &ClickableLabel::clicked, &window, call(binding.handler));
+        }
     }
-    auto *pages = window.controls().get<QStackedWidget>("PageStack");
-    QObject::connect(pages, &QStackedWidget::currentChanged, &window, &Tf_cal::PageControl1Change);
+    if (auto *pages = region.get<QStackedWidget>("PageStack")) {
+        QObject::connect(pages, &QStackedWidget::currentChanged, &window,
+                         &Tf_cal::PageControl1Change);
+    }
 }
 
-FieldEdit *fieldEdit(Tf_cal &window, const char *name) {
-    return window.controls().get<FieldEdit>(name);
-}
-
-void bindFields(Tf_cal &window) {
+void bindFields(Tf_cal &window, const Controls &region) {
     for (const auto &binding : changes) {
-        const Handler handler = binding.handler;
-        QObject::connect(fieldEdit(window, binding.field), &QLineEdit::textChanged, &window,
-                         [&window, handler] { (window.*handler)(); });
+        if (auto *field = region.get<FieldEdit>(binding.field)) {
+            const Handler handler = binding.handler;
+            QObject::connect(field, &QLineEdit::textChanged, &window,
+                             [&window, handler] { (window.*handler)(); });
+        }
     }
-    QObject::connect(fieldEdit(window, "s2"), &FieldEdit::left, &window, &Tf_cal::s2Exit);
+    if (auto *buyPrice = region.get<FieldEdit>("s2")) {
+        QObject::connect(buyPrice, &FieldEdit::left, &window, &Tf_cal::s2Exit);
+    }
     for (const auto &group : commaGroups) {
         for (const char *name : group.fields) {
-            FieldEdit *field = fieldEdit(window, name);
+            FieldEdit *field = region.get<FieldEdit>(name);
+            if (field == nullptr) {
+                continue;
+            }
             const FieldHandler enter = group.enter;
             const FieldHandler exit = group.exit;
             QObject::connect(field, &FieldEdit::entered, &window,
@@ -302,13 +310,13 @@ void bindFields(Tf_cal &window) {
     }
 }
 
-void releaseShortcuts(Tf_cal &window) {
+void releaseShortcuts(Tf_cal &window, QWidget *root) {
     QList<QKeySequence> keys;
     for (const QAction *action : window.actions()) {
         keys.append(action->shortcuts());
     }
-    auto *release = new ShortcutRelease(keys, &window);
-    for (QWidget *widget : window.findChildren<QWidget *>()) {
+    auto *release = new ShortcutRelease(keys, root);
+    for (QWidget *widget : root->findChildren<QWidget *>()) {
         if (widget->focusPolicy() != Qt::NoFocus) {
             widget->installEventFilter(release);
         }
@@ -319,9 +327,17 @@ void releaseShortcuts(Tf_cal &window) {
 
 void build(Tf_cal &window) {
     buildMenus(window);
-    bindControls(window);
-    bindFields(window);
-    releaseShortcuts(window);
+    bindControls(window, window.controls());
+    bindFields(window, window.controls());
+    releaseShortcuts(window, &window);
+}
+
+void bindRegion(Tf_cal &window, QWidget *region) {
+    Controls controls;
+    controls.add(region);
+    bindControls(window, controls);
+    bindFields(window, controls);
+    releaseShortcuts(window, region);
 }
 
 } // namespace actions

@@ -1,5 +1,6 @@
 #pragma once
 
+class QWidget;
 class Tf_cal;
 
 namespace actions {
@@ -9,5 +10,9 @@ namespace actions {
 // the window's handlers; and lets the menu shortcuts act from every field of the window,
 // also while their item or menu is hidden.
 void build(Tf_cal &window);
+
+// Binds the controls of a region built after the window (the planning pages) as build() binds
+// those built before it.
+void bindRegion(Tf_cal &window, QWidget *region);
 
 } // namespace actions

@@ -1,11 +1,15 @@
 #include "controls.h"
 
-void Controls::gather(QWidget *root) {
-    named_.clear();
+void Controls::add(QWidget *root) {
+    take(root);
     for (QWidget *widget : root->findChildren<QWidget *>()) {
-        const QString name = widget->objectName();
-        if (!name.isEmpty()) {
-            named_.insert(name, widget);
-        }
+        take(widget);
+    }
+}
+
+void Controls::take(QWidget *widget) {
+    const QString name = widget->objectName();
+    if (!name.isEmpty()) {
+        named_.insert(name, widget);
     }
 }

@@ -29,31 +29,85 @@ std::string utf8(const QString &text) {
     return bytes;
 }
 
+std::string joined(const std::vector<std::string> &lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += i == 0 ? "" : "\n";
+        text += lines[i];
+    }
+    return text;
+}
+
 } // namespace
 
 WidgetSheet::WidgetSheet(const Controls &controls, MessageSink messages)
     : messages_(std::move(messages)) {
-    const auto holderOf = [](QWidget *widget) {
-        if (qobject_cast<QLineEdit *>(widget) != nullptr) {
-            return Holder::LineEdit;
-        }
-        if (qobject_cast<QLabel *>(widget) != nullptr) {
-            return Holder::Label;
-        }
-        if (qobject_cast<QCheckBox *>(widget) != nullptr) {
-            return Holder::CheckBox;
-        }
-        if (qobject_cast<QPlainTextEdit *>(widget) != nullptr) {
-            return Holder::Memo;
-        }
-        return qobject_cast<BarGauge *>(widget) != nullptr ? Holder::Gauge : Holder::Panel;
-    };
     for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
-        QWidget *widget = controls.widget(qtext(fieldSpec.name));
-        if (widget == nullptr) {
-            throw std::logic_error("the window has no field " + std::string(fieldSpec.name));
+        Holder holder = Holder::LineEdit;
+        switch (fieldSpec.kind) {
+        case mx::FieldKind::CheckBox:
+            holder = Holder::CheckBox;
+            break;
+        case mx::FieldKind::Label:
+            holder = Holder::Label;
+            break;
+        case mx::FieldKind::Memo:
+            holder = Holder::Memo;
+            break;
+        case mx::FieldKind::Gauge:
+            holder = Holder::Gauge;
+            break;
+        case mx::FieldKind::Panel:
+            holder = Holder::Panel;
+            break;
+        default:
+            break;
         }
-        fields_.push_back({widget, holderOf(widget)});
+        fields_.push_back({controls.widget(qtext(fieldSpec.name)), holder});
+    }
+}
+
+void WidgetSheet::adopt(const Controls &controls) {
+    const auto catalogue = mx::fieldCatalogue();
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (fields_[i].widget == nullptr) {
+            fields_[i].widget = controls.widget(qtext(catalogue[i].name));
+            if (fields_[i].widget != nullptr) {
+                moveIntoWidget(catalogue[i].name);
+            }
+        }
+    }
+}
+
+bool WidgetSheet::holdsOnlyWidgets() const {
+    for (const Field &field : fields_) {
+        if (field.widget == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void WidgetSheet::moveIntoWidget(std::string_view name) {
+    switch (at(name).holder) {
+    case Holder::LineEdit:
+    case Holder::Label:
+    case Holder::CheckBox:
+        // A text the widget already shows is no change: its change handler stays quiet.
+        if (const std::string held = unbuilt_.text(name); held != text(name)) {
+            setText(name, held);
+        }
+        return;
+    case Holder::Memo:
+        return setMemoLines(name, unbuilt_.memo(name));
+    case Holder::Gauge: {
+        const mx::GaugeModel &gauge = unbuilt_.gauge(name);
+        setGaugeMaximum(name, gauge.maximum());
+        setGaugeProgress(name, gauge.progress());
+        return setGaugeColor(name, gauge.color());
+    }
+    case Holder::Panel:
+        return setPanelVisible(name, unbuilt_.panelVisible(name));
     }
 }
 
@@ -65,8 +119,7 @@ const WidgetSheet::Field &WidgetSheet::at(std::string_view name) const {
     return fields_[static_cast<std::size_t>(fieldSpec - mx::fieldCatalogue().data())];
 }
 
-BarGauge *WidgetSheet::gauge(std::string_view name) const {
-    const Field &field = at(name);
+BarGauge *WidgetSheet::gauge(const Field &field, std::string_view name) const {
     if (field.holder != Holder::Gauge) {
         throw std::invalid_argument("not a gauge: " + std::string(name));
     }
@@ -75,6 +128,9 @@ BarGauge *WidgetSheet::gauge(std::string_view name) const {
 
 std::string WidgetSheet::text(std::string_view name) const {
     const Field &field = at(name);
+    if (field.widget == nullptr) {
+        return field.holder == Holder::Memo ? joined(unbuilt_.memo(name)) : unbuilt_.text(name);
+    }
     switch (field.holder) {
     case Holder::LineEdit:
         return utf8(static_cast<QLineEdit *>(field.widget)->text());
@@ -93,6 +149,9 @@ std::string WidgetSheet::text(std::string_view name) const {
 
 void WidgetSheet::setText(std::string_view name, std::string_view text) {
     const Field &field = at(name);
+    if (field.widget == nullptr) {
+        return unbuilt_.setText(name, text);
+    }
     switch (field.holder) {
     case Holder::LineEdit:
         return static_cast<QLineEdit *>(field.widget)->setText(qtext(text));
@@ -111,6 +170,9 @@ void WidgetSheet::setText(std::string_view name, std::string_view text) {
 
 bool WidgetSheet::isChecked(std::string_view name) const {
     const Field &field = at(name);
+    if (field.widget == nullptr) {
+        return unbuilt_.isChecked(name);
+    }
     return field.holder == Holder::CheckBox && static_cast<QCheckBox *>(field.widget)->isChecked();
 }
 
@@ -119,23 +181,37 @@ void WidgetSheet::showMessage(std::string_view message) {
 }
 
 bool WidgetSheet::setGaugeMaximum(std::string_view name, int maximum) {
-    return gauge(name)->setMaximum(maximum);
+    const Field &field = at(name);
+    return field.widget == nullptr ? unbuilt_.setGaugeMaximum(name, maximum)
+                                   : gauge(field, name)->setMaximum(maximum);
 }
 
 void WidgetSheet::setGaugeProgress(std::string_view name, int progress) {
-    gauge(name)->setProgress(progress);
+    const Field &field = at(name);
+    if (field.widget == nullptr) {
+        return unbuilt_.setGaugeProgress(name, progress);
+    }
+    gauge(field, name)->setProgress(progress);
 }
 
 int WidgetSheet::gaugeProgress(std::string_view name) const {
-    return gauge(name)->progress();
+    const Field &field = at(name);
+    return field.widget == nullptr ? unbuilt_.gaugeProgress(name) : gauge(field, name)->progress();
 }
 
 void WidgetSheet::setGaugeColor(std::string_view name, mx::GaugeColor color) {
-    gauge(name)->setColor(color);
+    const Field &field = at(name);
+    if (field.widget == nullptr) {
+        return unbuilt_.setGaugeColor(name, color);
+    }
+    gauge(field, name)->setColor(color);
 }
 
 void WidgetSheet::setMemoLines(std::string_view name, const std::vector<std::string> &lines) {
     const Field &field = at(name);
+    if (field.widget == nullptr) {
+        return unbuilt_.setMemoLines(name, lines);
+    }
     if (field.holder != Holder::Memo) {
         return;
     }
@@ -144,15 +220,14 @@ void WidgetSheet::setMemoLines(std::string_view name, const std::vector<std::str
     // out the whole text again.
     memo->clear();
     if (!lines.empty()) {
-        std::string text = lines.front();
-        for (std::size_t i = 1; i < lines.size(); ++i) {
-            text += '\n';
-            text += lines[i];
-        }
-        memo->appendPlainText(qtext(text));
+        memo->appendPlainText(qtext(joined(lines)));
     }
 }
 
 void WidgetSheet::setPanelVisible(std::string_view name, bool visible) {
-    at(name).widget->setVisible(visible);
+    const Field &field = at(name);
+    if (field.widget == nullptr) {
+        return unbuilt_.setPanelVisible(name, visible);
+    }
+    field.widget->setVisible(visible);
 }

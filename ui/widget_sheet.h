@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/memory_sheet.h"
 #include "calc/sheet.h"
 
 #include <QString>
@@ -12,13 +13,21 @@ class Controls;
 class QWidget;
 
 // The calculation core's view of the window: every field of the catalogue, taken once from the
-// window's controls by name, read and written as text.
+// window's controls by name, read and written as text. A field whose widget is not built yet
+// (the planning pages are built after the window's first paint) lives in memory until then,
+// where the core, the settings and the entry aids read and write it all the same; adopt()
+// hands each such value to its widget once the widget exists.
 class WidgetSheet : public mx::Sheet {
 public:
     using MessageSink = std::function<void(const QString &)>;
 
-    // Throws std::logic_error when a field of the catalogue has no widget among `controls`.
     WidgetSheet(const Controls &controls, MessageSink messages);
+
+    // Takes from `controls` the widgets of the fields held in memory so far, and gives each
+    // widget the value its field holds.
+    void adopt(const Controls &controls);
+    // Whether every field has its widget.
+    bool holdsOnlyWidgets() const;
 
     std::string text(std::string_view field) const override;
     void setText(std::string_view field, std::string_view text) override;
@@ -32,17 +41,20 @@ public:
     void setPanelVisible(std::string_view panel, bool visible) override;
 
 private:
-    // How a field's widget holds its text.
+    // How a field's widget holds its value.
     enum class Holder { LineEdit, Label, CheckBox, Memo, Gauge, Panel };
     struct Field {
-        QWidget *widget;
+        QWidget *widget; // nullptr while the field lives in unbuilt_
         Holder holder;
     };
 
     // The field of that name, in the order of the catalogue.
     const Field &at(std::string_view name) const;
-    BarGauge *gauge(std::string_view name) const;
+    BarGauge *gauge(const Field &field, std::string_view name) const;
+    // Gives the widget of a field that lived in memory the value it held there.
+    void moveIntoWidget(std::string_view name);
 
     std::vector<Field> fields_;
+    mx::MemorySheet unbuilt_; // the values of the fields whose widgets are not built yet
     MessageSink messages_;
 };

@@ -2,7 +2,7 @@
 // list, showing one line of Korean text in it (so that it loads the fonts as any window of
 // this program must), ended as soon as it is first painted ("shown").
 
-#include "first_paint.h"
+#include "first_frame.h"
 #include "look.h"
 
 #include <QApplication>
@@ -17,7 +17,7 @@ int main(int argc, char *argv[]) {
     window.setWindowTitle(caption);
     window.setCentralWidget(new QLabel(caption));
     window.resize(400, 515);
-    FirstPaint watcher(window);
+    FirstFrame watcher(window);
     window.show();
     return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 
 #include "U_cal.h"
 #include "application.h"
-#include "first_paint.h"
+#include "first_frame.h"
 
 #include <QApplication>
 
@@ -12,7 +12,7 @@ int main(int argc, char *argv[]) {
     application::setUp(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("mx_cal"));
     Tf_cal window;
-    FirstPaint watcher(window);
+    FirstFrame watcher(window);
     window.show();
     return QApplication::exec();
 }

@@ -2,10 +2,14 @@
 // forward: keys from a field or on the tab bar, the mouse wheel, clicks, or the actions a screen
 // reader offers. Assistive technology sees the one tab "수수료, 손익".
 
+#include "integer_spin_field.h"
 #include "window_driver.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QCheckBox>
+#include <QFile>
+#include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -46,6 +50,9 @@ private slots:
     void screenReaderActions();
     void assistiveTechnologySeesOneTab();
     void fieldsOfHiddenPagesStillFilled();
+    void builtRightAfterTheFirstFrame();
+    void builtAtOnceWhenShownEarlier_data();
+    void builtAtOnceWhenShownEarlier();
 };
 
 void HiddenPagesTest::keys_data() {
@@ -158,6 +165,75 @@ void HiddenPagesTest::fieldsOfHiddenPagesStillFilled() {
     QCOMPARE(driver.text("W3"), QStringLiteral("10,750"));
     QVERIFY(!driver.text("Z1").isEmpty());
     QVERIFY(onlyPage1Shown(driver));
+}
+
+// What the window does not show at start is built after its first frame; what it held until
+// then (stored settings, a Calculate) reaches the widgets.
+void HiddenPagesTest::builtRightAfterTheFirstFrame() {
+    WindowDriver::programFolder();
+    QFile settings(WindowDriver::settingsFile());
+    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    settings.write("[c1]\r\nr5=40\r\ncheckbox1=1\r\n");
+    settings.close();
+    Tf_cal::Seams seams;
+    seams.messages = [](const QString &) {};
+    seams.clock = [] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; };
+    Tf_cal window(nullptr, std::move(seams));
+    QVERIFY(!window.hiddenRegionsBuilt());
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("W1")) == nullptr);
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("r1")) == nullptr);
+
+    mx::Sheet &sheet = window.sheet();
+    QCOMPARE(sheet.text("r5"), std::string("40"));
+    QVERIFY(sheet.isChecked("CheckBox1"));
+    for (const auto &[field, text] :
+         {std::pair{"s1", "10"}, {"s2", "10000"}, {"W1", "13000"}, {"W2", "9000"}}) {
+        sheet.setText(field, text);
+    }
+    window.N6Click();
+    QCOMPARE(sheet.text("W3"), std::string("11,200"));
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.hiddenRegionsBuilt());
+    const auto text = [&window](const char *name) {
+        return window.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+    };
+    QCOMPARE(text("r5"), QStringLiteral("40"));
+    QCOMPARE(text("W1"), QStringLiteral("13000"));
+    QCOMPARE(text("W3"), QStringLiteral("11,200"));
+    QVERIFY(window.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->isChecked());
+    QCOMPARE(window.findChild<QWidget *>(QStringLiteral("Gauge1"))->property("maximum").toInt(),
+             4000);
+    QVERIFY(!window.findChild<QPlainTextEdit *>(QStringLiteral("Memo3"))->toPlainText().isEmpty());
+    QCOMPARE(window.findChild<QWidget *>(QStringLiteral("Panel24"))->isHidden(), true);
+    // The stepping of the high follows the price it received, as if typed.
+    QCOMPARE(window.findChild<IntegerSpinField *>(QStringLiteral("W1"))->step(), 50);
+    QFile::remove(WindowDriver::settingsFile());
+}
+
+void HiddenPagesTest::builtAtOnceWhenShownEarlier_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("a planning page shown") << "page";
+    QTest::newRow("the options panel shown") << "options";
+}
+
+void HiddenPagesTest::builtAtOnceWhenShownEarlier() {
+    QFETCH(QString, how);
+    WindowDriver::programFolder();
+    QFile::remove(WindowDriver::settingsFile());
+    Tf_cal::Seams seams;
+    seams.messages = [](const QString &) {};
+    Tf_cal window(nullptr, std::move(seams));
+    if (how == "page") {
+        window.showPage(2);
+    } else {
+        window.N7Click();
+    }
+    QVERIFY(window.hiddenRegionsBuilt());
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("Y1")) != nullptr);
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("r1"))->text(), QStringLiteral("0.029"));
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("r13"))->text(), QStringLiteral("3"));
 }
 
 QTEST_MAIN(HiddenPagesTest)
