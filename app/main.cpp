@@ -6,7 +6,6 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     application::setUp(app);
-    QGuiApplication::setDesktopFileName(QStringLiteral("mx_cal"));
     Tf_cal window;
     window.show();
     return QApplication::exec();

@@ -12,6 +12,7 @@ namespace application {
 
 void setUp(QApplication &app) {
     QCoreApplication::setApplicationName(QString::fromLatin1(name));
+    QGuiApplication::setDesktopFileName(QStringLiteral(MX_CAL_APP_ID));
     QApplication::setStyle(new WindowStyle);
     QApplication::setFont(look::windowFont());
     // The window speaks Korean whatever the desktop's language; so do the texts Qt supplies.

@@ -7,7 +7,8 @@ namespace application {
 // The plain-ASCII name of the program: the X11 window class and the desktop's name for it.
 inline constexpr char name[] = "mx_cal";
 
-// Sets up the application object before the window is made: the program's name, its style,
+// Sets up the application object before the window is made: the program's name and its id
+// on the desktop (desktop file and Wayland app id), its style,
 // the window's Korean font list as the application font (so that no other face is loaded
 // first), and Qt's
 // own Korean texts for what the toolkit supplies (field context menus, file dialogs). No

@@ -10,7 +10,6 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     application::setUp(app);
-    QGuiApplication::setDesktopFileName(QStringLiteral("mx_cal"));
     Tf_cal window;
     FirstFrame watcher(window);
     window.show();

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace mx::testing_support {
 namespace {
@@ -57,11 +58,16 @@ void writeAll(int fd, std::string_view text) {
 
 } // namespace
 
-ToolRun runSheetTool(std::string_view input) {
+ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments) {
     TempFile in;
     TempFile out;
     TempFile err;
     writeAll(in.fd(), input);
+    std::vector<char *> argv{const_cast<char *>(MX_CAL_SHEET_PATH)};
+    for (const std::string &argument : arguments) {
+        argv.push_back(const_cast<char *>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
 
     const pid_t child = fork();
     if (child < 0) {
@@ -71,7 +77,7 @@ ToolRun runSheetTool(std::string_view input) {
         dup2(in.fd(), STDIN_FILENO);
         dup2(out.fd(), STDOUT_FILENO);
         dup2(err.fd(), STDERR_FILENO);
-        execl(MX_CAL_SHEET_PATH, MX_CAL_SHEET_PATH, static_cast<char *>(nullptr));
+        execv(MX_CAL_SHEET_PATH, argv.data());
         _exit(127);
     }
     int status = 0;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mx::testing_support {
 
@@ -11,7 +12,7 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs the built mx_cal_sheet with `input` on its standard input.
-ToolRun runSheetTool(std::string_view input);
+// Runs the built mx_cal_sheet with `input` on its standard input and the given arguments.
+ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments = {});
 
 } // namespace mx::testing_support

@@ -66,6 +66,8 @@ void DesktopTest::plainAsciiProgramName() {
     const QString name = QCoreApplication::applicationName();
     QCOMPARE(name, QStringLiteral("mx_cal"));
     QCOMPARE(QString::fromLatin1(name.toLatin1()), name);
+    // The desktop file and the Wayland app id: a reverse-DNS id.
+    QVERIFY(QGuiApplication::desktopFileName().count(QLatin1Char('.')) >= 2);
 }
 
 void DesktopTest::oneObjectForEachControlName() {
