@@ -1,13 +1,13 @@
 #include "U_cal.h"
 
 #include "actions.h"
-#include "glyphs.h"
-#include "look.h"
-#include "pages.h"
+#include "forms/forms.h"
+#include "forms/window_texts.h"
 #include "settings/program_folder.h"
-#include "tab_bar_accessibility.h"
 #include "widget_sheet.h"
-#include "window_texts.h"
+#include "widgets/glyphs.h"
+#include "widgets/look.h"
+#include "widgets/tab_bar_accessibility.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

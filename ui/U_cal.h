@@ -12,7 +12,7 @@
 
 #include "calc/calculate.h"
 #include "calc/entry_rules.h"
-#include "controls.h"
+#include "widgets/controls.h"
 
 #include <QMainWindow>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #include "U_cal.h"
-#include "integer_spin_field.h"
 #include "widget_sheet.h"
+#include "widgets/integer_spin_field.h"
 
 void Tf_cal::N6Click() {
     const mx::CalculateOutcome outcome = mx::calculate(*sheet_, now());

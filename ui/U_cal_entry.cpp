@@ -2,7 +2,7 @@
 // handling of result fields.
 
 #include "U_cal.h"
-#include "integer_spin_field.h"
+#include "widgets/integer_spin_field.h"
 
 #include <QApplication>
 #include <QLineEdit>

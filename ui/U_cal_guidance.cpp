@@ -1,10 +1,10 @@
 // The usage steps of the menu "사용법(따라하기)" and the support commands of "사용지원".
 
 #include "U_cal.h"
-#include "about_box.h"
-#include "guidance_texts.h"
-#include "look.h"
-#include "support_config.h"
+#include "forms/about_box.h"
+#include "forms/guidance_texts.h"
+#include "forms/support_config.h"
+#include "widgets/look.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 #include "U_cal.h"
-#include "window_texts.h"
+#include "forms/window_texts.h"
 
 #include <QTabWidget>
 

@@ -1,8 +1,8 @@
 #include "actions.h"
 
 #include "U_cal.h"
-#include "clickable_label.h"
-#include "field_edit.h"
+#include "widgets/clickable_label.h"
+#include "widgets/field_edit.h"
 
 #include <QAbstractButton>
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "application.h"
 
-#include "look.h"
-#include "window_style.h"
+#include "widgets/look.h"
+#include "widgets/window_style.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

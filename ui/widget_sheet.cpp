@@ -1,8 +1,8 @@
 #include "widget_sheet.h"
 
-#include "bar_gauge.h"
 #include "calc/fields.h"
-#include "controls.h"
+#include "widgets/bar_gauge.h"
+#include "widgets/controls.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // this program must), ended as soon as it is first painted ("shown").
 
 #include "first_frame.h"
-#include "look.h"
+#include "widgets/look.h"
 
 #include <QApplication>
 #include <QLabel>

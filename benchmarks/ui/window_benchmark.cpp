@@ -5,8 +5,8 @@
 // of the report gives the two ratios.
 
 #include "U_cal.h"
-#include "bar_gauge.h"
 #include "calc/fields.h"
+#include "widgets/bar_gauge.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // as progress bars with their values, and the keyboard focus in the quantity at start, with
 // the focused field as the focused accessible object.
 
-#include "bar_gauge.h"
+#include "widgets/bar_gauge.h"
 #include "window_driver.h"
 
 #include <QAbstractButton>

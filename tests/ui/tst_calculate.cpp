@@ -1,9 +1,9 @@
 // Calculate in the real window: typed trades, every way to run it, the input checks, the
 // planning pages and the error box.
 
-#include "bar_gauge.h"
 #include "calc/memory_sheet.h"
 #include "calc/texts.h"
+#include "widgets/bar_gauge.h"
 #include "window_driver.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // menu items, the Clear commands and the page control (what no input reaches is in
 // tst_hidden_pages).
 
-#include "bar_gauge.h"
+#include "forms/window_texts.h"
+#include "widgets/bar_gauge.h"
 #include "window_driver.h"
-#include "window_texts.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
 // The price entry aids in the real window: price steps, copying the buy price, the number pad,
 // the comma handling of the result fields and what Clear and New do to the steps.
 
-#include "integer_spin_field.h"
+#include "widgets/integer_spin_field.h"
 #include "window_driver.h"
 
 #include <QTabWidget>

@@ -1,8 +1,8 @@
 // The field widgets on their own: reading, setting, typing, stepping and leaving.
 
-#include "bar_gauge.h"
-#include "decimal_spin_field.h"
-#include "integer_spin_field.h"
+#include "widgets/bar_gauge.h"
+#include "widgets/decimal_spin_field.h"
+#include "widgets/integer_spin_field.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -2,10 +2,10 @@
 // window: the bold mark, the yellow fields, the order of message and focus, the web addresses
 // handed to the desktop, the notice, the telephone message and the about box.
 
-#include "about_box.h"
 #include "calc/texts.h"
-#include "guidance_texts.h"
-#include "support_config.h"
+#include "forms/about_box.h"
+#include "forms/guidance_texts.h"
+#include "forms/support_config.h"
 #include "window_driver.h"
 
 #include <QAbstractButton>

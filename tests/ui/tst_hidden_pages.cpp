@@ -2,7 +2,7 @@
 // forward: keys from a field or on the tab bar, the mouse wheel, clicks, or the actions a screen
 // reader offers. Assistive technology sees the one tab "수수료, 손익".
 
-#include "integer_spin_field.h"
+#include "widgets/integer_spin_field.h"
 #include "window_driver.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
 // The window as laid out: frame, fonts, every named control with its caption, hint, default,
 // kind and colour, the menus with their shortcuts and visibility.
 
-#include "bar_gauge.h"
 #include "calc/fields.h"
+#include "widgets/bar_gauge.h"
 #include "window_driver.h"
 
 #include <QAbstractButton>

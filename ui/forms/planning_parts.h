@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form_parts.h"
+
 #include <QColor>
 
 class QGridLayout;
@@ -9,15 +11,6 @@ class QWidget;
 // Building blocks shared by the long-term and the day-trading page.
 namespace planning {
 
-struct Row {
-    const char *panel;
-    const char *caption;
-    const char *field;
-    QColor captionColor = {};
-    QColor fieldColor = {};      // text colour of the field
-    QColor fieldBackground = {}; // result fields only; silver when not given
-};
-
 // The percentage option at the right of a target or stop price.
 struct Option {
     const char *field;
@@ -26,15 +19,9 @@ struct Option {
     const char *percentLabel;
 };
 
-// A price input with its caption panel in `row`.
-void addInputRow(QGridLayout *grid, int row, const Row &input, int captionWidth);
-
-// A result field with its caption panel in `row`.
-void addResultRow(QGridLayout *grid, int row, const Row &result, int captionWidth);
-
 // A price result in `row` and the result under it in `row` + 1, with the percentage option
 // in the column at the right spanning both rows.
-void addTargetRows(QGridLayout *grid, int row, const Row &price, const Row &amount,
+void addTargetRows(QGridLayout *grid, int row, const parts::Row &price, const parts::Row &amount,
                    const Option &option, int captionWidth);
 
 // A range result under its small caption ("변동폭") in column 1 of `row`.

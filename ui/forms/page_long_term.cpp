@@ -1,9 +1,9 @@
-#include "caption_panel.h"
 #include "form_parts.h"
-#include "look.h"
-#include "pages.h"
-#include "panels.h"
+#include "forms.h"
 #include "planning_parts.h"
+#include "widgets/caption_panel.h"
+#include "widgets/look.h"
+#include "widgets/panels.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,29 +16,29 @@
 namespace pages {
 namespace {
 
+using parts::Row;
 using planning::Option;
-using planning::Row;
 
 constexpr int inputCaptionWidth = 77;
 constexpr int captionWidth = 97;
 
 void addTable(QGridLayout *grid) {
     QWidget *parent = grid->parentWidget();
-    planning::addInputRow(grid, 0, {"Panel32", "최고가", "W1"}, inputCaptionWidth);
+    parts::addInputRow(grid, 0, {"Panel32", "최고가", "W1"}, inputCaptionWidth);
     grid->addWidget(parts::keypadButton(parent, "SpeedButton18"), 0, 2,
                     Qt::AlignRight | Qt::AlignTop);
     grid->addWidget(
         parts::label(parent, "Label3", QStringLiteral("목표주기의 최고가를 기록하세요.")), 1, 0, 1,
         3);
     planning::addRangeRow(grid, 2, "Label19", "Edit4", 99);
-    planning::addInputRow(grid, 3, {"Panel17", "최저가", "W2"}, inputCaptionWidth);
+    parts::addInputRow(grid, 3, {"Panel17", "최저가", "W2"}, inputCaptionWidth);
     grid->addWidget(
         parts::label(parent, "Label4", QStringLiteral("목표주기의 최저가를 기록하세요.")), 4, 0, 1,
         3);
-    planning::addResultRow(grid, 5, {"Panel33", "최대 가능 수익", "X1", look::maroon, look::maroon},
-                           captionWidth);
-    planning::addResultRow(grid, 6, {"Panel34", "최대 가능 손실", "X2", look::navy, look::navy},
-                           captionWidth);
+    parts::addResultRow(grid, 5, {"Panel33", "최대 가능 수익", "X1", look::maroon, look::maroon},
+                        captionWidth);
+    parts::addResultRow(grid, 6, {"Panel34", "최대 가능 손실", "X2", look::navy, look::navy},
+                        captionWidth);
 
     const QColor price = look::paleYellow;
     planning::addTargetRows(grid, 7, {"Panel28", "1차목표가", "W3", {}, {}, price},
@@ -111,11 +111,8 @@ QWidget *buildLongTermPage(QWidget *parent) {
     column->addWidget(verdict);
     column->addStretch();
 
-    auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(new ScrollBox(QStringLiteral("ScrollBox1"), content, false, page), 1);
-    layout->addWidget(buildBottomBar(page));
+    parts::stackPage(page, new ScrollBox(QStringLiteral("ScrollBox1"), content, false, page),
+                     buildBottomBar(page));
     return page;
 }
 

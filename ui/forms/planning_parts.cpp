@@ -1,12 +1,12 @@
 #include "planning_parts.h"
 
-#include "bar_gauge.h"
-#include "caption_panel.h"
 #include "form_parts.h"
-#include "integer_spin_field.h"
-#include "look.h"
-#include "panels.h"
-#include "result_field.h"
+#include "widgets/bar_gauge.h"
+#include "widgets/caption_panel.h"
+#include "widgets/integer_spin_field.h"
+#include "widgets/look.h"
+#include "widgets/panels.h"
+#include "widgets/result_field.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,31 +23,10 @@ QString text(const char *utf8) {
 
 } // namespace
 
-void addInputRow(QGridLayout *grid, int row, const Row &input, int captionWidth) {
-    QWidget *parent = grid->parentWidget();
-    auto *field = parts::spinField(parent, input.field, text(input.caption));
-    parts::setTextColor(field, input.fieldColor);
-    parts::addRow(grid, row,
-                  parts::captionPanel(parent, input.panel, text(input.caption), captionWidth,
-                                      input.captionColor),
-                  field);
-}
-
-void addResultRow(QGridLayout *grid, int row, const Row &result, int captionWidth) {
-    QWidget *parent = grid->parentWidget();
-    auto *field =
-        parts::resultField(parent, result.field, text(result.caption), result.fieldBackground);
-    parts::setTextColor(field, result.fieldColor);
-    parts::addRow(grid, row,
-                  parts::captionPanel(parent, result.panel, text(result.caption), captionWidth,
-                                      result.captionColor),
-                  field);
-}
-
-void addTargetRows(QGridLayout *grid, int row, const Row &price, const Row &amount,
+void addTargetRows(QGridLayout *grid, int row, const parts::Row &price, const parts::Row &amount,
                    const Option &option, int captionWidth) {
-    addResultRow(grid, row, price, captionWidth);
-    addResultRow(grid, row + 1, amount, captionWidth);
+    parts::addResultRow(grid, row, price, captionWidth);
+    parts::addResultRow(grid, row + 1, amount, captionWidth);
     QWidget *parent = grid->parentWidget();
     auto *cell = new QWidget(parent);
     auto *column = new QVBoxLayout(cell);

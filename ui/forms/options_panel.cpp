@@ -1,9 +1,9 @@
-#include "caption_panel.h"
-#include "decimal_spin_field.h"
 #include "form_parts.h"
-#include "integer_spin_field.h"
-#include "look.h"
-#include "pages.h"
+#include "forms.h"
+#include "widgets/caption_panel.h"
+#include "widgets/decimal_spin_field.h"
+#include "widgets/integer_spin_field.h"
+#include "widgets/look.h"
 #include "window_texts.h"
 
 #include <QCheckBox>
@@ -29,10 +29,10 @@ QFrame *group(QWidget *parent, const char *name) {
 }
 
 // One option: its caption panel, its field and, where it has one, its unit.
-void addRow(QGridLayout *grid, int row, QWidget *caption, QWidget *field, QWidget *unit = nullptr) {
+void addOption(QGridLayout *grid, int row, const char *panel, const QString &caption,
+               QWidget *field, QWidget *unit = nullptr) {
     field->setFixedWidth(fieldWidth);
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(field, row, 1);
+    parts::addCaptionedRow(grid, row, panel, caption, field, captionWidth);
     if (unit != nullptr) {
         grid->addWidget(unit, row, 2);
     }
@@ -44,10 +44,10 @@ QWidget *ratesGroup(QWidget *parent) {
     const QString feeRate = QStringLiteral("수수료율");
     const QString taxRate = QStringLiteral("제세금율");
     const QString percent = QStringLiteral("%");
-    addRow(grid, 0, parts::captionPanel(frame, "Panel8", feeRate, captionWidth),
-           parts::decimalField(frame, "r1", feeRate), parts::label(frame, "Label1", percent));
-    addRow(grid, 1, parts::captionPanel(frame, "Panel9", taxRate, captionWidth),
-           parts::decimalField(frame, "r2", taxRate), parts::label(frame, "Label2", percent));
+    addOption(grid, 0, "Panel8", feeRate, parts::decimalField(frame, "r1", feeRate),
+              parts::label(frame, "Label1", percent));
+    addOption(grid, 1, "Panel9", taxRate, parts::decimalField(frame, "r2", taxRate),
+              parts::label(frame, "Label2", percent));
     grid->setColumnStretch(3, 1);
 
     auto *note = new QPlainTextEdit(window_texts::ratesNote, frame);
@@ -76,10 +76,8 @@ QWidget *minimumFeeGroup(QWidget *parent) {
 
     const QString threshold = QStringLiteral("최저제한액");
     const QString fee = QStringLiteral("적용수수료");
-    addRow(grid, 1, parts::captionPanel(frame, "Panel22", threshold, captionWidth),
-           parts::spinField(frame, "r3", threshold));
-    addRow(grid, 2, parts::captionPanel(frame, "Panel23", fee, captionWidth),
-           parts::spinField(frame, "r4", fee));
+    addOption(grid, 1, "Panel22", threshold, parts::spinField(frame, "r3", threshold));
+    addOption(grid, 2, "Panel23", fee, parts::spinField(frame, "r4", fee));
     grid->setColumnStretch(2, 1);
 
     auto *note = parts::captionPanel(frame, "Panel25", QStringLiteral("증권사마다 적용유무다름 "),

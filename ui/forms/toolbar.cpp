@@ -1,9 +1,9 @@
-#include "clickable_label.h"
 #include "form_parts.h"
-#include "glyphs.h"
-#include "look.h"
-#include "pages.h"
-#include "panels.h"
+#include "forms.h"
+#include "widgets/clickable_label.h"
+#include "widgets/glyphs.h"
+#include "widgets/look.h"
+#include "widgets/panels.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

@@ -1,9 +1,9 @@
-#include "caption_panel.h"
 #include "form_parts.h"
-#include "look.h"
-#include "pages.h"
-#include "panels.h"
+#include "forms.h"
 #include "planning_parts.h"
+#include "widgets/caption_panel.h"
+#include "widgets/look.h"
+#include "widgets/panels.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,30 +16,29 @@
 namespace pages {
 namespace {
 
+using parts::Row;
 using planning::Option;
-using planning::Row;
 
 constexpr int inputCaptionWidth = 84;
 constexpr int captionWidth = 97;
 
 void addTable(QGridLayout *grid) {
     QWidget *parent = grid->parentWidget();
-    planning::addInputRow(grid, 0, {"Panel55", "상한가", "Y1", look::maroon, look::maroon},
-                          inputCaptionWidth);
+    parts::addInputRow(grid, 0, {"Panel55", "상한가", "Y1", look::maroon, look::maroon},
+                       inputCaptionWidth);
     grid->addWidget(parts::keypadButton(parent, "SpeedButton19"), 0, 2,
                     Qt::AlignRight | Qt::AlignTop);
     planning::addRangeRow(grid, 1, "Label17", "Edit1", 72);
-    planning::addInputRow(grid, 2, {"Panel56", "하한가", "Y2", look::navy, look::navy},
-                          inputCaptionWidth);
-    planning::addInputRow(grid, 3, {"Panel57", "시가", "Y3"}, inputCaptionWidth);
-    planning::addInputRow(grid, 4, {"Panel58", "고가", "Y4", look::maroon, look::maroon},
-                          inputCaptionWidth);
+    parts::addInputRow(grid, 2, {"Panel56", "하한가", "Y2", look::navy, look::navy},
+                       inputCaptionWidth);
+    parts::addInputRow(grid, 3, {"Panel57", "시가", "Y3"}, inputCaptionWidth);
+    parts::addInputRow(grid, 4, {"Panel58", "고가", "Y4", look::maroon, look::maroon},
+                       inputCaptionWidth);
     planning::addRangeRow(grid, 5, "Label18", "Edit2", 72);
-    planning::addInputRow(grid, 6, {"Panel59", "저가", "Y5", look::navy, look::navy},
-                          inputCaptionWidth);
-    planning::addResultRow(grid, 7, {"Panel62", "최대 가능 수익", "Z1", look::maroon},
-                           captionWidth);
-    planning::addResultRow(grid, 8, {"Panel63", "최대 가능 손실", "Z2", look::navy}, captionWidth);
+    parts::addInputRow(grid, 6, {"Panel59", "저가", "Y5", look::navy, look::navy},
+                       inputCaptionWidth);
+    parts::addResultRow(grid, 7, {"Panel62", "최대 가능 수익", "Z1", look::maroon}, captionWidth);
+    parts::addResultRow(grid, 8, {"Panel63", "최대 가능 손실", "Z2", look::navy}, captionWidth);
 
     const QColor price = look::lightYellow;
     planning::addTargetRows(grid, 9, {"Panel60", "1차목표가", "Y6", {}, {}, price},
@@ -126,11 +125,8 @@ QWidget *buildDayTradingPage(QWidget *parent) {
     column->addWidget(verdict);
     column->addStretch();
 
-    auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(new ScrollBox(QStringLiteral("ScrollBox3"), content, false, page), 1);
-    layout->addWidget(buildBottomBar(page));
+    parts::stackPage(page, new ScrollBox(QStringLiteral("ScrollBox3"), content, false, page),
+                     buildBottomBar(page));
     return page;
 }
 

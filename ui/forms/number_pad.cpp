@@ -1,7 +1,7 @@
 #include "form_parts.h"
-#include "glyphs.h"
-#include "look.h"
-#include "pages.h"
+#include "forms.h"
+#include "widgets/glyphs.h"
+#include "widgets/look.h"
 
 #include <QFrame>
 #include <QLabel>

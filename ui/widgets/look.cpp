@@ -17,21 +17,27 @@ QFont windowFont(int pixelSize) {
     return font;
 }
 
-void setBackground(QWidget *widget, const QColor &color) {
+namespace {
+
+// One colour for the roles of every kind of widget: fields, panels and labels, buttons.
+void setColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles,
+               const QColor &color) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, color);
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Button, color);
+    for (const QPalette::ColorRole role : roles) {
+        palette.setColor(role, color);
+    }
     widget->setPalette(palette);
+}
+
+} // namespace
+
+void setBackground(QWidget *widget, const QColor &color) {
+    setColour(widget, {QPalette::Base, QPalette::Window, QPalette::Button}, color);
     widget->setAutoFillBackground(true);
 }
 
 void setTextColor(QWidget *widget, const QColor &color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::ButtonText, color);
-    widget->setPalette(palette);
+    setColour(widget, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, color);
 }
 
 void setPixelSize(QWidget *widget, int pixelSize) {

@@ -1,9 +1,9 @@
 #include "about_box.h"
 
+#include "forms/support_config.h"
 #include "guidance_texts.h"
-#include "look.h"
-#include "panels.h"
-#include "support_config.h"
+#include "widgets/look.h"
+#include "widgets/panels.h"
 #include "window_texts.h"
 
 #include <QDialogButtonBox>

@@ -1,9 +1,12 @@
 #pragma once
 
+// The forms of the window: builders that lay out its regions (the toolbar, the three pages,
+// the options panel, the number pad, the about box) from the controls of widgets/, with every
+// control under its fixed name, and the fixed texts those regions show. A form knows neither
+// the window nor its handlers: the window binds the controls to them once a form is built.
+
 class QWidget;
 
-// Builders of the window's regions. Each makes its region with every control under its name;
-// the window binds the controls to its handlers afterwards.
 namespace pages {
 
 QWidget *buildToolbar(QWidget *parent);        // Panel3

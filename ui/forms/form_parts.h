@@ -1,6 +1,6 @@
 #pragma once
 
-#include "glyphs.h"
+#include "widgets/glyphs.h"
 
 #include <QColor>
 #include <QString>
@@ -50,13 +50,31 @@ QToolButton *keypadButton(QWidget *parent, const char *name);
 // A multi-line text with a vertical scroll bar that wraps long lines.
 QPlainTextEdit *memo(QWidget *parent, const char *name);
 
-// A caption panel in column 0 and its field in column 1 of `row`.
-void addRow(QGridLayout *grid, int row, QWidget *caption, QWidget *field);
+// A caption panel named `panel` in column 0 of `row` and its field in column 1.
+void addCaptionedRow(QGridLayout *grid, int row, const char *panel, const QString &caption,
+                     QWidget *field, int captionWidth, const QColor &captionColor = {});
+
+// A field of a page with its caption panel.
+struct Row {
+    const char *panel;
+    const char *caption;
+    const char *field;
+    QColor captionColor = {};
+    QColor fieldColor = {};      // text colour of the field
+    QColor fieldBackground = {}; // result fields only; silver when not given
+};
+
+// An input (an integer spin field) or a result, with its caption panel, in `row`.
+IntegerSpinField *addInputRow(QGridLayout *grid, int row, const Row &input, int captionWidth);
+ResultField *addResultRow(QGridLayout *grid, int row, const Row &result, int captionWidth);
 
 void setTextColor(QWidget *widget, const QColor &color);
 
 // The text a field of the catalogue shows when the window starts.
 QString initialText(const char *name);
+
+// Lays out a page: its scroll box, taking the height, above its bottom bar.
+void stackPage(QWidget *page, QWidget *scrollBox, QWidget *bottomBar);
 
 // A thin line drawn as a bevel, horizontal or vertical.
 QWidget *bevel(QWidget *parent, const char *name, Qt::Orientation orientation);

@@ -1,12 +1,12 @@
-#include "caption_panel.h"
-#include "clickable_label.h"
 #include "form_parts.h"
-#include "integer_spin_field.h"
-#include "look.h"
-#include "pages.h"
-#include "panels.h"
-#include "result_field.h"
-#include "support_config.h"
+#include "forms.h"
+#include "forms/support_config.h"
+#include "widgets/caption_panel.h"
+#include "widgets/clickable_label.h"
+#include "widgets/integer_spin_field.h"
+#include "widgets/look.h"
+#include "widgets/panels.h"
+#include "widgets/result_field.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,13 +19,6 @@ namespace {
 
 constexpr int captionWidth = 78;
 constexpr int fieldWidth = 151;
-
-struct ResultRow {
-    const char *panel;
-    const char *caption;
-    const char *field;
-    QColor textColor;
-};
 
 QWidget *buildBottomBar(QWidget *parent) {
     auto *bar = new GradientPanel(QStringLiteral("Panel43"), look::white, look::magenta, parent,
@@ -62,18 +55,10 @@ QWidget *buildFeePage(QWidget *parent) {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(4);
 
-    const QString quantity = QStringLiteral("수     량");
-    auto *s1 = parts::spinField(content, "s1", quantity);
-    auto *s2 = parts::spinField(content, "s2", QStringLiteral("매수단가"));
-    auto *s3 = parts::spinField(content, "s3", QStringLiteral("매도단가"));
-    parts::addRow(grid, 0, parts::captionPanel(content, "Panel18", quantity, captionWidth), s1);
-    parts::addRow(grid, 1,
-                  parts::captionPanel(content, "Panel4", QStringLiteral("매수단가"), captionWidth),
-                  s2);
-    parts::addRow(grid, 2,
-                  parts::captionPanel(content, "Panel5", QStringLiteral("매도단가"), captionWidth),
-                  s3);
-    for (auto *price : {s1, s2, s3}) {
+    QWidget *s1 = parts::addInputRow(grid, 0, {"Panel18", "수     량", "s1"}, captionWidth);
+    QWidget *s2 = parts::addInputRow(grid, 1, {"Panel4", "매수단가", "s2"}, captionWidth);
+    QWidget *s3 = parts::addInputRow(grid, 2, {"Panel5", "매도단가", "s3"}, captionWidth);
+    for (QWidget *price : {s1, s2, s3}) {
         look::setPixelSize(price, look::pricePixelSize);
         price->setMinimumWidth(fieldWidth);
     }
@@ -86,21 +71,20 @@ QWidget *buildFeePage(QWidget *parent) {
     grid->addWidget(parts::keypadButton(content, "SpeedButton17"), 0, 3,
                     Qt::AlignRight | Qt::AlignTop);
 
-    const ResultRow results[] = {
-        {"Panel19", "매수총가", "s4", {}},         {"Panel20", "매도총가", "s5", {}},
-        {"Panel13", "매수수수료", "e1", {}},       {"Panel14", "매도수수료", "e2", {}},
-        {"Panel12", "제세금", "e3", {}},           {"Panel11", "총수수료", "e4", {}},
-        {"Panel15", "순손실", "e5", look::navy},   {"Panel16", "순수익", "e6", look::maroon},
-        {"Panel37", "총수익", "e7", look::maroon},
+    const parts::Row results[] = {
+        {"Panel19", "매수총가", "s4"},
+        {"Panel20", "매도총가", "s5"},
+        {"Panel13", "매수수수료", "e1"},
+        {"Panel14", "매도수수료", "e2"},
+        {"Panel12", "제세금", "e3"},
+        {"Panel11", "총수수료", "e4"},
+        {"Panel15", "순손실", "e5", look::navy, look::navy},
+        {"Panel16", "순수익", "e6", look::maroon, look::maroon},
+        {"Panel37", "총수익", "e7", look::maroon, look::maroon},
     };
     int row = 3;
-    for (const ResultRow &r : results) {
-        const QString caption = QString::fromUtf8(r.caption);
-        auto *field = parts::resultField(content, r.field, caption);
-        parts::setTextColor(field, r.textColor);
-        parts::addRow(grid, row++,
-                      parts::captionPanel(content, r.panel, caption, captionWidth, r.textColor),
-                      field);
+    for (const parts::Row &result : results) {
+        parts::addResultRow(grid, row++, result, captionWidth);
     }
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(4, 1);
@@ -122,11 +106,8 @@ QWidget *buildFeePage(QWidget *parent) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
 
-    auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(new ScrollBox(QStringLiteral("ScrollBox2"), content, true, page), 1);
-    layout->addWidget(buildBottomBar(page));
+    parts::stackPage(page, new ScrollBox(QStringLiteral("ScrollBox2"), content, true, page),
+                     buildBottomBar(page));
     return page;
 }
 

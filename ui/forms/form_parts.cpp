@@ -1,15 +1,16 @@
 #include "form_parts.h"
 
-#include "caption_panel.h"
-#include "decimal_spin_field.h"
-#include "integer_spin_field.h"
-#include "look.h"
-#include "result_field.h"
+#include "widgets/caption_panel.h"
+#include "widgets/decimal_spin_field.h"
+#include "widgets/integer_spin_field.h"
+#include "widgets/look.h"
+#include "widgets/result_field.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace parts {
 
@@ -92,9 +93,27 @@ QPlainTextEdit *memo(QWidget *parent, const char *name) {
     return memo;
 }
 
-void addRow(QGridLayout *grid, int row, QWidget *caption, QWidget *field) {
-    grid->addWidget(caption, row, 0);
+void addCaptionedRow(QGridLayout *grid, int row, const char *panel, const QString &caption,
+                     QWidget *field, int captionWidth, const QColor &captionColor) {
+    grid->addWidget(captionPanel(grid->parentWidget(), panel, caption, captionWidth, captionColor),
+                    row, 0);
     grid->addWidget(field, row, 1);
+}
+
+IntegerSpinField *addInputRow(QGridLayout *grid, int row, const Row &input, int captionWidth) {
+    const QString caption = QString::fromUtf8(input.caption);
+    auto *field = spinField(grid->parentWidget(), input.field, caption);
+    setTextColor(field, input.fieldColor);
+    addCaptionedRow(grid, row, input.panel, caption, field, captionWidth, input.captionColor);
+    return field;
+}
+
+ResultField *addResultRow(QGridLayout *grid, int row, const Row &result, int captionWidth) {
+    const QString caption = QString::fromUtf8(result.caption);
+    auto *field = resultField(grid->parentWidget(), result.field, caption, result.fieldBackground);
+    setTextColor(field, result.fieldColor);
+    addCaptionedRow(grid, row, result.panel, caption, field, captionWidth, result.captionColor);
+    return field;
 }
 
 void setTextColor(QWidget *widget, const QColor &color) {
@@ -106,6 +125,14 @@ void setTextColor(QWidget *widget, const QColor &color) {
 QString initialText(const char *name) {
     const std::string_view text = mx::field(name).initial;
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void stackPage(QWidget *page, QWidget *scrollBox, QWidget *bottomBar) {
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(scrollBox, 1);
+    layout->addWidget(bottomBar);
 }
 
 QWidget *bevel(QWidget *parent, const char *name, Qt::Orientation orientation) {
