@@ -140,16 +140,14 @@ void AccessibilityTest::gaugesExposeTheirValues() {
     QFETCH(int, progress);
     QFETCH(QString, value);
     WindowDriver driver;
-    for (const auto &[field, text] : {std::pair{"s1", "10"},
-                                      {"s2", "10000"},
-                                      {"W1", "13000"},
-                                      {"W2", "9000"},
-                                      {"Y1", "13000"},
-                                      {"Y2", "7000"},
-                                      {"Y4", "11000"},
-                                      {"Y5", "9000"}}) {
-        driver.field(QString::fromLatin1(field))->setText(QString::fromLatin1(text));
-    }
+    driver.fill({{"s1", "10"},
+                 {"s2", "10000"},
+                 {"W1", "13000"},
+                 {"W2", "9000"},
+                 {"Y1", "13000"},
+                 {"Y2", "7000"},
+                 {"Y4", "11000"},
+                 {"Y5", "9000"}});
     driver.press("s1", Qt::Key_Return);
     QWidget *widget = driver.find(gauge);
     QCOMPARE(widget->property("maximum").toInt(), maximum);

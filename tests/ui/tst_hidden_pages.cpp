@@ -152,14 +152,12 @@ void HiddenPagesTest::assistiveTechnologySeesOneTab() {
 
 void HiddenPagesTest::fieldsOfHiddenPagesStillFilled() {
     WindowDriver driver;
-    for (const auto &[field, text] : {std::pair{"s1", "10"},
-                                      {"s2", "10000"},
-                                      {"W1", "13000"},
-                                      {"W2", "9000"},
-                                      {"Y1", "13000"},
-                                      {"Y2", "7000"}}) {
-        driver.field(QString::fromLatin1(field))->setText(QString::fromLatin1(text));
-    }
+    driver.fill({{"s1", "10"},
+                 {"s2", "10000"},
+                 {"W1", "13000"},
+                 {"W2", "9000"},
+                 {"Y1", "13000"},
+                 {"Y2", "7000"}});
     driver.press("s1", Qt::Key_Return);
     QCOMPARE(driver.text("X1"), QStringLiteral("29,543"));
     QCOMPARE(driver.text("W3"), QStringLiteral("10,750"));

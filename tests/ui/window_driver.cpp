@@ -69,6 +69,12 @@ void WindowDriver::type(const QString &name, const QString &text) {
     QTest::keyClicks(edit, text);
 }
 
+void WindowDriver::fill(std::initializer_list<std::pair<const char *, const char *>> texts) {
+    for (const auto &[name, text] : texts) {
+        field(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    }
+}
+
 void WindowDriver::showPageOf(const QWidget *widget) {
     const char *pages[] = {"TabSheet1", "TabSheet2", "TabSheet3"};
     for (int index = 0; index < 3; ++index) {

@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QUrl>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 // Drives the real window as a user would: types into fields by name, presses keys, and
 // collects every message, error box, question and file dialog instead of showing it, and
@@ -43,6 +45,8 @@ public:
     void type(const QString &name, const QString &text);
     // Presses a key with the focus in `name`.
     void press(const QString &name, QKeyCombination key);
+    // Sets the texts of fields at once, as a program would (no keys typed).
+    void fill(std::initializer_list<std::pair<const char *, const char *>> texts);
     // Brings forward the page that holds `widget`, as the program can (no input of the user can).
     void showPageOf(const QWidget *widget);
 
