@@ -113,9 +113,10 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
-    // PageControl1 has one tab, "수수료, 손익", whose page is a stack of the three pages. The
-    // planning pages have no tab of their own, so no key, click, wheel or screen-reader action
-    // can bring them forward; Calculate and the entry aids fill their fields all the same.
+    // PageControl1 has one tab, "수수료, 손익", whose page is a stack of the three pages (the
+    // planning pages join it after the first frame, see buildHiddenRegions). They have no tab
+    // of their own, so no key, click, wheel or screen-reader action can bring them forward;
+    // Calculate and the entry aids fill their fields all the same.
     pageStack_ = new QStackedWidget;
     pageStack_->setObjectName(QStringLiteral("PageStack"));
     pageStack_->addWidget(pages::buildFeePage(pageStack_));
