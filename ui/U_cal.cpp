@@ -119,7 +119,7 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     // Calculate and the entry aids fill their fields all the same.
     pageStack_ = new QStackedWidget;
     pageStack_->setObjectName(QStringLiteral("PageStack"));
-    pageStack_->addWidget(pages::buildFeePage(pageStack_));
+    pageStack_->addWidget(forms::buildFeePage(pageStack_));
     installTabBarAccessibility();
     pageControl_ = new QTabWidget(client);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
@@ -131,10 +131,10 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     clientLayout_ = new QVBoxLayout(client);
     clientLayout_->setContentsMargins(0, 0, 0, 0);
     clientLayout_->setSpacing(0);
-    clientLayout_->addWidget(pages::buildToolbar(client));
+    clientLayout_->addWidget(forms::buildToolbar(client));
     clientLayout_->addWidget(pageControl_, 1);
     setCentralWidget(client);
-    numberPad_ = pages::buildNumberPad(client);
+    numberPad_ = forms::buildNumberPad(client);
     controls_.add(this);
     feeContent_ = controls_.widget("Panel1");
 
@@ -235,11 +235,11 @@ void Tf_cal::buildHiddenRegions() {
         return;
     }
     hiddenRegionsBuilt_ = true;
-    QWidget *longTerm = pages::buildLongTermPage(pageStack_);
-    QWidget *dayTrading = pages::buildDayTradingPage(pageStack_);
+    QWidget *longTerm = forms::buildLongTermPage(pageStack_);
+    QWidget *dayTrading = forms::buildDayTradingPage(pageStack_);
     pageStack_->addWidget(longTerm);
     pageStack_->addWidget(dayTrading);
-    optionsPanel_ = pages::buildOptionsPanel(centralWidget());
+    optionsPanel_ = forms::buildOptionsPanel(centralWidget());
     clientLayout_->addWidget(optionsPanel_, 1);
     for (QWidget *region : {longTerm, dayTrading, optionsPanel_}) {
         controls_.add(region);

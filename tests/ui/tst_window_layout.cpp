@@ -85,6 +85,8 @@ private slots:
     void glyphs_data();
     void glyphs();
     void scrollBarOnlyWhenNeeded();
+    void pageReadsFromTopToBottom_data();
+    void pageReadsFromTopToBottom();
 };
 
 void WindowLayoutTest::frame() {
@@ -535,6 +537,34 @@ void WindowLayoutTest::scrollBarOnlyWhenNeeded() {
     QTest::qWait(0);
     QVERIFY(box->verticalScrollBar()->isVisible());
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
+}
+
+void WindowLayoutTest::pageReadsFromTopToBottom_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("scrollBox");
+    QTest::addColumn<QString>("bottomBar");
+    QTest::newRow("수수료, 손익") << "TabSheet1"
+                                  << "ScrollBox2"
+                                  << "Panel43";
+    QTest::newRow("장기 목표가.손절가") << "TabSheet2"
+                                        << "ScrollBox1"
+                                        << "Panel44";
+    QTest::newRow("Day 목표가.손절가") << "TabSheet3"
+                                       << "ScrollBox3"
+                                       << "Panel24";
+}
+
+// A screen reader reads a page's parts in the order of its children: the fields come before
+// the bar at the foot of the page.
+void WindowLayoutTest::pageReadsFromTopToBottom() {
+    QFETCH(QString, page);
+    QFETCH(QString, scrollBox);
+    QFETCH(QString, bottomBar);
+    WindowDriver driver;
+    const QObjectList parts = driver.find(page)->children();
+    const qsizetype box = parts.indexOf(driver.find(scrollBox));
+    QVERIFY(box >= 0);
+    QVERIFY(box < parts.indexOf(driver.find(bottomBar)));
 }
 
 QTEST_MAIN(WindowLayoutTest)

@@ -4,6 +4,7 @@
 #include "widgets/decimal_spin_field.h"
 #include "widgets/integer_spin_field.h"
 #include "widgets/look.h"
+#include "widgets/panels.h"
 #include "widgets/result_field.h"
 
 #include <QGridLayout>
@@ -127,12 +128,14 @@ QString initialText(const char *name) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void stackPage(QWidget *page, QWidget *scrollBox, QWidget *bottomBar) {
+void stackPage(QWidget *page, const char *scrollBox, QWidget *content, bool followContent,
+               QWidget *(*buildBar)(QWidget *page)) {
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(scrollBox, 1);
-    layout->addWidget(bottomBar);
+    layout->addWidget(new ScrollBox(QString::fromLatin1(scrollBox), content, followContent, page),
+                      1);
+    layout->addWidget(buildBar(page));
 }
 
 QWidget *bevel(QWidget *parent, const char *name, Qt::Orientation orientation) {

@@ -73,8 +73,11 @@ void setTextColor(QWidget *widget, const QColor &color);
 // The text a field of the catalogue shows when the window starts.
 QString initialText(const char *name);
 
-// Lays out a page: its scroll box, taking the height, above its bottom bar.
-void stackPage(QWidget *page, QWidget *scrollBox, QWidget *bottomBar);
+// Lays out a page: the scroll box `scrollBox` over `content`, taking the height, above the bar
+// that `buildBar` makes for the page's foot. The box is made before the bar, so that the page's
+// children, in the order a screen reader reads them, run from top to bottom.
+void stackPage(QWidget *page, const char *scrollBox, QWidget *content, bool followContent,
+               QWidget *(*buildBar)(QWidget *page));
 
 // A thin line drawn as a bevel, horizontal or vertical.
 QWidget *bevel(QWidget *parent, const char *name, Qt::Orientation orientation);

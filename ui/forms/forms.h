@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace pages {
+namespace forms {
 
 QWidget *buildToolbar(QWidget *parent);        // Panel3
 QWidget *buildFeePage(QWidget *parent);        // TabSheet1
@@ -16,4 +16,4 @@ QWidget *buildDayTradingPage(QWidget *parent); // TabSheet3
 QWidget *buildOptionsPanel(QWidget *parent);   // Panel7
 QWidget *buildNumberPad(QWidget *parent);      // Panel38
 
-} // namespace pages
+} // namespace forms

@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace pages {
+namespace forms {
 
 QWidget *buildNumberPad(QWidget *parent) {
     auto *pad = new QFrame(parent);
@@ -49,4 +49,4 @@ QWidget *buildNumberPad(QWidget *parent) {
     return pad;
 }
 
-} // namespace pages
+} // namespace forms

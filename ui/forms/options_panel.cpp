@@ -15,7 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace pages {
+namespace forms {
 namespace {
 
 constexpr int captionWidth = 80;
@@ -127,4 +127,4 @@ QWidget *buildOptionsPanel(QWidget *parent) {
     return panel;
 }
 
-} // namespace pages
+} // namespace forms

@@ -1,19 +1,15 @@
 #include "form_parts.h"
 #include "forms.h"
 #include "planning_parts.h"
-#include "widgets/caption_panel.h"
 #include "widgets/look.h"
-#include "widgets/panels.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace pages {
+namespace forms {
 namespace {
 
 using parts::Row;
@@ -55,18 +51,9 @@ void addTable(QGridLayout *grid) {
                             Option{"r13", "Label16", "매수가 대비", "Label10"}, captionWidth);
 }
 
-QWidget *buildBottomBar(QWidget *parent) {
-    auto *bar = new QWidget(parent);
-    bar->setObjectName(QStringLiteral("Panel24"));
-    bar->setFixedHeight(30);
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(6, 0, 6, 0);
-    row->addWidget(parts::flatButton(bar, "SpeedButton12", QStringLiteral("Clear"),
-                                     QStringLiteral("새 파일")));
-    row->addWidget(
-        parts::label(bar, "Label41", QStringLiteral("데이트레이딩 즉 일 매매를 목표로한 수치값")));
-    row->addStretch();
-    return bar;
+QWidget *buildBottomBar(QWidget *page) {
+    return planning::bottomBar(page, {"Panel24", 30, "SpeedButton12", "Label41",
+                                      "데이트레이딩 즉 일 매매를 목표로한 수치값"});
 }
 
 } // namespace
@@ -117,17 +104,11 @@ QWidget *buildDayTradingPage(QWidget *parent) {
                                                       {"z15", "z16"},
                                                       {"Label59", "Label60"},
                                                       {"LMDShapeControl5", "LMDShapeControl6"}}));
-    const QString verdictCaption = QStringLiteral("주가로 보는 데이트레이딩 적격 진단");
-    column->addWidget(parts::label(content, "Label61", verdictCaption));
-    auto *verdict = parts::memo(content, "Memo4");
-    verdict->setAccessibleName(verdictCaption);
-    verdict->setMinimumHeight(200);
-    column->addWidget(verdict);
+    planning::addVerdict(column, {"Label61", "주가로 보는 데이트레이딩 적격 진단", "Memo4", 200});
     column->addStretch();
 
-    parts::stackPage(page, new ScrollBox(QStringLiteral("ScrollBox3"), content, false, page),
-                     buildBottomBar(page));
+    parts::stackPage(page, "ScrollBox3", content, false, buildBottomBar);
     return page;
 }
 
-} // namespace pages
+} // namespace forms

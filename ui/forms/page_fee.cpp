@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace pages {
+namespace forms {
 namespace {
 
 constexpr int captionWidth = 78;
@@ -106,9 +106,8 @@ QWidget *buildFeePage(QWidget *parent) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
 
-    parts::stackPage(page, new ScrollBox(QStringLiteral("ScrollBox2"), content, true, page),
-                     buildBottomBar(page));
+    parts::stackPage(page, "ScrollBox2", content, true, buildBottomBar);
     return page;
 }
 
-} // namespace pages
+} // namespace forms

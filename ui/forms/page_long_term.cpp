@@ -1,19 +1,15 @@
 #include "form_parts.h"
 #include "forms.h"
 #include "planning_parts.h"
-#include "widgets/caption_panel.h"
 #include "widgets/look.h"
-#include "widgets/panels.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace pages {
+namespace forms {
 namespace {
 
 using parts::Row;
@@ -58,17 +54,9 @@ void addTable(QGridLayout *grid) {
                             Option{"r9", "Label14", "매수가 대비", "Label13"}, captionWidth);
 }
 
-QWidget *buildBottomBar(QWidget *parent) {
-    auto *bar = new QWidget(parent);
-    bar->setObjectName(QStringLiteral("Panel44"));
-    bar->setFixedHeight(28);
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(6, 0, 6, 0);
-    row->addWidget(parts::flatButton(bar, "SpeedButton11", QStringLiteral("Clear"),
-                                     QStringLiteral("새 파일")));
-    row->addWidget(parts::label(bar, "Label42", QStringLiteral("장기 주식거래를 목표로한 수치값")));
-    row->addStretch();
-    return bar;
+QWidget *buildBottomBar(QWidget *page) {
+    return planning::bottomBar(
+        page, {"Panel44", 28, "SpeedButton11", "Label42", "장기 주식거래를 목표로한 수치값"});
 }
 
 } // namespace
@@ -103,17 +91,11 @@ QWidget *buildLongTermPage(QWidget *parent) {
                                                       {"x11", "x12"},
                                                       {"Label49", "Label50"},
                                                       {"LMDShapeControl1", "LMDShapeControl2"}}));
-    const QString verdictCaption = QStringLiteral("주가로 보는 장기 투자 적격 진단");
-    column->addWidget(parts::label(content, "Label45", verdictCaption));
-    auto *verdict = parts::memo(content, "Memo3");
-    verdict->setAccessibleName(verdictCaption);
-    verdict->setMinimumHeight(160);
-    column->addWidget(verdict);
+    planning::addVerdict(column, {"Label45", "주가로 보는 장기 투자 적격 진단", "Memo3", 160});
     column->addStretch();
 
-    parts::stackPage(page, new ScrollBox(QStringLiteral("ScrollBox1"), content, false, page),
-                     buildBottomBar(page));
+    parts::stackPage(page, "ScrollBox1", content, false, buildBottomBar);
     return page;
 }
 
-} // namespace pages
+} // namespace forms

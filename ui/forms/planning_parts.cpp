@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace planning {
@@ -122,6 +124,29 @@ QGroupBox *positionBox(QWidget *parent, const PositionNames &names) {
     }
     grid->setColumnStretch(4, 1);
     return box;
+}
+
+void addVerdict(QVBoxLayout *column, const VerdictNames &names) {
+    QWidget *parent = column->parentWidget();
+    const QString caption = text(names.caption);
+    column->addWidget(parts::label(parent, names.label, caption));
+    auto *verdict = parts::memo(parent, names.memo);
+    verdict->setAccessibleName(caption);
+    verdict->setMinimumHeight(names.minimumHeight);
+    column->addWidget(verdict);
+}
+
+QWidget *bottomBar(QWidget *parent, const BarNames &names) {
+    auto *bar = new QWidget(parent);
+    bar->setObjectName(QString::fromLatin1(names.bar));
+    bar->setFixedHeight(names.height);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(6, 0, 6, 0);
+    row->addWidget(parts::flatButton(bar, names.clearButton, QStringLiteral("Clear"),
+                                     QStringLiteral("새 파일")));
+    row->addWidget(parts::label(bar, names.label, text(names.text)));
+    row->addStretch();
+    return bar;
 }
 
 } // namespace planning

@@ -2,10 +2,9 @@
 
 #include "form_parts.h"
 
-#include <QColor>
-
 class QGridLayout;
 class QGroupBox;
+class QVBoxLayout;
 class QWidget;
 
 // Building blocks shared by the long-term and the day-trading page.
@@ -54,5 +53,27 @@ struct PositionNames {
 
 // A position box "매수가의 위치 분석".
 QGroupBox *positionBox(QWidget *parent, const PositionNames &names);
+
+struct VerdictNames {
+    const char *label;
+    const char *caption;
+    const char *memo;
+    int minimumHeight;
+};
+
+// The verdict at the end of `column`: its caption above the memo that the diagnosis writes.
+void addVerdict(QVBoxLayout *column, const VerdictNames &names);
+
+struct BarNames {
+    const char *bar;
+    int height;
+    const char *clearButton;
+    const char *label;
+    const char *text; // what the page's figures are for
+};
+
+// The bar at the foot of a planning page: its Clear button and the line that says what the
+// page is for.
+QWidget *bottomBar(QWidget *parent, const BarNames &names);
 
 } // namespace planning

@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
-namespace pages {
+namespace forms {
 namespace {
 
 using glyphs::Glyph;
@@ -62,4 +62,4 @@ QWidget *buildToolbar(QWidget *parent) {
     return bar;
 }
 
-} // namespace pages
+} // namespace forms

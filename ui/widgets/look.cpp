@@ -20,8 +20,8 @@ QFont windowFont(int pixelSize) {
 namespace {
 
 // One colour for the roles of every kind of widget: fields, panels and labels, buttons.
-void setColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles,
-               const QColor &color) {
+void setRoleColor(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles,
+                  const QColor &color) {
     QPalette palette = widget->palette();
     for (const QPalette::ColorRole role : roles) {
         palette.setColor(role, color);
@@ -32,12 +32,12 @@ void setColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles
 } // namespace
 
 void setBackground(QWidget *widget, const QColor &color) {
-    setColour(widget, {QPalette::Base, QPalette::Window, QPalette::Button}, color);
+    setRoleColor(widget, {QPalette::Base, QPalette::Window, QPalette::Button}, color);
     widget->setAutoFillBackground(true);
 }
 
 void setTextColor(QWidget *widget, const QColor &color) {
-    setColour(widget, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, color);
+    setRoleColor(widget, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, color);
 }
 
 void setPixelSize(QWidget *widget, int pixelSize) {
