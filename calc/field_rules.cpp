@@ -161,4 +161,13 @@ std::string formatDecimal(long double value, int decimals) {
     return text;
 }
 
+std::string formatSetDecimal(double value, const FieldSpec &fieldSpec) {
+    for (int decimals = fieldSpec.decimals;; ++decimals) {
+        std::string text = formatDecimal(value, decimals);
+        if (static_cast<double>(readDecimal(text)) == value || decimals >= fieldSpec.mostDecimals) {
+            return text;
+        }
+    }
+}
+
 } // namespace mx

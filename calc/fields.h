@@ -30,6 +30,7 @@ struct FieldSpec {
     int decimals = 0; // decimal spin fields
     double step = 0;  // spin fields: what the arrows add at start
     bool readOnly = false;
+    int mostDecimals = 0; // decimal spin fields: the most a value the program sets may show
 
     bool bounded() const { return minimum != 0 || maximum != 0; }
 };
@@ -73,6 +74,11 @@ std::string formatPlain(std::int64_t value);
 
 // A decimal number with exactly `decimals` decimals ("0.029", "0.3").
 std::string formatDecimal(long double value, int decimals);
+
+// A value the program sets into a decimal spin field: with the field's fixed decimals when they
+// give the value back, else with as few more as give it back, up to the field's most decimals
+// ("0.029", "0.3", "0.0140527", "0.15"). `value` is what the field reads back as a double.
+std::string formatSetDecimal(double value, const FieldSpec &fieldSpec);
 
 // Rounds to a whole number with halves away from zero (14.5 -> 15, -14.5 -> -15).
 long double roundHalfAway(long double value);

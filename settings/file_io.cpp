@@ -1,8 +1,9 @@
 #include "file_io.h"
 
+#include "own_paths.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -40,6 +41,9 @@ QString systemError(int error) {
     if (error == notRegularFile) {
         return QStringLiteral("not a regular file");
     }
+    if (error == untrustedLink) {
+        return QStringLiteral("a symbolic link of another user");
+    }
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
@@ -73,10 +77,16 @@ private:
     int fd_;
 };
 
-// Opens without blocking (a pipe with no writer would hold the caller forever) and checks
-// that what was opened is a regular file.
-int openRegularFile(const QByteArray &name, struct stat *info, int *error) {
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+// Opens what `resolved` leads to without blocking (a pipe with no writer would hold the caller
+// forever) and checks that what was opened is a regular file. A link put in its place since it
+// was resolved is not followed.
+int openRegularFile(const ResolvedPath &resolved, struct stat *info, int *error) {
+    if (resolved.error != 0) {
+        *error = resolved.error;
+        return -1;
+    }
+    const int fd =
+        ::open(resolved.path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         *error = errno;
         return -1;
@@ -140,14 +150,10 @@ bool syncAndClose(Descriptor &file) {
     return file.close();
 }
 
-// A new file beside `target`, named after it with a random ending.
+// A new file beside `target`, named by temporaryName.
 int createTemporary(const QByteArray &target, QByteArray *name) {
-    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        QByteArray candidate = target + '.';
-        for (int i = 0; i < 6; ++i) {
-            candidate += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-        }
+        const QByteArray candidate = temporaryName(target);
         if (!stepAllowed(WriteStep::Create)) {
             return -1;
         }
@@ -161,15 +167,6 @@ int createTemporary(const QByteArray &target, QByteArray *name) {
         }
     }
     return -1;
-}
-
-// The file that a save to `path` replaces: a symbolic link stays and its target is written.
-QString replacedFile(const QString &path) {
-    QString file = path;
-    for (int depth = 0; depth < 40 && QFileInfo(file).isSymLink(); ++depth) {
-        file = QFileInfo(file).symLinkTarget();
-    }
-    return file;
 }
 
 // Makes a renamed file last; there is nothing left to undo when this fails.
@@ -190,6 +187,28 @@ bool failed(QString *error, int code) {
     return false;
 }
 
+// Writes `bytes` over the existing file `target` itself. Room for the new length is claimed
+// before the first byte is written, so that a full disk leaves the old content as it was; every
+// write, the sync and the close are checked.
+bool writeInPlace(const QByteArray &target, const QByteArray &bytes, QString *error) {
+    if (!stepAllowed(WriteStep::Create)) {
+        return failed(error, errno);
+    }
+    Descriptor file(::open(target.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!file.valid()) {
+        return failed(error, errno);
+    }
+    const int room = ::posix_fallocate(file.get(), 0, std::max<qint64>(bytes.size(), 1));
+    if (room != 0 && room != EOPNOTSUPP && room != EINVAL) {
+        return failed(error, room);
+    }
+    if (!writeAll(file.get(), bytes.constData(), bytes.size()) ||
+        ::ftruncate(file.get(), bytes.size()) != 0 || !syncAndClose(file)) {
+        return failed(error, errno);
+    }
+    return true;
+}
+
 } // namespace
 
 ScopedWriteFault::ScopedWriteFault(WriteFault fault)
@@ -201,14 +220,15 @@ ScopedWriteFault::~ScopedWriteFault() {
 
 FileContent readWholeFile(const QString &path, qint64 limit) {
     FileContent content;
-    const QByteArray name = QFile::encodeName(path);
+    const ResolvedPath resolved = followOwnLinks(QFile::encodeName(path));
     struct stat info {};
     int error = 0;
-    const Descriptor file(openRegularFile(name, &info, &error));
+    const Descriptor file(openRegularFile(resolved, &info, &error));
     if (!file.valid()) {
         struct stat link {};
-        // Nothing there, not even a dangling link: a missing file.
-        if ((error == ENOENT || error == ENOTDIR) && ::lstat(name.constData(), &link) != 0) {
+        // Nothing there, or a link of the user's own to a file not made yet: a missing file.
+        if ((error == ENOENT || error == ENOTDIR) &&
+            ::lstat(resolved.path.constData(), &link) != 0) {
             return content;
         }
         content.state = FileContent::State::Unreadable;
@@ -241,7 +261,11 @@ FileContent readWholeFile(const QString &path, qint64 limit) {
 
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error,
                     const std::function<bool()> &beforeCommit) {
-    const QByteArray target = QFile::encodeName(replacedFile(path));
+    const ResolvedPath resolved = followOwnLinks(QFile::encodeName(path));
+    if (resolved.error != 0) {
+        return failed(error, resolved.error);
+    }
+    const QByteArray &target = resolved.path;
     struct stat existing {};
     const bool exists = ::stat(target.constData(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
@@ -254,7 +278,12 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
     QByteArray temporary;
     Descriptor file(createTemporary(target, &temporary));
     if (!file.valid()) {
-        return failed(error, errno);
+        // A folder that may not be written around a file that may: the file is written where
+        // it stands.
+        const int reason = errno;
+        return exists && (reason == EACCES || reason == EPERM || reason == EROFS)
+                   ? writeInPlace(target, bytes, error)
+                   : failed(error, reason);
     }
     const auto cancel = [&](int code) {
         ::unlink(temporary.constData());
@@ -262,6 +291,12 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
     };
     if (exists) {
         ::fchmod(file.get(), existing.st_mode & 07777);
+        // The replacement keeps the owner and group of the file it replaces; where it may not
+        // (the file is another user's), the file is written where it stands instead.
+        if (::fchown(file.get(), existing.st_uid, existing.st_gid) != 0) {
+            ::unlink(temporary.constData());
+            return writeInPlace(target, bytes, error);
+        }
     }
     if (!writeAll(file.get(), bytes.constData(), bytes.size())) {
         return cancel(errno);
@@ -276,6 +311,9 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
         ::rename(temporary.constData(), target.constData()) != 0) {
         return cancel(errno);
     }
+    if (!exists) {
+        giveToFolderOwner(target);
+    }
     syncFolderOf(target);
     return true;
 }
@@ -283,7 +321,7 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
 bool copyRegularFile(const QString &from, const QString &to, QString *error) {
     struct stat info {};
     int code = 0;
-    const Descriptor source(openRegularFile(QFile::encodeName(from), &info, &code));
+    const Descriptor source(openRegularFile(followOwnLinks(QFile::encodeName(from)), &info, &code));
     if (!source.valid()) {
         return failed(error, code);
     }

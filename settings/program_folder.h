@@ -35,28 +35,41 @@ struct ProgramFolderChoice {
 // 1. MX_CAL_DIR when set;
 // 2. the executable's folder when a cal.ini that may be written already stands there (a
 //    portable copy set up on purpose);
-// 3. the per-user configuration folder, first filled from the earlier versions' folder
-//    when that exists and the new one does not.
+// 3. the per-user configuration folder, first filled from the earlier versions' folder with
+//    what it lacks, as long as it has no cal.ini of its own.
 ProgramFolderChoice chooseProgramFolder(const ProgramFolderInputs &inputs);
 
 // `inputs` with probes that look at the real disk.
 ProgramFolderInputs withDiskProbes(ProgramFolderInputs inputs);
 
-// Chooses, carries the earlier folder over and creates the chosen folder when missing.
-// When the copy fails, the earlier folder itself is used for this run and the copy is
-// tried again at the next start, so that no setting is left behind. An absolute path.
+// Chooses, creates the chosen folder when missing, carries the earlier folder over and clears
+// away what interrupted runs left in it. When the copy did not bring the settings file, the
+// earlier folder itself is used for this run and the copy is tried again at the next start,
+// so that no setting is left behind. An absolute path.
 QString setUpProgramFolder(const ProgramFolderInputs &inputs);
+
+// The user's configuration folder: XDG_CONFIG_HOME when it is an absolute path, else
+// ".config" in the home folder (HOME, or the system's record of the user when HOME is unset).
+QString userConfigRoot(const QByteArray &xdgConfigHome, const QByteArray &home);
 
 // The program folder of this process, set up once on first use. Needs the application
 // object.
 QString programFolder();
 
-// Copies the files and subfolders of `from` into the folder `to`, which must not exist:
-// first into a hidden folder beside `to`, renamed to `to` only when every file is across,
-// so that a failed or interrupted copy never leaves a half-filled `to`. Whatever is
-// neither a file nor a folder (pipes, sockets, links to folders) is left out. Returns
-// false when `to` could not be made.
-bool copyFolder(const QString &from, const QString &to);
+// Copies into the folder `to` (created when missing) every file, subfolder and symbolic link
+// of the user's own that `from` holds and `to` lacks; what `to` has is kept. Files arrive
+// whole or not at all, and cal.ini comes last, only when all the rest came across. Whatever
+// is neither (pipes, sockets) is left out. False when something could not be copied.
+bool mergeFolder(const QString &from, const QString &to);
+
+// A folder named by the bytes of an environment variable. Bytes that are not UTF-8 cannot be
+// held in a QString without changing them: such a folder is created, opened once and reached
+// for the rest of the run through this process's descriptor of it ("/proc/self/fd/N").
+QString folderFromBytes(const QByteArray &bytes);
+
+// `path` as messages show it: a folder reached through a descriptor by its own name, with
+// the characters that are not UTF-8 replaced.
+QString shownPath(const QString &path);
 
 // The settings file, the option folder and the analysis folder inside `folder`.
 QString settingsFilePath(const QString &folder);

@@ -4,6 +4,7 @@
 #include "calc/sheet.h"
 #include "file_io.h"
 #include "ini_file.h"
+#include "program_folder.h"
 
 #include <QDir>
 #include <algorithm>
@@ -22,7 +23,7 @@ constexpr std::array decimalFields{"r1", "r2"};
 void showFileMessage(Sheet &fields, const char16_t *message, const QString &path) {
     // A line break inside a message is a single carriage return.
     const QString text =
-        QString::fromUtf16(message) + QLatin1Char('\r') + QDir::toNativeSeparators(path);
+        QString::fromUtf16(message) + QLatin1Char('\r') + QDir::toNativeSeparators(shownPath(path));
     fields.showMessage(text.toStdString());
 }
 
@@ -69,8 +70,15 @@ bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
 
     window.setLeft(storedPlacement(ini, "left", window.placement().x()));
     window.setTop(storedPlacement(ini, "top", window.placement().y()));
-    window.setWidth(storedPlacement(ini, "width", window.placement().width()));
-    window.setHeight(storedPlacement(ini, "height", window.placement().height()));
+    // A size larger than the screen can show would only cost time and memory.
+    const QSize available = window.availableSize();
+    const auto fit = [](int stored, int most) {
+        return most > 0 ? std::min(stored, most) : stored;
+    };
+    window.setWidth(
+        fit(storedPlacement(ini, "width", window.placement().width()), available.width()));
+    window.setHeight(
+        fit(storedPlacement(ini, "height", window.placement().height()), available.height()));
 
     const QRect frame = window.placement();
     const QSize screen = window.screenSize();
@@ -89,8 +97,9 @@ bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
     for (const char *name : decimalFields) {
         const std::optional<QString> text = ini.value(section, QString::fromLatin1(name));
         const std::optional<double> value = text ? texts_.readDecimal(*text) : std::nullopt;
-        if (value) {
-            fields.setText(name, mx::formatDecimal(*value, mx::field(name).decimals));
+        // A rate is a percentage: anything else in the file is as unreadable as a word.
+        if (value && *value >= 0 && *value <= 100) {
+            fields.setText(name, mx::formatSetDecimal(*value, mx::field(name)));
         }
     }
     for (const char *name : integerFields) {

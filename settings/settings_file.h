@@ -27,6 +27,8 @@ public:
     virtual void setHeight(int height) = 0;
     // The primary screen in pixels.
     virtual QSize screenSize() const = 0;
+    // What of the primary screen a window may cover (without panels and docks), in pixels.
+    virtual QSize availableSize() const = 0;
     // Neither minimized nor maximized.
     virtual bool isNormalState() const = 0;
     // Whether placement() gives the window's true left and top edges. A platform that keeps

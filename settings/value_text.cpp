@@ -10,6 +10,9 @@
 namespace mx::settings {
 namespace {
 
+// The separator of Persian and Arabic locales (fa_IR writes 0٫05), read under every locale.
+constexpr QChar arabicDecimalSeparator{0x066B};
+
 std::optional<std::int32_t> readHexadecimal(const std::string &digits) {
     std::uint64_t value = 0;
     for (char c : digits) {
@@ -66,6 +69,7 @@ std::optional<double> ValueText::readDecimal(const QString &text) const {
     QString plain = text;
     plain.replace(separator_, QLatin1String("."));
     plain.replace(QLatin1Char(','), QLatin1Char('.'));
+    plain.replace(arabicDecimalSeparator, QLatin1Char('.'));
     const std::optional<long double> value = parseDecimal(plain.toStdString());
     if (!value) {
         return std::nullopt;

@@ -24,8 +24,8 @@ public:
     static std::optional<bool> readBoolean(const QString &text);
     static QString writeBoolean(bool value);
 
-    // A finite decimal number with "." or "," as its separator, whichever the locale (or this
-    // locale's own separator), with an optional sign, fraction and exponent; no grouping.
+    // A finite decimal number with ".", "," or "٫" as its separator, whichever the locale (or
+    // this locale's own separator), with an optional sign, fraction and exponent; no grouping.
     std::optional<double> readDecimal(const QString &text) const;
     // The shortest text that gives `value` back to 15 significant digits, in plain notation
     // (0.029, 0.0000001, 100000000000000000000); all 17 digits where 15 would not read back.

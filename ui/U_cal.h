@@ -15,6 +15,7 @@
 #include "widgets/controls.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUrl>
 #include <functional>
 #include <initializer_list>
@@ -221,6 +222,7 @@ private:
     QStackedWidget *pageStack_ = nullptr; // the three pages, in the one tab of pageControl_
     bool hiddenRegionsBuilt_ = false;
     QWidget *optionsPanel_ = nullptr;
+    QPointer<QWidget> focusOnPages_; // the field the pages give the keyboard back to
     QWidget *numberPad_ = nullptr;
     QWidget *feeContent_ = nullptr;
     std::unique_ptr<WidgetSheet> sheet_;

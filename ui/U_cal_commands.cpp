@@ -3,6 +3,10 @@
 #include "widgets/integer_spin_field.h"
 
 void Tf_cal::N6Click() {
+    // Enter pressed in the buy price prices the trade the user sees once the field is left.
+    if (controls_.widget("s2")->hasFocus()) {
+        s2Exit();
+    }
     const mx::CalculateOutcome outcome = mx::calculate(*sheet_, now());
     if (outcome.failure) {
         showError(QString::fromStdString(*outcome.failure));

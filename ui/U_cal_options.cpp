@@ -1,19 +1,32 @@
 #include "U_cal.h"
 #include "forms/window_texts.h"
 
+#include <QApplication>
 #include <QTabWidget>
 
+// The keyboard follows what the client area shows: the options panel takes the focus into its
+// first field, and the pages take it back to the field that had it, so that no key ever types
+// into a field that is not on the screen.
 void Tf_cal::showOptionsPanel() {
     buildHiddenRegions();
-    pageControl_->setVisible(false);
+    if (optionsPanel_->isVisible()) {
+        return;
+    }
+    QWidget *focused = QApplication::focusWidget();
+    focusOnPages_ = pageControl_->isAncestorOf(focused) ? focused : nullptr;
     optionsPanel_->setVisible(true);
+    controls_.widget("r1")->setFocus(Qt::OtherFocusReason);
+    pageControl_->setVisible(false);
 }
 
 void Tf_cal::showPages() {
-    if (optionsPanel_ != nullptr) {
-        optionsPanel_->setVisible(false);
-    }
     pageControl_->setVisible(true);
+    if (optionsPanel_ == nullptr || !optionsPanel_->isVisible()) {
+        return;
+    }
+    QWidget *field = focusOnPages_ ? focusOnPages_.data() : controls_.widget("s1");
+    field->setFocus(Qt::OtherFocusReason);
+    optionsPanel_->setVisible(false);
 }
 
 void Tf_cal::N7Click() {

@@ -36,6 +36,8 @@ void Tf_cal::FormCreate() {
 }
 
 void Tf_cal::FormClose() {
+    // The folder may have been removed while the program ran.
+    settings::ensureFolder(programFolder_);
     WindowSettingsHost host(*this);
     settings::SettingsFile(settings::settingsFilePath(programFolder_)).save(*sheet_, host);
 }

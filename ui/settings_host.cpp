@@ -32,6 +32,11 @@ QSize WindowSettingsHost::screenSize() const {
     return screen != nullptr ? screen->size() : QSize();
 }
 
+QSize WindowSettingsHost::availableSize() const {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableSize() : QSize();
+}
+
 bool WindowSettingsHost::isNormalState() const {
     return !(window_.windowState() &
              (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));

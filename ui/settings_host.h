@@ -16,6 +16,7 @@ public:
     void setWidth(int width) override;
     void setHeight(int height) override;
     QSize screenSize() const override;
+    QSize availableSize() const override;
     bool isNormalState() const override;
     // False under Wayland, where a client cannot learn where its window stands.
     bool reportsPosition() const override;

@@ -13,6 +13,7 @@ class FakeWindow : public SettingsHost {
 public:
     QRect frame{520, 166, 400, 530};
     QSize screen{1280, 1024};
+    QSize available{1280, 984};
     bool normal = true;
     bool positionKnown = true;
     QStringList calls;
@@ -35,6 +36,7 @@ public:
         calls << "height";
     }
     QSize screenSize() const override { return screen; }
+    QSize availableSize() const override { return available; }
     bool isNormalState() const override { return normal; }
     bool reportsPosition() const override { return positionKnown; }
     void scrollPagesToTop() override { calls << "scroll"; }

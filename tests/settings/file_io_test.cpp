@@ -72,8 +72,9 @@ TEST_F(FileIo, ReadStates) {
     EXPECT_EQ(readWholeFile(path, 4).state, FileContent::State::Unreadable);
     EXPECT_EQ(readWholeFile(dir.path()).state, FileContent::State::Unreadable);
     EXPECT_EQ(readWholeFile("/dev/zero").state, FileContent::State::Unreadable);
+    // A dangling link of the user's own leads to a file not made yet.
     ASSERT_TRUE(QFile::link(dir.filePath("nowhere"), dir.filePath("dangling")));
-    EXPECT_EQ(readWholeFile(dir.filePath("dangling")).state, FileContent::State::Unreadable);
+    EXPECT_EQ(readWholeFile(dir.filePath("dangling")).state, FileContent::State::Missing);
     EXPECT_EQ(readWholeFile(dir.filePath("cal.ini/x")).state, FileContent::State::Missing);
 }
 
@@ -168,6 +169,110 @@ TEST_F(FileIo, ReplacementKeepsPermissionsAndLinks) {
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+// Another user's symbolic link, planted where the program reads and writes: at cal.ini, or at
+// the program folder itself. Planting it as another user needs root.
+struct PlantedRow {
+    const char *name;
+    bool folderIsTheLink; // the link stands at the folder rather than at cal.ini
+    uid_t owner;          // who owns the link
+    bool followed;
+};
+
+class PlantedLink : public FileIo, public testing::WithParamInterface<PlantedRow> {};
+
+TEST_P(PlantedLink, IsFollowedOnlyWhenItIsTheUsersOwnOrRoots) {
+    const PlantedRow &row = GetParam();
+    if (row.owner != ::geteuid() && ::geteuid() != 0) {
+        GTEST_SKIP() << "planting a link of another user needs root";
+    }
+    const QString victim = dir.filePath("victim/.profile");
+    put(victim, "export PATH\n");
+    QString settings = victim;
+    if (row.folderIsTheLink) {
+        settings = dir.filePath("shared/cal.ini");
+        ASSERT_TRUE(QFile::link(dir.filePath("victim"), dir.filePath("shared")));
+        ASSERT_TRUE(QFile::rename(victim, dir.filePath("victim/cal.ini")));
+    } else {
+        settings = dir.filePath("cal.ini");
+        ASSERT_TRUE(QFile::link(victim, settings));
+    }
+    const QString link = row.folderIsTheLink ? dir.filePath("shared") : settings;
+    ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), row.owner, row.owner), 0);
+    const QString target = row.folderIsTheLink ? dir.filePath("victim/cal.ini") : victim;
+
+    const FileContent read = readWholeFile(settings);
+    EXPECT_EQ(read.state, row.followed ? FileContent::State::Read : FileContent::State::Unreadable);
+    QString error;
+    EXPECT_EQ(writeWholeFile(settings, "[c1]\nmycount=1\n", &error), row.followed);
+    EXPECT_EQ(contentOf(target), row.followed ? "[c1]\nmycount=1\n" : "export PATH\n");
+    if (!row.followed) {
+        EXPECT_EQ(error, "a symbolic link of another user");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, PlantedLink,
+                         testing::Values(PlantedRow{"OwnLinkAtTheFile", false, ::geteuid(), true},
+                                         PlantedRow{"RootsLinkAtTheFile", false, 0, true},
+                                         PlantedRow{"OthersLinkAtTheFile", false, 65534, false},
+                                         PlantedRow{"OthersLinkAtTheFolder", true, 65534, false},
+                                         PlantedRow{"OwnLinkAtTheFolder", true, ::geteuid(), true}),
+                         [](const auto &info) { return info.param.name; });
+
+TEST_F(FileIo, DanglingOwnLinkIsWrittenThrough) {
+    const QString target = dir.filePath("dotfiles/cal.ini");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("dotfiles"));
+    ASSERT_TRUE(QFile::link(target, path));
+    EXPECT_EQ(readWholeFile(path).state, FileContent::State::Missing);
+    ASSERT_TRUE(writeWholeFile(path, "new"));
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(contentOf(target), "new");
+}
+
+TEST_F(FileIo, ReplacementKeepsOwnerGroupAndMode) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "a file of another owner needs root";
+    }
+    put(path, "old");
+    const QByteArray name = QFile::encodeName(path);
+    ASSERT_EQ(::chown(name.constData(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(name.constData(), 0620), 0);
+    ASSERT_TRUE(writeWholeFile(path, "new"));
+    struct stat info {};
+    ASSERT_EQ(::stat(name.constData(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+    EXPECT_EQ(info.st_mode & 07777, 0620u);
+    EXPECT_EQ(contentOf(path), "new");
+
+    // Run as root in another user's folder, a new file is that user's.
+    const QString theirs = dir.filePath("theirs");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("theirs"));
+    ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
+    ASSERT_TRUE(writeWholeFile(theirs + "/cal.ini", "new"));
+    ASSERT_EQ(::stat(QFile::encodeName(theirs + "/cal.ini").constData(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+}
+
+// A folder that may not be written around a file that may: the file is written where it stands.
+TEST_F(FileIo, FileInAFolderThatMayNotBeWrittenIsWrittenInPlace) {
+    put(path, largeContent());
+    struct stat before {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+    int creates = 0;
+    const ScopedWriteFault fault([&](WriteStep step) {
+        return step == WriteStep::Create && ++creates == 1 && ::geteuid() == 0 ? EACCES : 0;
+    });
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    const bool written = writeWholeFile(path, "short\n");
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(contentOf(path), "short\n");
+    struct stat after {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cal.ini"});
 }
 
 TEST_F(FileIo, FolderIsNotReplaced) {

@@ -10,7 +10,10 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace mx::settings {
 
@@ -72,7 +75,14 @@ INSTANTIATE_TEST_SUITE_P(
         FolderRow{"WritableFolderWithoutIni", "", {}, {exe}, {exe}, {user, {}}},
         FolderRow{"NothingAnywhere", "", {}, {}, {}, {user, {}}},
         FolderRow{"EarlierFolderCarriedOver", "", {}, {earlier}, {}, {user, earlier}},
-        FolderRow{"EarlierFolderAlreadyCarriedOver", "", {}, {earlier, user}, {}, {user, {}}},
+        FolderRow{"EarlierFolderAlreadyCarriedOver",
+                  "",
+                  {user + "/cal.ini"},
+                  {earlier, user},
+                  {},
+                  {user, {}}},
+        FolderRow{
+            "EarlierFolderIntoNewFolderWithoutIni", "", {}, {earlier, user}, {}, {user, earlier}},
         FolderRow{"OverrideCarriesNothing", "/tmp/mx", {}, {earlier}, {}, {"/tmp/mx", {}}}),
     [](const auto &info) { return info.param.name; });
 
@@ -138,10 +148,88 @@ TEST_F(ProgramFolderOnDisk, FailedCopyUsesTheEarlierFolderAndTriesAgain) {
             [](WriteStep step) { return step == WriteStep::Write ? ENOSPC : 0; });
         EXPECT_EQ(setUp(), earlierDir);
     }
-    EXPECT_EQ(entriesOf(config), QStringList{"MX 주식계산기"});
+    EXPECT_FALSE(QFileInfo::exists(userDir + "/cal.ini"));
     EXPECT_EQ(setUp(), userDir);
     EXPECT_EQ(contentOf(userDir + "/cal.ini"), "[c1]\nmycount=12\nr5=40\n");
 }
+
+// A new folder made before the settings were carried over (by a package, or by hand) gets what
+// it lacks; what it has stays. A link of the user's own stays a link.
+TEST_F(ProgramFolderOnDisk, NewFolderWithoutSettingsGetsWhatItLacks) {
+    put(userDir + QString::fromUtf8("/목표손절옵션/계획.mxi"), "mine\r\n");
+    put(userDir + QString::fromUtf8("/목표손절옵션/new.mxi"), "new\r\n");
+    put(home.filePath("dotfiles/cal.ini"), "[c1]\nr1=0.015\n");
+    ASSERT_TRUE(QFile::remove(earlierDir + "/cal.ini"));
+    ASSERT_TRUE(QFile::link("../../dotfiles/cal.ini", earlierDir + "/cal.ini"));
+    EXPECT_EQ(setUp(), userDir);
+    EXPECT_EQ(contentOf(userDir + QString::fromUtf8("/목표손절옵션/계획.mxi")), "mine\r\n");
+    EXPECT_EQ(contentOf(userDir + QString::fromUtf8("/목표손절옵션/new.mxi")), "new\r\n");
+    EXPECT_EQ(contentOf(userDir + QString::fromUtf8("/종목분석/record.txt")), "record\n10\n");
+    EXPECT_TRUE(QFileInfo(userDir + "/cal.ini").isSymLink());
+    EXPECT_EQ(contentOf(userDir + "/cal.ini"), "[c1]\nr1=0.015\n");
+}
+
+// What interrupted runs left: the files of unfinished writes of processes that are gone, and the
+// staging folders of earlier versions. A write in progress and the user's own files stay.
+TEST_F(ProgramFolderOnDisk, LeftoversOfInterruptedRunsAreRemoved) {
+    const pid_t gone = fork();
+    if (gone == 0) {
+        _exit(0);
+    }
+    ASSERT_GT(gone, 0);
+    ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+    const QString dead = QStringLiteral("cal.ini.~mx%1-abc123").arg(gone);
+    const QString alive = QStringLiteral("cal.ini.~mx%1-abc123").arg(getpid());
+    put(userDir + "/cal.ini", "[c1]\n");
+    for (const QString &name : {dead, alive, QStringLiteral("cal.ini.backup")}) {
+        put(userDir + "/" + name, "[c1]\n");
+    }
+    put(userDir + QString::fromUtf8("/목표손절옵션/a.mxi.~mx%1-zz9zz9").arg(gone), "1\r\n");
+    put(config + "/.mx_cal-Ab3dE9/cal.ini", "[c1]\n");
+    put(config + "/.mx_cal-notours/keep", "x");
+    EXPECT_EQ(setUp(), userDir);
+    EXPECT_EQ(entriesOf(userDir),
+              (QStringList{"cal.ini", "cal.ini.backup", alive, "목표손절옵션"}));
+    EXPECT_TRUE(entriesOf(userDir + QString::fromUtf8("/목표손절옵션")).isEmpty());
+    EXPECT_EQ(entriesOf(config), (QStringList{".mx_cal-notours", "MX 주식계산기", "mx_cal"}));
+}
+
+TEST_F(ProgramFolderOnDisk, FolderNamedByBytesThatAreNotUtf8) {
+    const QByteArray bytes = QFile::encodeName(home.path()) + "/bad\xff\xfe";
+    const QString folder = folderFromBytes(bytes);
+    ASSERT_TRUE(writeWholeFile(settingsFilePath(folder), "[c1]\n"));
+    struct stat info {};
+    EXPECT_EQ(::stat((bytes + "/cal.ini").constData(), &info), 0);
+    EXPECT_FALSE(
+        QFileInfo::exists(home.filePath(QString::fromUtf8(bytes.mid(bytes.lastIndexOf('/') + 1)))));
+    EXPECT_EQ(shownPath(settingsFilePath(folder)), QString::fromUtf8(bytes) + "/cal.ini");
+    EXPECT_EQ(folderFromBytes("/plain/ascii"), "/plain/ascii");
+}
+
+struct RootRow {
+    const char *name;
+    QByteArray xdgConfigHome;
+    QByteArray home;
+    QString expected; // "<passwd>" for the home folder the system keeps
+};
+
+class UserConfigRoot : public testing::TestWithParam<RootRow> {};
+
+TEST_P(UserConfigRoot, FollowsTheXdgRules) {
+    const RootRow &row = GetParam();
+    const QString passwdHome = QFile::decodeName(getpwuid(getuid())->pw_dir);
+    QString expected = row.expected;
+    expected.replace("<passwd>", passwdHome);
+    EXPECT_EQ(userConfigRoot(row.xdgConfigHome, row.home), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, UserConfigRoot,
+    testing::Values(RootRow{"HomeOnly", "", "/home/u", "/home/u/.config"},
+                    RootRow{"AbsoluteXdg", "/data/cfg", "/home/u", "/data/cfg"},
+                    RootRow{"RelativeXdgIgnored", "rel/cfg", "/home/u", "/home/u/.config"},
+                    RootRow{"HomeUnsetTakesThePasswordDatabase", "", "", "<passwd>/.config"}),
+    [](const auto &info) { return info.param.name; });
 
 TEST_F(ProgramFolderOnDisk, PipesAreLeftOutWithoutBlocking) {
     const QString pipe = earlierDir + "/fifo";

@@ -46,18 +46,23 @@ void CalculateTest::feeSheet_data() {
     QTest::addColumn<QString>("buy");
     QTest::addColumn<QString>("sell");
     QTest::addColumn<QStringList>("results"); // s4, s5, e1..e7
+    QTest::addColumn<QString>("enterIn");
     QTest::newRow("profit") << "10"
                             << "10000"
                             << "11000" << QStringList{"100,000", "110,000", "29",    "32",    "330",
-                                                      "391",     "0",       "9,609", "10,000"};
-    QTest::newRow("sold at the buy price")
-        << "10"
-        << "10000"
-        << "10000" << QStringList{"100,000", "100,000", "29", "29", "300", "358", "358", "0", "0"};
+                                                      "391",     "0",       "9,609", "10,000"}
+                            << "s3";
+    const QStringList atBuyPrice{"100,000", "100,000", "29", "29", "300", "358", "358", "0", "0"};
+    QTest::newRow("sold at the buy price") << "10"
+                                           << "10000"
+                                           << "10000" << atBuyPrice << "s3";
     QTest::newRow("no sell price")
         << "10"
         << "10000"
-        << "" << QStringList{"100,000", "0", "29", "0", "0", "29", "100,029", "0", "0"};
+        << "" << QStringList{"100,000", "0", "29", "0", "0", "29", "100,029", "0", "0"} << "s3";
+    // Enter still in the buy price first does what leaving it does: the sell price follows.
+    QTest::newRow("Enter in the buy price") << "10"
+                                            << "10000" << QString() << atBuyPrice << "s2";
 }
 
 void CalculateTest::feeSheet() {
@@ -65,11 +70,14 @@ void CalculateTest::feeSheet() {
     QFETCH(QString, buy);
     QFETCH(QString, sell);
     QFETCH(QStringList, results);
+    QFETCH(QString, enterIn);
     WindowDriver driver;
     driver.type("s1", quantity);
     driver.type("s2", buy);
-    driver.type("s3", sell);
-    driver.press("s3", Qt::Key_Return);
+    if (!sell.isNull()) {
+        driver.type("s3", sell);
+    }
+    driver.press(enterIn, Qt::Key_Return);
     for (int i = 0; i < feeResults.size(); ++i) {
         QCOMPARE(driver.text(feeResults[i]), results[i]);
     }

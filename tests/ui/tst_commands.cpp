@@ -25,6 +25,18 @@ void fillAllPages(WindowDriver &driver) {
     driver.press("s1", Qt::Key_Return);
 }
 
+// Keys pressed as the desktop delivers them: to whichever control has the focus.
+void pressKeys(WindowDriver &driver, const QString &digits) {
+    for (const QChar digit : digits) {
+        QTest::keyClick(driver.window().windowHandle(), Qt::Key(Qt::Key_0 + digit.digitValue()));
+    }
+}
+
+QString focusName(WindowDriver &driver) {
+    const QWidget *focus = driver.window().focusWidget();
+    return focus != nullptr ? focus->objectName() : QString();
+}
+
 bool showsOptions(WindowDriver &driver) {
     const bool options = !driver.find("Panel7")->isHidden();
     const bool pages = !driver.find("PageControl1")->isHidden();
@@ -78,6 +90,7 @@ void CommandsTest::optionsPanel() {
     QFETCH(QString, how);
     QFETCH(QString, control);
     WindowDriver driver;
+    driver.type("s2", "10000");
     for (int twice = 0; twice < 2; ++twice) {
         if (how == "click") {
             QTest::mouseClick(driver.find<QToolButton>(control), Qt::LeftButton);
@@ -85,13 +98,24 @@ void CommandsTest::optionsPanel() {
             driver.find<QAction>(control)->trigger();
         }
         QVERIFY(showsOptions(driver));
+        QCOMPARE(focusName(driver), QStringLiteral("r1"));
     }
+    // Keys go to the panel, never to the buy price behind it.
+    pressKeys(driver, "77");
+    QCOMPARE(driver.text("s2"), QStringLiteral("10000"));
+    QCOMPARE(driver.text("r1"), QStringLiteral("0.02977"));
     driver.type("r2", "0.5");
     QTest::mouseClick(driver.find<QToolButton>("SpeedButton1"), Qt::LeftButton);
     QVERIFY(!showsOptions(driver));
     QCOMPARE(driver.text("r2"), QStringLiteral("0.5"));
+    // And back to the field that had them once the panel closes.
+    QCOMPARE(focusName(driver), QStringLiteral("s2"));
+    pressKeys(driver, "9");
+    QCOMPARE(driver.text("s2"), QStringLiteral("100009"));
+    QCOMPARE(driver.text("r2"), QStringLiteral("0.5"));
     QTest::mouseClick(driver.find<QToolButton>("SpeedButton1"), Qt::LeftButton);
     QVERIFY(!showsOptions(driver));
+    QCOMPARE(focusName(driver), QStringLiteral("s2"));
     QVERIFY(driver.messages().isEmpty());
 }
 

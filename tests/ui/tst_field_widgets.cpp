@@ -4,6 +4,10 @@
 #include "widgets/decimal_spin_field.h"
 #include "widgets/integer_spin_field.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -108,31 +112,70 @@ void FieldWidgetsTest::integerSetting() {
 }
 
 void FieldWidgetsTest::typing_data() {
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("how"); // keys, paste, input method or drop
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("entered");
     QTest::addColumn<QString>("text");
-    QTest::newRow("digits") << "1234"
-                            << "1234";
-    QTest::newRow("signs") << "+-5"
-                           << "+-5";
-    QTest::newRow("decimal point kept as typed") << "1.5"
-                                                 << "1.5";
-    QTest::newRow("letters refused") << "12a3b"
-                                     << "123";
-    QTest::newRow("comma refused") << "1,000"
-                                   << "1000";
-    QTest::newRow("blank refused") << "1 2"
-                                   << "12";
-    QTest::newRow("hangul refused") << QStringLiteral("7가8") << "78";
+    const auto row = [](const char *name, const char *how, const char *field, const char *before,
+                        const QString &entered, const char *text) {
+        QTest::newRow(name) << how << field << before << entered << text;
+    };
+    row("digits", "keys", "s1", "", "1234", "1234");
+    row("signs", "keys", "s1", "", "+-5", "+-5");
+    row("decimal point kept as typed", "keys", "s1", "", "1.5", "1.5");
+    row("letters refused", "keys", "s1", "", "12a3b", "123");
+    row("comma refused", "keys", "s1", "", "1,000", "1000");
+    row("blank refused", "keys", "s1", "", "1 2", "12");
+    row("hangul refused", "keys", "s1", "", QStringLiteral("7가8"), "78");
+    row("digit beyond 32 bits refused", "keys", "s1", "", "3000000000", "300000000");
+    row("pasted letters refused", "paste", "s1", "5", "abc", "5");
+    row("pasted count with its unit refused", "paste", "s1", "5", QStringLiteral("100주"), "5");
+    row("pasted grouping commas dropped", "paste", "s3", "", "11,000", "11000");
+    row("pasted blanks dropped", "paste", "s3", "", QStringLiteral(" 1 234\u00a0"), "1234");
+    row("pasted wide digits", "paste", "s1", "", QStringLiteral("１００"), "100");
+    row("pasted number beyond 32 bits refused", "paste", "s1", "5", "3000000000", "5");
+    row("pasted smallest 32-bit number", "paste", "s1", "", "-2147483648", "-2147483648");
+    row("pasted rate with a decimal comma", "paste", "r1", "", "0,015", "0.015");
+    row("pasted rate with wide digits", "paste", "r2", "", QStringLiteral("０．２"), "0.2");
+    row("composed wide digits", "input method", "s2", "", QStringLiteral("７１３００"), "71300");
+    row("composed hangul refused", "input method", "s2", "7", QStringLiteral("원"), "7");
+    row("dropped words refused", "drop", "s3", "9", "abc", "9");
 }
 
 void FieldWidgetsTest::typing() {
-    QFETCH(QString, typed);
+    QFETCH(QString, how);
+    QFETCH(QString, name);
+    QFETCH(QString, before);
+    QFETCH(QString, entered);
     QFETCH(QString, text);
     QWidget host;
-    auto *field = integerField(host, "s1");
-    for (const QChar c : typed) {
-        // Any key code: the field judges what a key types by its text.
-        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_A, QString(c), Qt::NoModifier);
+    const mx::FieldSpec &fieldSpec = mx::field(name.toLatin1().constData());
+    SpinField *field = fieldSpec.kind == mx::FieldKind::DecimalSpin
+                           ? static_cast<SpinField *>(new DecimalSpinField(fieldSpec, &host))
+                           : new IntegerSpinField(fieldSpec, &host);
+    show(host);
+    field->setFocus();
+    field->setText(before);
+    field->selectAll();
+    if (how == "keys") {
+        field->end(false);
+        for (const QChar c : entered) {
+            // Any key code: the field judges what a key types by its text.
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_A, QString(c), Qt::NoModifier);
+        }
+    } else if (how == "paste") {
+        QApplication::clipboard()->setText(entered);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    } else if (how == "input method") {
+        QInputMethodEvent composed;
+        composed.setCommitString(entered);
+        QApplication::sendEvent(field, &composed);
+    } else {
+        QMimeData dragged;
+        dragged.setText(entered);
+        QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &drop);
     }
     QCOMPARE(field->text(), text);
 }

@@ -35,6 +35,7 @@ QString focusName(WindowDriver &driver) {
 struct AtMessage {
     QString text;
     QString focus;
+    bool focusShown; // whether a key would type into a field on the screen
     QStringList yellow;
 };
 
@@ -130,14 +131,16 @@ void GuidanceTest::usageSteps() {
                 yellowFields.append(name);
             }
         }
-        seen.append({text, focusName(driver), yellowFields});
+        QWidget *focused = driver.window().focusWidget();
+        seen.append(
+            {text, focusName(driver), focused != nullptr && focused->isVisible(), yellowFields});
     });
     driver.find<QAction>(item)->trigger();
 
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen[0].text, message);
     QCOMPARE(seen[0].yellow, highlighted); // highlighted before the message
-    QVERIFY(seen[0].focus != focus);       // the focus moves after it
+    QVERIFY(seen[0].focusShown);           // behind the message no hidden field has the keys
     QCOMPARE(focusName(driver), focus);
     QCOMPARE(driver.find("Panel7")->isVisible(), options);
     QCOMPARE(driver.find("PageControl1")->isVisible(), !options);

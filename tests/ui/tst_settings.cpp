@@ -110,6 +110,7 @@ private slots:
     void restartRestores_data();
     void restartRestores();
     void minimizedCloseKeepsPlacement();
+    void folderRemovedWhileRunning();
     void settingsFileIsAFolder();
     void counterCannotBeWritten();
     void failingDisk_data();
@@ -196,8 +197,26 @@ void SettingsTest::storedValues_data() {
                                                        << "0.029";
     QTest::newRow("r1 shows its three decimals") << QByteArray("r1=0.015") << "r1"
                                                  << "0.015";
-    QTest::newRow("r2 shows its one decimal") << QByteArray("r2=0.26") << "r2"
-                                              << "0.3";
+    QTest::newRow("r2 shows its one decimal") << QByteArray("r2=0.2") << "r2"
+                                              << "0.2";
+    // A rate shows the decimals it needs, so that it reads back as stored.
+    QTest::newRow("r1 of seven decimals") << QByteArray("r1=0.0140527") << "r1"
+                                          << "0.0140527";
+    QTest::newRow("r2 of two decimals") << QByteArray("r2=0.15") << "r2"
+                                        << "0.15";
+    QTest::newRow("r2 of two decimals, comma") << QByteArray("r2=0,26") << "r2"
+                                               << "0.26";
+    // A rate that is no percentage is as unreadable as a word.
+    QTest::newRow("r1 huge keeps the initial") << QByteArray("r1=1e308") << "r1"
+                                               << "0.029";
+    QTest::newRow("r1 not finite keeps the initial") << QByteArray("r1=inf") << "r1"
+                                                     << "0.029";
+    QTest::newRow("r2 not a number keeps the initial") << QByteArray("r2=nan") << "r2"
+                                                       << "0.3";
+    QTest::newRow("r2 negative keeps the initial") << QByteArray("r2=-0.1") << "r2"
+                                                   << "0.3";
+    QTest::newRow("r2 above 100 keeps the initial") << QByteArray("r2=100.5") << "r2"
+                                                    << "0.3";
     QTest::newRow("key names without regard to case") << QByteArray("R7=60") << "r7"
                                                       << "60";
 }
@@ -229,6 +248,10 @@ void SettingsTest::placement_data() {
     // Without a stored size, since the offscreen platform moves a window with negative edges
     // when it is resized on the screen.
     QTest::newRow("negative edges stay") << QRect(-10, -5, 0, 0) << QRect(-10, -5, 0, 0);
+    // A size beyond the screen is brought inside what a window may cover.
+    const QSize available = QGuiApplication::primaryScreen()->availableSize();
+    QTest::newRow("size beyond the screen")
+        << QRect(30, 20, 16777215, 16777215) << QRect(QPoint(0, 0), available);
 }
 
 void SettingsTest::placement() {
@@ -253,6 +276,12 @@ void SettingsTest::restartRestores_data() {
     QTest::newRow("tax rate") << "r2"
                               << "0.2"
                               << "0.2";
+    QTest::newRow("fee rate of seven decimals") << "r1"
+                                                << "0.0140527"
+                                                << "0.0140527";
+    QTest::newRow("tax rate of two decimals") << "r2"
+                                              << "0.15"
+                                              << "0.15";
     QTest::newRow("threshold") << "r3"
                                << "300000"
                                << "300000";
@@ -280,11 +309,24 @@ void SettingsTest::restartRestores() {
         first.press(field, Qt::CTRL | Qt::Key_Escape);
         QVERIFY(!first.window().isVisible());
     }
+    const QString firstStored = stored(field);
     WindowDriver second(WindowDriver::Start::Stored);
     QCOMPARE(second.text(field), shown);
     QVERIFY(second.find<QCheckBox>("CheckBox1")->isChecked());
     QCOMPARE(placementOf(second.window()), placed);
     QCOMPARE(stored("mycount"), QStringLiteral("2"));
+    // What the second run read comes back unchanged at its close.
+    second.window().N14Click();
+    QCOMPARE(stored(field), firstStored);
+}
+
+void SettingsTest::folderRemovedWhileRunning() {
+    WindowDriver driver;
+    driver.type("r5", "35");
+    QVERIFY(WindowDriver::programFolder().removeRecursively());
+    driver.window().N14Click();
+    QCOMPARE(stored("r5"), QStringLiteral("35"));
+    QVERIFY(driver.messages().isEmpty());
 }
 
 void SettingsTest::minimizedCloseKeepsPlacement() {
