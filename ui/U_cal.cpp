@@ -5,6 +5,7 @@
 #include "forms/window_texts.h"
 #include "settings/program_folder.h"
 #include "widget_sheet.h"
+#include "widgets/field_accessibility.h"
 #include "widgets/glyphs.h"
 #include "widgets/look.h"
 #include "widgets/tab_bar_accessibility.h"
@@ -16,6 +17,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStackedWidget>
@@ -31,11 +33,26 @@ QString displayedLines(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }
 
-void messageBox(QWidget *parent, const QString &text) {
-    QMessageBox box(QMessageBox::NoIcon, window_texts::applicationTitle, displayedLines(text),
-                    QMessageBox::Ok, parent);
-    // The program's own boxes keep their English button whatever language Qt speaks.
+// A box at least as wide as its title bar needs to show the caption whole, with the window
+// manager's buttons beside it.
+void widenForCaption(QMessageBox &box) {
+    QFont title = box.font();
+    title.setBold(true);
+    title.setPixelSize(std::max(title.pixelSize(), 14));
+    const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + 160;
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (grid != nullptr) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
+void messageBox(QWidget *parent, const QString &text, QMessageBox::Icon icon) {
+    QMessageBox box(icon, window_texts::applicationTitle, displayedLines(text), QMessageBox::Ok,
+                    parent);
+    // Every box of one button says "OK", whatever language Qt speaks.
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    widenForCaption(box);
     box.exec();
 }
 
@@ -44,6 +61,7 @@ bool questionBox(QWidget *parent, const QString &text) {
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    widenForCaption(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -85,10 +103,9 @@ mx::LocalDateTime localTime() {
 } // namespace
 
 Tf_cal::Tf_cal(QWidget *parent, Seams seams)
-    : QMainWindow(parent), messageSink_([this](const QString &text) { messageBox(this, text); }),
-      errorSink_([this](const QString &text) {
-          QMessageBox::critical(this, window_texts::applicationTitle, text);
-      }),
+    : QMainWindow(parent),
+      messageSink_([this](const QString &text) { messageBox(this, text, QMessageBox::NoIcon); }),
+      errorSink_([this](const QString &text) { messageBox(this, text, QMessageBox::Critical); }),
       clock_(localTime), question_([this](const QString &text) { return questionBox(this, text); }),
       dialogRunner_([](QDialog &dialog) { dialog.exec(); }), urlOpener_(openInBrowser),
       fileDialogs_([this](FileDialogMode mode, const QString &folder, const QString &filter,
@@ -110,6 +127,7 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(look::windowFont());
+    setPalette(look::windowPalette());
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
@@ -121,6 +139,7 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     pageStack_->setObjectName(QStringLiteral("PageStack"));
     pageStack_->addWidget(forms::buildFeePage(pageStack_));
     installTabBarAccessibility();
+    installFieldAccessibility();
     pageControl_ = new QTabWidget(client);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     pageControl_->addTab(pageStack_, QStringLiteral("수수료, 손익"));

@@ -14,19 +14,21 @@ void Tf_cal::showOptionsPanel() {
     }
     QWidget *focused = QApplication::focusWidget();
     focusOnPages_ = pageControl_->isAncestorOf(focused) ? focused : nullptr;
+    // One region after the other, so that neither is squeezed beside the other on the way.
+    pageControl_->setVisible(false);
     optionsPanel_->setVisible(true);
     controls_.widget("r1")->setFocus(Qt::OtherFocusReason);
-    pageControl_->setVisible(false);
 }
 
 void Tf_cal::showPages() {
-    pageControl_->setVisible(true);
     if (optionsPanel_ == nullptr || !optionsPanel_->isVisible()) {
+        pageControl_->setVisible(true);
         return;
     }
+    optionsPanel_->setVisible(false);
+    pageControl_->setVisible(true);
     QWidget *field = focusOnPages_ ? focusOnPages_.data() : controls_.widget("s1");
     field->setFocus(Qt::OtherFocusReason);
-    optionsPanel_->setVisible(false);
 }
 
 void Tf_cal::N7Click() {

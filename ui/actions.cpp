@@ -3,10 +3,12 @@
 #include "U_cal.h"
 #include "widgets/clickable_label.h"
 #include "widgets/field_edit.h"
+#include "widgets/menu_bar.h"
 
 #include <QAbstractButton>
 #include <QHash>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
@@ -176,6 +178,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::ShortcutOverride) {
             auto *key = static_cast<QKeyEvent *>(event);
+            // A field keeps its word keys, Ctrl+Del among them, from the window's shortcuts.
+            if (qobject_cast<QLineEdit *>(watched) != nullptr &&
+                (key->matches(QKeySequence::DeleteEndOfWord) ||
+                 key->matches(QKeySequence::DeleteStartOfWord))) {
+                event->accept();
+                return true;
+            }
             const QKeySequence pressed(
                 QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
             if (keys_.contains(pressed)) {
@@ -238,7 +247,7 @@ QMenu *addMenu(const Entry &entry, QWidget *parent, Tf_cal &window) {
 }
 
 void buildMenus(Tf_cal &window) {
-    auto *bar = new QMenuBar(&window);
+    auto *bar = new MenuBar(&window);
     bar->setObjectName(QStringLiteral("MainMenu1"));
     window.setMenuBar(bar);
     auto *popup = new QMenu(&window);
@@ -262,20 +271,29 @@ void buildMenus(Tf_cal &window) {
 }
 
 // Binds the controls of a region that `region` holds; a row whose control stands in another
-// region is bound when that region is.
+// region is bound when that region is. Each connection lives in its control, which the window
+// owns: assistive technology would otherwise take a control for a controller of the window.
 void bindControls(Tf_cal &window, const Controls &region) {
     const auto call = [&window](Handler handler) {
         return [&window, handler] { (window.*handler)(); };
     };
     for (const auto &binding : buttons) {
         if (auto *button = region.get<QAbstractButton>(binding.button)) {
-            QObject::connect(button, &QAbstractButton::clicked, &window, call(binding.handler));
+            QObject::connect(button, &QAbstractButton::clicked, button, call(binding.handler));
         }
     }
     for (const auto &binding : labels) {
         if (auto *label = region.get<ClickableLabel>(binding.label)) {
-            QObject::connect(label, &ClickableLabel::clicked, &window, call(binding.handler));
+            QObject::connect(label, &ClickableLabel::clicked, label, call(binding.handler));
         }
+    }
+    // Esc closes the options panel as its button "확인" does.
+    if (QWidget *panel = region.widget("Panel7")) {
+        auto *close = new QAction(panel);
+        close->setShortcut(Qt::Key_Escape);
+        close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        panel->addAction(close);
+        QObject::connect(close, &QAction::triggered, panel, call(&Tf_cal::SpeedButton1Click));
     }
     if (auto *pages = region.get<QStackedWidget>("PageStack")) {
         QObject::connect(pages, &QStackedWidget::currentChanged, &window,
@@ -287,12 +305,12 @@ void bindFields(Tf_cal &window, const Controls &region) {
     for (const auto &binding : changes) {
         if (auto *field = region.get<FieldEdit>(binding.field)) {
             const Handler handler = binding.handler;
-            QObject::connect(field, &QLineEdit::textChanged, &window,
+            QObject::connect(field, &QLineEdit::textChanged, field,
                              [&window, handler] { (window.*handler)(); });
         }
     }
     if (auto *buyPrice = region.get<FieldEdit>("s2")) {
-        QObject::connect(buyPrice, &FieldEdit::left, &window, &Tf_cal::s2Exit);
+        QObject::connect(buyPrice, &FieldEdit::left, buyPrice, [&window] { window.s2Exit(); });
     }
     for (const auto &group : commaGroups) {
         for (const char *name : group.fields) {
@@ -302,18 +320,25 @@ void bindFields(Tf_cal &window, const Controls &region) {
             }
             const FieldHandler enter = group.enter;
             const FieldHandler exit = group.exit;
-            QObject::connect(field, &FieldEdit::entered, &window,
+            QObject::connect(field, &FieldEdit::entered, field,
                              [&window, enter, field] { (window.*enter)(field); });
-            QObject::connect(field, &FieldEdit::left, &window,
+            QObject::connect(field, &FieldEdit::left, field,
                              [&window, exit, field] { (window.*exit)(field); });
         }
     }
 }
 
-void releaseShortcuts(Tf_cal &window, QWidget *root) {
+// The keys of the items that run a command. The others (Ctrl+O, Ctrl+S, Ctrl+Del) stay with
+// the field that has the focus, which deletes a word with Ctrl+Del as every field does.
+void releaseShortcuts(QWidget *root) {
     QList<QKeySequence> keys;
-    for (const QAction *action : window.actions()) {
-        keys.append(action->shortcuts());
+    for (const Entry &entry : entries) {
+        if (entry.handler != nullptr && entry.shortcut.key() != Qt::Key_unknown) {
+            keys.append(QKeySequence(entry.shortcut));
+            if (entry.shortcut.key() == Qt::Key_Return) {
+                keys.append(QKeySequence(Qt::Key_Enter));
+            }
+        }
     }
     auto *release = new ShortcutRelease(keys, root);
     for (QWidget *widget : root->findChildren<QWidget *>()) {
@@ -329,7 +354,7 @@ void build(Tf_cal &window) {
     buildMenus(window);
     bindControls(window, window.controls());
     bindFields(window, window.controls());
-    releaseShortcuts(window, &window);
+    releaseShortcuts(&window);
 }
 
 void bindRegion(Tf_cal &window, QWidget *region) {
@@ -337,7 +362,7 @@ void bindRegion(Tf_cal &window, QWidget *region) {
     controls.add(region);
     bindControls(window, controls);
     bindFields(window, controls);
-    releaseShortcuts(window, region);
+    releaseShortcuts(region);
 }
 
 } // namespace actions

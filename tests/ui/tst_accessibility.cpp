@@ -7,12 +7,15 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -65,6 +68,10 @@ private slots:
     void focusStartsInTheQuantity();
     void focusedFieldIsTheFocusedObject_data();
     void focusedFieldIsTheFocusedObject();
+    void spinFieldsAreSpinBoxes_data();
+    void spinFieldsAreSpinBoxes();
+    void relations();
+    void groupsAndTheProductIcon();
 };
 
 void AccessibilityTest::names_data() {
@@ -189,6 +196,107 @@ void AccessibilityTest::focusedFieldIsTheFocusedObject() {
     QAccessibleInterface *tab = pageTab(driver);
     QVERIFY(tab != nullptr);
     QVERIFY(!tab->state().focused);
+}
+
+void AccessibilityTest::spinFieldsAreSpinBoxes_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<QString>("unit");
+    const double lowest = -2147483648.0;
+    const double highest = 2147483647.0;
+    QTest::newRow("quantity") << "s1"
+                              << "10" << 10.0 << 1.0 << lowest << highest << "주";
+    QTest::newRow("buy price, its step") << "s2"
+                                         << "10000" << 10000.0 << 50.0 << lowest << highest << "원";
+    QTest::newRow("percentage") << "r5"
+                                << "25" << 25.0 << 5.0 << 1.0 << 100.0 << "%";
+    QTest::newRow("threshold") << "r3"
+                               << "200000" << 200000.0 << 1.0 << lowest << highest << "원";
+    QTest::newRow("fee rate") << "r1"
+                              << "0.029" << 0.029 << 0.001 << std::numeric_limits<double>::lowest()
+                              << std::numeric_limits<double>::max() << "%";
+}
+
+// A spin field tells its value, its range and its step, as Qt's own spin boxes do, and its
+// unit after its name.
+void AccessibilityTest::spinFieldsAreSpinBoxes() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QFETCH(double, step);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(QString, unit);
+    WindowDriver driver;
+    driver.window().N7Click();
+    driver.window().SpeedButton1Click();
+    driver.field(field)->setText(text);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(driver.find(field));
+    QCOMPARE(accessible->role(), QAccessible::SpinBox);
+    QCOMPARE(accessible->text(QAccessible::Value), text);
+    QCOMPARE(accessible->text(QAccessible::Description), unit);
+    QAccessibleValueInterface *values = accessible->valueInterface();
+    QVERIFY(values != nullptr);
+    QCOMPARE(values->currentValue().toDouble(), value);
+    QCOMPARE(values->minimumStepSize().toDouble(), step);
+    QCOMPARE(values->minimumValue().toDouble(), minimum);
+    QCOMPARE(values->maximumValue().toDouble(), maximum);
+    // Its text is read and edited as in any field.
+    QAccessibleTextInterface *typed = accessible->textInterface();
+    QVERIFY(typed != nullptr);
+    QCOMPARE(typed->text(0, typed->characterCount()), text);
+    QVERIFY(accessible->editableTextInterface() != nullptr);
+}
+
+void AccessibilityTest::relations() {
+    WindowDriver driver;
+    driver.window().N7Click();
+    // A field controls nothing a screen reader could go to; the window is none of it.
+    for (const char *field : {"s2", "s3", "W1", "Y4", "e4"}) {
+        QAccessibleInterface *accessible =
+            QAccessible::queryAccessibleInterface(driver.find(QString::fromLatin1(field)));
+        QVERIFY2(accessible->relations(QAccessible::Controlled).isEmpty(), field);
+    }
+    // The "%" beside a rate or a percentage labels it.
+    for (const auto &[label, field] :
+         {std::pair{"Label1", "r1"}, {"Label2", "r2"}, {"Label5", "r5"}, {"Label10", "r13"}}) {
+        QAccessibleInterface *accessible =
+            QAccessible::queryAccessibleInterface(driver.find(QString::fromLatin1(field)));
+        const auto labels = accessible->relations(QAccessible::Label);
+        QVERIFY2(std::any_of(labels.begin(), labels.end(),
+                             [&](const auto &relation) {
+                                 return relation.first->object() ==
+                                        driver.find(QString::fromLatin1(label));
+                             }),
+                 field);
+    }
+}
+
+void AccessibilityTest::groupsAndTheProductIcon() {
+    WindowDriver driver;
+    driver.window().N7Click();
+    for (const auto &[frame, caption] :
+         {std::pair{"Bevel2", "수수료 비율 설정"}, {"Bevel1", "최저수수료제"}}) {
+        QAccessibleInterface *group =
+            QAccessible::queryAccessibleInterface(driver.find(QString::fromLatin1(frame)));
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), QString::fromUtf8(caption));
+    }
+    // The icon that opens the about box is a button one can press.
+    QAccessibleInterface *icon = QAccessible::queryAccessibleInterface(driver.find("Image1"));
+    QCOMPARE(icon->role(), QAccessible::Button);
+    QCOMPARE(icon->text(QAccessible::Name), QStringLiteral("제품정보"));
+    QAccessibleActionInterface *actions = icon->actionInterface();
+    QVERIFY(actions != nullptr);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(driver.dialogs().size(), 1);
+    // The credit line, which a click does not reach, stays text.
+    QCOMPARE(QAccessible::queryAccessibleInterface(driver.find("Label43"))->role(),
+             QAccessible::StaticText);
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -46,7 +46,9 @@ private slots:
     void fieldContextMenuInKorean_data();
     void fieldContextMenuInKorean();
     void fileDialogInKorean();
+    void messageBoxKeepsItsOkButton_data();
     void messageBoxKeepsItsOkButton();
+    void darkDesktop();
 };
 
 void DesktopTest::initTestCase() {
@@ -133,12 +135,22 @@ void DesktopTest::fileDialogInKorean() {
     QVERIFY(hasHangul(dialog.windowTitle()));
 }
 
+void DesktopTest::messageBoxKeepsItsOkButton_data() {
+    QTest::addColumn<bool>("error");
+    QTest::newRow("message") << false;
+    QTest::newRow("error box") << true;
+}
+
+// The window's own boxes, shown for real and closed by their button: one "OK" whatever language
+// Qt speaks, and wide enough for a title bar to show the caption whole.
 void DesktopTest::messageBoxKeepsItsOkButton() {
-    // The window's own message box, shown for real and closed by its button.
+    QFETCH(bool, error);
     WindowDriver::programFolder();
     Tf_cal window;
     QStringList buttons;
-    QTimer::singleShot(0, [&buttons] {
+    int width = 0;
+    QString caption;
+    QTimer::singleShot(0, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (box == nullptr) {
             return;
@@ -146,10 +158,62 @@ void DesktopTest::messageBoxKeepsItsOkButton() {
         for (QAbstractButton *button : box->buttons()) {
             buttons << button->text();
         }
+        width = box->width();
+        caption = box->windowTitle();
         box->buttons().constFirst()->click();
     });
-    window.SpeedButton6Click();
+    if (error) {
+        window.showError(QStringLiteral("x"));
+    } else {
+        window.showMessage(QStringLiteral("x"));
+    }
     QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
+    QCOMPARE(caption, QStringLiteral("MX 주식계산기"));
+    QFont title = window.font();
+    title.setBold(true);
+    title.setPixelSize(14);
+    QVERIFY(width > QFontMetrics(title).horizontalAdvance(caption) + 100);
+}
+
+// Under a dark colour scheme the window looks as it does under the default one: it fixes the
+// colours of its text together with those of its backgrounds.
+void DesktopTest::darkDesktop() {
+    const QPalette original = QApplication::palette();
+    // A caret that does not blink is in both pictures alike.
+    QApplication::setCursorFlashTime(0);
+    WindowDriver driver;
+    driver.fill({{"s1", "10"}, {"s2", "10000"}, {"s3", "11000"}});
+    driver.window().N6Click();
+    const auto pictures = [&driver] {
+        QApplication::processEvents();
+        QList<QImage> shown{driver.window().grab().toImage()};
+        driver.window().N7Click();
+        QApplication::processEvents();
+        shown << driver.window().grab().toImage();
+        driver.window().SpeedButton1Click();
+        return shown;
+    };
+    const QList<QImage> light = pictures();
+    QPalette dark;
+    for (const auto &[role, color] : {std::pair{QPalette::Window, QColor(35, 38, 41)},
+                                      {QPalette::WindowText, Qt::white},
+                                      {QPalette::Base, QColor(20, 22, 24)},
+                                      {QPalette::Text, QColor(252, 252, 252)},
+                                      {QPalette::Button, QColor(49, 54, 59)},
+                                      {QPalette::ButtonText, Qt::white},
+                                      {QPalette::Highlight, QColor(61, 174, 233)},
+                                      {QPalette::Light, QColor(70, 70, 70)},
+                                      {QPalette::Mid, QColor(30, 30, 30)},
+                                      {QPalette::Dark, QColor(10, 10, 10)}}) {
+        dark.setColor(role, color);
+    }
+    QApplication::setPalette(dark);
+    const QList<QImage> inTheDark = pictures();
+    QApplication::setPalette(original);
+    QCOMPARE(inTheDark.size(), light.size());
+    for (qsizetype i = 0; i < light.size(); ++i) {
+        QVERIFY2(inTheDark[i] == light[i], i == 0 ? "page 1" : "options panel");
+    }
 }
 
 QTEST_MAIN(DesktopTest)

@@ -164,7 +164,7 @@ void WindowLayoutTest::controls_data() {
                             << QString::fromUtf8(caption) << QString::fromUtf8(hint) << hidden;
     };
     row("Panel3", "GradientPanel", "");
-    row("SpeedButton9", "QToolButton", "", "새 파일");
+    row("SpeedButton9", "QToolButton", "", "새 파일 (Ctrl+N)");
     row("SpeedButton4", "QToolButton", "계산하기");
     row("SpeedButton5", "QToolButton", "옵션 설정", "수수료율 설정");
     row("RxSpeedButton14", "QToolButton", "", "홈페이지");

@@ -14,10 +14,27 @@
 #include <QVBoxLayout>
 
 namespace parts {
+namespace {
+
+// What a field counts in, as assistive technology tells it after the field's name: shares for
+// the quantity, percent for the rates and percentages, won for every price and amount.
+QString unitOf(std::string_view name) {
+    if (name == "s1") {
+        return QStringLiteral("주");
+    }
+    if (name == "Edit6") {
+        return {};
+    }
+    const bool percentage = name.starts_with('r') && name != "r3" && name != "r4";
+    return percentage ? QStringLiteral("%") : QStringLiteral("원");
+}
+
+} // namespace
 
 IntegerSpinField *spinField(QWidget *parent, const char *name, const QString &caption) {
     auto *field = new IntegerSpinField(mx::field(name), parent);
     field->setAccessibleName(caption);
+    field->setAccessibleDescription(unitOf(name));
     look::setBackground(field, look::white);
     return field;
 }
@@ -25,6 +42,7 @@ IntegerSpinField *spinField(QWidget *parent, const char *name, const QString &ca
 DecimalSpinField *decimalField(QWidget *parent, const char *name, const QString &caption) {
     auto *field = new DecimalSpinField(mx::field(name), parent);
     field->setAccessibleName(caption);
+    field->setAccessibleDescription(unitOf(name));
     look::setBackground(field, look::white);
     return field;
 }
@@ -33,6 +51,7 @@ ResultField *resultField(QWidget *parent, const char *name, const QString &capti
                          const QColor &background) {
     auto *field = new ResultField(QString::fromLatin1(name), parent);
     field->setAccessibleName(caption);
+    field->setAccessibleDescription(unitOf(name));
     if (background.isValid()) {
         look::setBackground(field, background);
     }

@@ -4,6 +4,7 @@
 #include "widgets/decimal_spin_field.h"
 #include "widgets/integer_spin_field.h"
 #include "widgets/look.h"
+#include "widgets/panels.h"
 #include "window_texts.h"
 
 #include <QCheckBox>
@@ -21,25 +22,23 @@ namespace {
 constexpr int captionWidth = 80;
 constexpr int fieldWidth = 90;
 
-QFrame *group(QWidget *parent, const char *name) {
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    return frame;
+QFrame *group(QWidget *parent, const char *name, const QString &caption) {
+    return new GroupFrame(QString::fromLatin1(name), caption, parent);
 }
 
 // One option: its caption panel, its field and, where it has one, its unit.
 void addOption(QGridLayout *grid, int row, const char *panel, const QString &caption,
-               QWidget *field, QWidget *unit = nullptr) {
+               QWidget *field, QLabel *unit = nullptr) {
     field->setFixedWidth(fieldWidth);
     parts::addCaptionedRow(grid, row, panel, caption, field, captionWidth);
     if (unit != nullptr) {
+        unit->setBuddy(field);
         grid->addWidget(unit, row, 2);
     }
 }
 
 QWidget *ratesGroup(QWidget *parent) {
-    auto *frame = group(parent, "Bevel2");
+    auto *frame = group(parent, "Bevel2", QStringLiteral("수수료 비율 설정"));
     auto *grid = new QGridLayout(frame);
     const QString feeRate = QStringLiteral("수수료율");
     const QString taxRate = QStringLiteral("제세금율");
@@ -67,7 +66,7 @@ QWidget *ratesGroup(QWidget *parent) {
 }
 
 QWidget *minimumFeeGroup(QWidget *parent) {
-    auto *frame = group(parent, "Bevel1");
+    auto *frame = group(parent, "Bevel1", QStringLiteral("최저수수료제"));
     auto *grid = new QGridLayout(frame);
     auto *apply = new QCheckBox(QStringLiteral("최저수수료 계산 적용"), frame);
     apply->setObjectName(QStringLiteral("CheckBox1"));
@@ -97,14 +96,23 @@ QWidget *buildOptionsPanel(QWidget *parent) {
     panel->setAccessibleName(QStringLiteral("수수료율 설정"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(4);
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(10, 10, 10, 10);
 
+    // Made in the order of reading, top to bottom and left to right: the order of the Tab key
+    // and of a screen reader. Both buttons take the keyboard by Tab only, so that a click
+    // leaves it in the field that had it.
     auto *top = new QHBoxLayout;
     top->addWidget(parts::captionPanel(panel, "Panel10", QStringLiteral("수수료 비율 설정"), 140));
     top->addStretch();
     auto *close = parts::flatButton(panel, "SpeedButton1", QStringLiteral("확인"));
     close->setMinimumWidth(60);
     close->setAutoRaise(false);
+    close->setFocusPolicy(Qt::TabFocus);
     top->addWidget(close);
+    column->addLayout(top);
+    column->addWidget(ratesGroup(panel));
+    column->addSpacing(8);
 
     auto *ruleCaption = new QHBoxLayout;
     ruleCaption->addWidget(
@@ -112,14 +120,9 @@ QWidget *buildOptionsPanel(QWidget *parent) {
     auto *explain = parts::flatButton(panel, "SpeedButton6", QStringLiteral("?"),
                                       QStringLiteral("최저수수료제 안내"));
     explain->setAccessibleName(explain->toolTip());
+    explain->setFocusPolicy(Qt::TabFocus);
     ruleCaption->addWidget(explain);
     ruleCaption->addStretch();
-
-    auto *column = new QVBoxLayout(panel);
-    column->setContentsMargins(10, 10, 10, 10);
-    column->addLayout(top);
-    column->addWidget(ratesGroup(panel));
-    column->addSpacing(8);
     column->addLayout(ruleCaption);
     column->addWidget(minimumFeeGroup(panel));
     column->addStretch();

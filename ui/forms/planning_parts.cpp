@@ -41,7 +41,9 @@ void addTargetRows(QGridLayout *grid, int row, const parts::Row &price, const pa
     auto *percent = parts::spinField(cell, option.field, text(option.labelText));
     percent->setFixedWidth(48);
     line->addWidget(percent);
-    line->addWidget(parts::label(cell, option.percentLabel, QStringLiteral("%")));
+    auto *unit = parts::label(cell, option.percentLabel, QStringLiteral("%"));
+    unit->setBuddy(percent);
+    line->addWidget(unit);
     line->addStretch();
     column->addLayout(line);
     grid->addWidget(cell, row, 2, 2, 1);

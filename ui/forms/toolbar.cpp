@@ -31,6 +31,7 @@ QWidget *buildToolbar(QWidget *parent) {
 
     auto *newFile =
         toolbarButton(bar, "SpeedButton9", Glyph::NewFile, {}, QStringLiteral("새 파일"));
+    newFile->setToolTip(QStringLiteral("새 파일 (Ctrl+N)"));
     auto *calculate =
         toolbarButton(bar, "SpeedButton4", Glyph::Calculate, QStringLiteral("계산하기"), {});
     calculate->setFixedWidth(90);

@@ -1,5 +1,7 @@
 #include "integer_spin_field.h"
 
+#include <limits>
+
 IntegerSpinField::IntegerSpinField(const mx::FieldSpec &fieldSpec, QWidget *parent)
     : SpinField(fieldSpec, parent), step_(static_cast<int>(fieldSpec.step)) {}
 
@@ -9,6 +11,14 @@ std::int32_t IntegerSpinField::value() const {
 
 void IntegerSpinField::setValue(std::int64_t value) {
     setText(QString::fromStdString(mx::formatPlain(mx::clampToField(fieldSpec(), value))));
+}
+
+double IntegerSpinField::smallestValue() const {
+    return mx::clampToField(fieldSpec(), std::numeric_limits<std::int64_t>::min());
+}
+
+double IntegerSpinField::largestValue() const {
+    return mx::clampToField(fieldSpec(), std::numeric_limits<std::int64_t>::max());
 }
 
 void IntegerSpinField::stepBy(int direction) {

@@ -18,6 +18,11 @@ public:
     int step() const { return step_; }
     void setStep(int step) { step_ = step; }
 
+    double numericValue() const override { return value(); }
+    double smallestValue() const override;
+    double largestValue() const override;
+    double stepSize() const override { return step_; }
+
 protected:
     void stepBy(int direction) override;
     void focusOutEvent(QFocusEvent *event) override;

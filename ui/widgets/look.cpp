@@ -1,7 +1,9 @@
 #include "look.h"
 
+#include <QApplication>
 #include <QPalette>
 #include <QStringList>
+#include <QStyle>
 #include <QWidget>
 
 namespace look {
@@ -38,6 +40,20 @@ void setBackground(QWidget *widget, const QColor &color) {
 
 void setTextColor(QWidget *widget, const QColor &color) {
     setRoleColor(widget, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, color);
+}
+
+QPalette windowPalette() {
+    const QPalette standard = QApplication::style()->standardPalette();
+    QPalette fixed;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            // Setting every role marks it as the window's own.
+            fixed.setColor(g, r, standard.color(g, r));
+        }
+    }
+    return fixed;
 }
 
 void setPixelSize(QWidget *widget, int pixelSize) {

@@ -25,6 +25,8 @@ ScrollBox::ScrollBox(const QString &name, QWidget *content, bool followContent, 
     setWidget(content);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
+    // The box itself is no stop of the Tab key: its fields are.
+    setFocusPolicy(Qt::NoFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
@@ -40,6 +42,13 @@ QSize ScrollBox::sizeHint() const {
 
 QSize ScrollBox::minimumSizeHint() const {
     return {80, 80};
+}
+
+GroupFrame::GroupFrame(const QString &name, const QString &caption, QWidget *parent)
+    : QFrame(parent) {
+    setObjectName(name);
+    setAccessibleName(caption);
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
 }
 
 RoundShape::RoundShape(const QString &name, bool filled, QWidget *parent)

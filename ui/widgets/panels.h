@@ -39,6 +39,13 @@ private:
     bool followContent_;
 };
 
+// A framed group of controls, named for assistive technology by the caption above it.
+class GroupFrame : public QFrame {
+    Q_OBJECT
+public:
+    GroupFrame(const QString &name, const QString &caption, QWidget *parent);
+};
+
 // A rounded rectangle drawn between the values of a position box, filled or not.
 class RoundShape : public QWidget {
     Q_OBJECT

@@ -19,6 +19,13 @@ public:
     void stepUp();
     void stepDown();
 
+    // The number the text reads as, the range the field keeps and what its arrows add, as
+    // assistive technology reports them.
+    virtual double numericValue() const = 0;
+    virtual double smallestValue() const = 0;
+    virtual double largestValue() const = 0;
+    virtual double stepSize() const = 0;
+
     // Whether typing `text` is accepted; refused text beeps.
     static bool acceptsTyped(const QString &text);
 
