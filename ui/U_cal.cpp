@@ -8,6 +8,7 @@
 #include "widgets/field_accessibility.h"
 #include "widgets/glyphs.h"
 #include "widgets/look.h"
+#include "widgets/menu_bar.h"
 #include "widgets/tab_bar_accessibility.h"
 
 #include <QAbstractButton>
@@ -129,8 +130,18 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     setFont(look::windowFont());
     setPalette(look::windowPalette());
 
+    // Before any control exists, since assistive technology may ask for one as it is made.
+    installTabBarAccessibility();
+    installFieldAccessibility();
+    // The regions are made from the top of the window down, the order in which a screen reader
+    // walks them: the menu bar, the toolbar, the page.
+    setMenuBar(new MenuBar(this));
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
+    clientLayout_ = new QVBoxLayout(client);
+    clientLayout_->setContentsMargins(0, 0, 0, 0);
+    clientLayout_->setSpacing(0);
+    clientLayout_->addWidget(forms::buildToolbar(client));
     // PageControl1 has one tab, "수수료, 손익", whose page is a stack of the three pages (the
     // planning pages join it after the first frame, see buildHiddenRegions). They have no tab
     // of their own, so no key, click, wheel or screen-reader action can bring them forward;
@@ -138,8 +149,6 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     pageStack_ = new QStackedWidget;
     pageStack_->setObjectName(QStringLiteral("PageStack"));
     pageStack_->addWidget(forms::buildFeePage(pageStack_));
-    installTabBarAccessibility();
-    installFieldAccessibility();
     pageControl_ = new QTabWidget(client);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     pageControl_->addTab(pageStack_, QStringLiteral("수수료, 손익"));
@@ -147,10 +156,6 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     pageControl_->setFocusPolicy(Qt::NoFocus);
     pageControl_->tabBar()->setFocusPolicy(Qt::NoFocus);
 
-    clientLayout_ = new QVBoxLayout(client);
-    clientLayout_->setContentsMargins(0, 0, 0, 0);
-    clientLayout_->setSpacing(0);
-    clientLayout_->addWidget(forms::buildToolbar(client));
     clientLayout_->addWidget(pageControl_, 1);
     setCentralWidget(client);
     numberPad_ = forms::buildNumberPad(client);

@@ -3,7 +3,6 @@
 #include "U_cal.h"
 #include "widgets/clickable_label.h"
 #include "widgets/field_edit.h"
-#include "widgets/menu_bar.h"
 
 #include <QAbstractButton>
 #include <QHash>
@@ -247,9 +246,9 @@ QMenu *addMenu(const Entry &entry, QWidget *parent, Tf_cal &window) {
 }
 
 void buildMenus(Tf_cal &window) {
-    auto *bar = new MenuBar(&window);
+    QMenuBar *bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    window.setMenuBar(bar);
+    bar->setAccessibleName(QStringLiteral("메뉴"));
     auto *popup = new QMenu(&window);
     popup->setObjectName(QString::fromLatin1(popupMenu));
 

@@ -12,7 +12,8 @@ inline constexpr char name[] = "mx_cal";
 // the window's Korean font list as the application font (so that no other face is loaded
 // first), and Qt's
 // own Korean texts for what the toolkit supplies (field context menus, file dialogs). No
-// display name is set: Qt would append it to every window title.
+// display name is set: Qt would append it to every window title. SIGTERM, SIGHUP and SIGINT
+// close the windows as their close boxes do, so that the settings are saved.
 void setUp(QApplication &app);
 
 } // namespace application

@@ -10,10 +10,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 
 namespace {
 
@@ -49,6 +51,7 @@ private slots:
     void messageBoxKeepsItsOkButton_data();
     void messageBoxKeepsItsOkButton();
     void darkDesktop();
+    void endOfSessionSavesTheSettings();
 };
 
 void DesktopTest::initTestCase() {
@@ -175,25 +178,10 @@ void DesktopTest::messageBoxKeepsItsOkButton() {
     QVERIFY(width > QFontMetrics(title).horizontalAdvance(caption) + 100);
 }
 
-// Under a dark colour scheme the window looks as it does under the default one: it fixes the
-// colours of its text together with those of its backgrounds.
-void DesktopTest::darkDesktop() {
-    const QPalette original = QApplication::palette();
-    // A caret that does not blink is in both pictures alike.
-    QApplication::setCursorFlashTime(0);
-    WindowDriver driver;
-    driver.fill({{"s1", "10"}, {"s2", "10000"}, {"s3", "11000"}});
-    driver.window().N6Click();
-    const auto pictures = [&driver] {
-        QApplication::processEvents();
-        QList<QImage> shown{driver.window().grab().toImage()};
-        driver.window().N7Click();
-        QApplication::processEvents();
-        shown << driver.window().grab().toImage();
-        driver.window().SpeedButton1Click();
-        return shown;
-    };
-    const QList<QImage> light = pictures();
+namespace {
+
+// The colours of a dark desktop.
+QPalette darkPalette() {
     QPalette dark;
     for (const auto &[role, color] : {std::pair{QPalette::Window, QColor(35, 38, 41)},
                                       {QPalette::WindowText, Qt::white},
@@ -207,13 +195,62 @@ void DesktopTest::darkDesktop() {
                                       {QPalette::Dark, QColor(10, 10, 10)}}) {
         dark.setColor(role, color);
     }
-    QApplication::setPalette(dark);
-    const QList<QImage> inTheDark = pictures();
-    QApplication::setPalette(original);
-    QCOMPARE(inTheDark.size(), light.size());
-    for (qsizetype i = 0; i < light.size(); ++i) {
-        QVERIFY2(inTheDark[i] == light[i], i == 0 ? "page 1" : "options panel");
+    return dark;
+}
+
+// A desktop style whose own colours are dark, as Adwaita-Dark's are.
+class DarkStyle : public QProxyStyle {
+public:
+    DarkStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+    QPalette standardPalette() const override { return darkPalette(); }
+};
+
+// Page 1 after a calculation, and the options panel.
+QList<QImage> pictures() {
+    WindowDriver driver;
+    driver.fill({{"s1", "10"}, {"s2", "10000"}, {"s3", "11000"}});
+    driver.window().N6Click();
+    QApplication::processEvents();
+    QList<QImage> shown{driver.window().grab().toImage()};
+    driver.window().N7Click();
+    QApplication::processEvents();
+    shown << driver.window().grab().toImage();
+    return shown;
+}
+
+} // namespace
+
+// Under a dark colour scheme, given as the desktop's colours or as a dark style's, the window
+// looks as it does under the default one: it fixes the colours of its text together with those
+// of its backgrounds.
+void DesktopTest::darkDesktop() {
+    const QString style = QApplication::style()->name();
+    // A caret that does not blink is in all pictures alike.
+    QApplication::setCursorFlashTime(0);
+    const QList<QImage> light = pictures();
+    QApplication::setPalette(darkPalette());
+    const QList<QImage> darkColours = pictures();
+    QApplication::setStyle(new DarkStyle);
+    const QList<QImage> darkStyle = pictures();
+    QApplication::setStyle(style);
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    for (const QList<QImage> &dark : {darkColours, darkStyle}) {
+        QCOMPARE(dark.size(), light.size());
+        for (qsizetype i = 0; i < light.size(); ++i) {
+            QVERIFY2(dark[i] == light[i], i == 0 ? "page 1" : "options panel");
+        }
     }
+}
+
+// A session that ends sends SIGTERM: the window closes as by its close box and saves.
+void DesktopTest::endOfSessionSavesTheSettings() {
+    WindowDriver driver;
+    driver.type("r5", "35");
+    QVERIFY(::raise(SIGTERM) == 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!driver.window().isVisible(), 5000);
+    QFile settings(WindowDriver::settingsFile());
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QVERIFY(settings.readAll().contains("r5=35"));
 }
 
 QTEST_MAIN(DesktopTest)

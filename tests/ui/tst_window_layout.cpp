@@ -377,7 +377,7 @@ void WindowLayoutTest::everyFieldOfTheCatalogue() {
 void WindowLayoutTest::accessibleNames_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("accessible");
-    QTest::newRow("quantity") << "s1" << QStringLiteral("수     량");
+    QTest::newRow("quantity") << "s1" << QStringLiteral("수량");
     QTest::newRow("buy price") << "s2" << QStringLiteral("매수단가");
     QTest::newRow("total profit") << "e7" << QStringLiteral("총수익");
     QTest::newRow("step") << "Edit5" << QStringLiteral("증감값");

@@ -72,12 +72,13 @@ AboutBox::AboutBox(const QString &homePage, QWidget *parent) : QDialog(parent) {
     underlined.setUnderline(true);
     link->setFont(underlined);
     look::setTextColor(link, look::navy);
-    connect(link, &QToolButton::clicked, this, &AboutBox::homePageRequested);
+    connect(link, &QToolButton::clicked, link, [this] { emit homePageRequested(); });
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setObjectName(QStringLiteral("AboutButtons"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("AboutOk"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, buttons, [this] { accept(); });
+    buttons->button(QDialogButtonBox::Ok)->setFocus(Qt::OtherFocusReason);
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(16, 10, 16, 10);

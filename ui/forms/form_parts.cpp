@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -18,6 +19,12 @@ namespace {
 
 // What a field counts in, as assistive technology tells it after the field's name: shares for
 // the quantity, percent for the rates and percentages, won for every price and amount.
+// A caption as a screen reader says it: blanks that only space its letters out ("수     량") go.
+QString spokenCaption(const QString &caption) {
+    static const QRegularExpression spacing(QStringLiteral(" {2,}"));
+    return QString(caption).remove(spacing);
+}
+
 QString unitOf(std::string_view name) {
     if (name == "s1") {
         return QStringLiteral("주");
@@ -33,7 +40,7 @@ QString unitOf(std::string_view name) {
 
 IntegerSpinField *spinField(QWidget *parent, const char *name, const QString &caption) {
     auto *field = new IntegerSpinField(mx::field(name), parent);
-    field->setAccessibleName(caption);
+    field->setAccessibleName(spokenCaption(caption));
     field->setAccessibleDescription(unitOf(name));
     look::setBackground(field, look::white);
     return field;
@@ -113,26 +120,32 @@ QPlainTextEdit *memo(QWidget *parent, const char *name) {
     return memo;
 }
 
-void addCaptionedRow(QGridLayout *grid, int row, const char *panel, const QString &caption,
-                     QWidget *field, int captionWidth, const QColor &captionColor) {
+void addCaption(QGridLayout *grid, int row, const char *panel, const QString &caption,
+                int captionWidth, const QColor &captionColor) {
     grid->addWidget(captionPanel(grid->parentWidget(), panel, caption, captionWidth, captionColor),
                     row, 0);
+}
+
+void addField(QGridLayout *grid, int row, QWidget *field) {
     grid->addWidget(field, row, 1);
+    static_cast<QLabel *>(grid->itemAtPosition(row, 0)->widget())->setBuddy(field);
 }
 
 IntegerSpinField *addInputRow(QGridLayout *grid, int row, const Row &input, int captionWidth) {
     const QString caption = QString::fromUtf8(input.caption);
+    addCaption(grid, row, input.panel, caption, captionWidth, input.captionColor);
     auto *field = spinField(grid->parentWidget(), input.field, caption);
     setTextColor(field, input.fieldColor);
-    addCaptionedRow(grid, row, input.panel, caption, field, captionWidth, input.captionColor);
+    addField(grid, row, field);
     return field;
 }
 
 ResultField *addResultRow(QGridLayout *grid, int row, const Row &result, int captionWidth) {
     const QString caption = QString::fromUtf8(result.caption);
+    addCaption(grid, row, result.panel, caption, captionWidth, result.captionColor);
     auto *field = resultField(grid->parentWidget(), result.field, caption, result.fieldBackground);
     setTextColor(field, result.fieldColor);
-    addCaptionedRow(grid, row, result.panel, caption, field, captionWidth, result.captionColor);
+    addField(grid, row, field);
     return field;
 }
 

@@ -50,9 +50,12 @@ QToolButton *keypadButton(QWidget *parent, const char *name);
 // A multi-line text with a vertical scroll bar that wraps long lines.
 QPlainTextEdit *memo(QWidget *parent, const char *name);
 
-// A caption panel named `panel` in column 0 of `row` and its field in column 1.
-void addCaptionedRow(QGridLayout *grid, int row, const char *panel, const QString &caption,
-                     QWidget *field, int captionWidth, const QColor &captionColor = {});
+// A caption panel named `panel` in column 0 of `row`. It is made before its field, so that a
+// screen reader reads the caption first, and labels the field that addField puts beside it in
+// column 1.
+void addCaption(QGridLayout *grid, int row, const char *panel, const QString &caption,
+                int captionWidth, const QColor &captionColor = {});
+void addField(QGridLayout *grid, int row, QWidget *field);
 
 // A field of a page with its caption panel.
 struct Row {

@@ -26,15 +26,22 @@ QFrame *group(QWidget *parent, const char *name, const QString &caption) {
     return new GroupFrame(QString::fromLatin1(name), caption, parent);
 }
 
-// One option: its caption panel, its field and, where it has one, its unit.
-void addOption(QGridLayout *grid, int row, const char *panel, const QString &caption,
-               QWidget *field, QLabel *unit = nullptr) {
+// One option: its caption panel, its field and, where it has one, the label of its unit; made in
+// this order, the order of reading.
+template <typename Field>
+Field *addOption(QGridLayout *grid, int row, const char *panel, const QString &caption,
+                 Field *(*make)(QWidget *, const char *, const QString &), const char *name,
+                 const char *unit = nullptr) {
+    parts::addCaption(grid, row, panel, caption, captionWidth);
+    Field *field = make(grid->parentWidget(), name, caption);
     field->setFixedWidth(fieldWidth);
-    parts::addCaptionedRow(grid, row, panel, caption, field, captionWidth);
+    parts::addField(grid, row, field);
     if (unit != nullptr) {
-        unit->setBuddy(field);
-        grid->addWidget(unit, row, 2);
+        QLabel *label = parts::label(grid->parentWidget(), unit, QStringLiteral("%"));
+        label->setBuddy(field);
+        grid->addWidget(label, row, 2);
     }
+    return field;
 }
 
 QWidget *ratesGroup(QWidget *parent) {
@@ -42,11 +49,8 @@ QWidget *ratesGroup(QWidget *parent) {
     auto *grid = new QGridLayout(frame);
     const QString feeRate = QStringLiteral("수수료율");
     const QString taxRate = QStringLiteral("제세금율");
-    const QString percent = QStringLiteral("%");
-    addOption(grid, 0, "Panel8", feeRate, parts::decimalField(frame, "r1", feeRate),
-              parts::label(frame, "Label1", percent));
-    addOption(grid, 1, "Panel9", taxRate, parts::decimalField(frame, "r2", taxRate),
-              parts::label(frame, "Label2", percent));
+    addOption(grid, 0, "Panel8", feeRate, parts::decimalField, "r1", "Label1");
+    addOption(grid, 1, "Panel9", taxRate, parts::decimalField, "r2", "Label2");
     grid->setColumnStretch(3, 1);
 
     auto *note = new QPlainTextEdit(window_texts::ratesNote, frame);
@@ -75,8 +79,8 @@ QWidget *minimumFeeGroup(QWidget *parent) {
 
     const QString threshold = QStringLiteral("최저제한액");
     const QString fee = QStringLiteral("적용수수료");
-    addOption(grid, 1, "Panel22", threshold, parts::spinField(frame, "r3", threshold));
-    addOption(grid, 2, "Panel23", fee, parts::spinField(frame, "r4", fee));
+    addOption(grid, 1, "Panel22", threshold, parts::spinField, "r3");
+    addOption(grid, 2, "Panel23", fee, parts::spinField, "r4");
     grid->setColumnStretch(2, 1);
 
     auto *note = parts::captionPanel(frame, "Panel25", QStringLiteral("증권사마다 적용유무다름 "),
@@ -91,9 +95,8 @@ QWidget *minimumFeeGroup(QWidget *parent) {
 } // namespace
 
 QWidget *buildOptionsPanel(QWidget *parent) {
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(QStringLiteral("Panel7"));
-    panel->setAccessibleName(QStringLiteral("수수료율 설정"));
+    // A group of the window to assistive technology, not a window of its own.
+    auto *panel = new GroupFrame(QStringLiteral("Panel7"), QStringLiteral("수수료율 설정"), parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(4);
     auto *column = new QVBoxLayout(panel);

@@ -49,6 +49,8 @@ QWidget *buildToolbar(QWidget *parent) {
     icon->setAccessibleName(QStringLiteral("제품정보"));
 
     auto *lineBuffer = parts::memo(bar, "Memo2");
+    lineBuffer->setAccessibleName(QStringLiteral("줄 버퍼"));
+    lineBuffer->setFocusPolicy(Qt::NoFocus);
     lineBuffer->setVisible(false);
 
     auto *row = new QHBoxLayout(bar);

@@ -142,9 +142,12 @@ public:
     QStringList actionNames() const override {
         return widget()->isEnabled() ? QStringList{pressAction()} : QStringList{};
     }
+    // Pressed after the call returns, as Qt presses its buttons: what the click opens may be a
+    // modal dialog, which must not hold the caller until it closes.
     void doAction(const QString &action) override {
         if (action == pressAction() && widget()->isEnabled()) {
-            emit static_cast<ClickableLabel *>(widget())->clicked();
+            QMetaObject::invokeMethod(static_cast<ClickableLabel *>(widget()),
+                                      &ClickableLabel::clicked, Qt::QueuedConnection);
         }
     }
 };

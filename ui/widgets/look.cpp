@@ -1,10 +1,11 @@
 #include "look.h"
 
-#include <QApplication>
 #include <QPalette>
 #include <QStringList>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
+#include <memory>
 
 namespace look {
 
@@ -43,7 +44,9 @@ void setTextColor(QWidget *widget, const QColor &color) {
 }
 
 QPalette windowPalette() {
-    const QPalette standard = QApplication::style()->standardPalette();
+    // Fusion's colours, light under every desktop: the desktop's style may be a dark one.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette standard = fusion->standardPalette();
     QPalette fixed;
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {

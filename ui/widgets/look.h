@@ -33,8 +33,8 @@ void setTextColor(QWidget *widget, const QColor &color);
 
 void setPixelSize(QWidget *widget, int pixelSize);
 
-// The palette of the window: the style's own light colours in every role, so that the window
-// looks the same whatever colours the desktop gives its programs (a dark scheme among them).
+// The palette of the window: Fusion's light colours in every role, so that the window looks
+// the same whatever colours and style the desktop gives its programs (a dark scheme among them).
 QPalette windowPalette();
 
 } // namespace look
