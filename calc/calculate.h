@@ -13,7 +13,6 @@
 #include "fields.h"
 #include "sheet.h"
 
-#include <optional>
 #include <string>
 
 namespace mx {
@@ -26,25 +25,18 @@ struct LocalDateTime {
     int minute = 0;
 };
 
-// What a Calculate run left unfinished. `failure` holds the message of a failure of the
-// long-term or day-trading section, which ends the command and belongs in an error box.
-struct CalculateOutcome {
-    std::optional<std::string> failure;
-};
-
-// The Calculate command: hides Panel24, checks s1 and s2, stamps Edit6 with `now`, fills
-// the fee/profit sheet, the long-term and day-trading sections, the three gauges and the
-// diagnosis, with the failure handling of each block.
-CalculateOutcome calculate(Sheet &sheet, const LocalDateTime &now);
+// The Calculate command: hides Panel24, checks s1 and s2 (a missing one is a message and
+// ends the command), stamps Edit6 with `now`, fills the fee/profit sheet, the long-term and
+// day-trading sections, the three gauges and the diagnosis.
+void calculate(Sheet &sheet, const LocalDateTime &now);
 
 // The time stamp written into Edit6: "2026년 3월 7일  9시 5분 ".
 std::string formatTimeStamp(const LocalDateTime &now);
 
-// The sections Calculate runs, in its order. The planning sections return the message of
-// a failure that ends the command, or nothing when they finished.
-bool feeSheet(Sheet &sheet, const LocalDateTime &now); // false: the fee sheet failed
-std::optional<std::string> longTermSection(Sheet &sheet);
-std::optional<std::string> dayTradingSection(Sheet &sheet);
+// The sections Calculate runs, in its order.
+void feeSheet(Sheet &sheet, const LocalDateTime &now);
+void longTermSection(Sheet &sheet);
+void dayTradingSection(Sheet &sheet);
 void gaugeSteps(Sheet &sheet);
 void diagnosis(Sheet &sheet); // N11Click
 

@@ -8,15 +8,6 @@ namespace mx::texts {
 
 inline constexpr std::string_view quantityMissing = "수량이 기록되지 않았습니다.";
 inline constexpr std::string_view buyPriceMissing = "매수가가 기록되지 않았습니다.";
-inline constexpr std::string_view feeSheetFailed = "잘못기록한 값을 수정한 후 재시도해 주세요.";
-
-// Amounts beyond 2,147,483,647 won in the planning sections.
-inline constexpr std::string_view longTermOutOfRange =
-    "장기 목표가.손절가 계산 중 금액이 계산할 수 있는 범위(2,147,483,647원)를 넘었습니다. "
-    "수량과 가격을 확인해 주세요.";
-inline constexpr std::string_view dayTradingOutOfRange =
-    "Day 목표가.손절가 계산 중 금액이 계산할 수 있는 범위(2,147,483,647원)를 넘었습니다. "
-    "수량과 가격을 확인해 주세요.";
 
 inline constexpr std::string_view positiveVerdict =
     "투자에 긍정성이 내재되어 있으며 투자시 손실보다는 이익을 볼 가능성이 크다고 볼 수 있습니다.";

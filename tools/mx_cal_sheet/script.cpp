@@ -109,14 +109,7 @@ void SheetScript::finish() {
 }
 
 void SheetScript::runCalculate() {
-    const CalculateOutcome outcome = calculate(sheet_, now_ ? *now_ : localClock());
-    const auto &shown = sheet_.messages();
-    messages_.insert(messages_.end(), shown.begin() + static_cast<std::ptrdiff_t>(messagesSeen_),
-                     shown.end());
-    messagesSeen_ = shown.size();
-    if (outcome.failure) {
-        messages_.push_back(*outcome.failure);
-    }
+    calculate(sheet_, now_ ? *now_ : localClock());
     calculated_ = true;
 }
 
