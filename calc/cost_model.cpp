@@ -6,7 +6,8 @@
 
 namespace mx {
 
-// Fees, tax, total and net are formed in the x87 extended format and then held as double.
+// Under the display rounding, fees, tax, total and net are formed in the x87 extended format
+// and then held as double.
 static_assert(std::numeric_limits<long double>::digits >= 64,
               "the cost model needs an extended long double with at least a 64-bit mantissa");
 
@@ -36,7 +37,70 @@ std::int64_t percentWithinBounds(std::int32_t percent) {
     return std::clamp(percent, 0, 100);
 }
 
+// The fee of one side: the minimum fee, when the rule is on and the amount is below its
+// threshold, or else `percentage`.
+long double sideFee(const Commission &commission, std::int64_t amount, long double percentage) {
+    if (commission.minimumFeeRule && amount < commission.minimumFeeThreshold) {
+        return commission.minimumFee;
+    }
+    return percentage;
+}
+
+void priceForDisplay(RoundTrip &r, const Commission &commission, SellAmount sellAmount,
+                     TaxOrder taxOrder) {
+    // Extended precision holds every 64-bit amount exactly.
+    const auto buy = static_cast<long double>(r.buyAmount);
+    const auto sell = static_cast<long double>(r.sellAmount);
+    const long double feeShare = commission.feeRate / 100.0L;
+    r.buyFee = static_cast<double>(sideFee(commission, r.buyAmount, feeShare * buy));
+    r.sellFee = static_cast<double>(sideFee(commission, r.sellAmount, feeShare * sell));
+    r.tax = static_cast<double>(taxOrder == TaxOrder::RateOverHundred
+                                    ? commission.taxRate / 100.0L * sell
+                                    : commission.taxRate * sell * hundredth);
+    const auto gross = static_cast<long double>(r.grossDifference);
+    if (sellAmount == SellAmount::Integer) {
+        // The fee/profit sheet holds the total cost and takes the net result from it.
+        r.totalCost = static_cast<double>(r.buyFee + r.sellFee + r.tax);
+        r.netResult = static_cast<double>(gross - r.totalCost);
+    } else {
+        // A scenario forms its net result in one extended expression.
+        const long double costs = r.tax + r.buyFee + r.sellFee;
+        r.totalCost = static_cast<double>(costs);
+        r.netResult = static_cast<double>(gross - costs);
+    }
+}
+
+void priceTruncated(RoundTrip &r, const Commission &commission) {
+    const std::int64_t feeUnit = commission.rounding == StatementRounding::TenWonFees ? 10 : 1;
+    r.buyFee = sideFee(commission, r.buyAmount,
+                       truncatedShare(r.buyAmount, commission.exactFeeRate, feeUnit));
+    r.sellFee = sideFee(commission, r.sellAmount,
+                        truncatedShare(r.sellAmount, commission.exactFeeRate, feeUnit));
+    r.tax = truncatedShare(r.sellAmount, commission.exactTaxRate, 1);
+    r.totalCost = r.buyFee + r.sellFee + r.tax;
+    r.netResult = static_cast<long double>(r.grossDifference) - r.totalCost;
+}
+
+constexpr std::string_view roundingKeys[] = {"round", "won", "ten"};
+
 } // namespace
+
+std::optional<StatementRounding> parseStatementRounding(std::string_view key) {
+    for (std::size_t i = 0; i < std::size(roundingKeys); ++i) {
+        if (roundingKeys[i] == key) {
+            return static_cast<StatementRounding>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view statementRoundingKey(StatementRounding rounding) {
+    return roundingKeys[static_cast<std::size_t>(rounding)];
+}
+
+std::span<const std::string_view> statementRoundingKeys() {
+    return roundingKeys;
+}
 
 std::optional<std::int32_t> checkedSubtract(std::int32_t a, std::int32_t b) {
     std::int32_t result = 0;
@@ -52,40 +116,10 @@ RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, Se
     r.buyAmount = std::int64_t{trade.quantity} * trade.buyPrice;
     r.sellAmount = std::int64_t{trade.quantity} * trade.sellPrice;
     r.grossDifference = r.sellAmount - r.buyAmount;
-    // Extended precision holds every 64-bit amount exactly.
-    const auto buy = static_cast<long double>(r.buyAmount);
-    const auto sell = static_cast<long double>(r.sellAmount);
-    const long double feeShare = commission.feeRate / 100.0L;
-
-    long double buyFee = feeShare * buy;
-    long double sellFee = feeShare * sell;
-    if (commission.minimumFeeRule) {
-        if (buy < commission.minimumFeeThreshold) {
-            buyFee = commission.minimumFee;
-        }
-        if (sell < commission.minimumFeeThreshold) {
-            sellFee = commission.minimumFee;
-        }
-    }
-    r.buyFee = static_cast<double>(buyFee);
-    r.sellFee = static_cast<double>(sellFee);
-    r.tax = static_cast<double>(taxOrder == TaxOrder::RateOverHundred
-                                    ? commission.taxRate / 100.0L * sell
-                                    : commission.taxRate * sell * hundredth);
-
-    const long double buyFeeHeld = r.buyFee;
-    const long double sellFeeHeld = r.sellFee;
-    const long double taxHeld = r.tax;
-    const auto gross = static_cast<long double>(r.grossDifference);
-    if (sellAmount == SellAmount::Integer) {
-        // The fee/profit sheet holds the total cost and takes the net result from it.
-        r.totalCost = static_cast<double>(buyFeeHeld + sellFeeHeld + taxHeld);
-        r.netResult = static_cast<double>(gross - static_cast<long double>(r.totalCost));
+    if (commission.rounding == StatementRounding::Display) {
+        priceForDisplay(r, commission, sellAmount, taxOrder);
     } else {
-        // A scenario forms its net result in one extended expression.
-        const long double costs = taxHeld + buyFeeHeld + sellFeeHeld;
-        r.totalCost = static_cast<double>(costs);
-        r.netResult = static_cast<double>(gross - costs);
+        priceTruncated(r, commission);
     }
     if (r.netResult > 0) {
         r.netProfit = r.netResult;

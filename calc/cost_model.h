@@ -1,9 +1,27 @@
 #pragma once
 
+#include "decimal_rate.h"
+
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string_view>
 
 namespace mx {
+
+// How a statement rounds its fees and tax.
+enum class StatementRounding {
+    Display,    // "round": figures kept in full and rounded only where they are shown
+    Won,        // "won": each fee and the tax truncated to whole won
+    TenWonFees, // "ten": each fee truncated to 10 won, the tax to whole won
+};
+
+// The rounding of an exact ASCII key: "round", "won" or "ten".
+std::optional<StatementRounding> parseStatementRounding(std::string_view key);
+std::string_view statementRoundingKey(StatementRounding rounding);
+
+// The keys in the order of the enumeration, as a choice field offers them.
+std::span<const std::string_view> statementRoundingKeys();
 
 // Brokerage settings of the options panel.
 struct Commission {
@@ -12,30 +30,38 @@ struct Commission {
     std::int32_t minimumFeeThreshold = 200000;
     std::int32_t minimumFee = 500;
     bool minimumFeeRule = false;
+    StatementRounding rounding = StatementRounding::Display;
+    // The same two rates as exact decimals, read from the same texts; the truncating
+    // roundings take fees and tax from these.
+    DecimalRate exactFeeRate{29, 3};
+    DecimalRate exactTaxRate{3, 1};
 };
 
-// How the net result of one evaluation is formed.
+// How the net result of one evaluation is formed under the display rounding.
 enum class SellAmount {
     Integer,  // the fee/profit sheet: the total cost is held, the net result taken from it
     Floating, // scenario prices: the net result formed in one extended expression
 };
 
-// How the tax is formed: (rate ÷ 100) × amount, or rate × amount × 0.01.
+// How the tax is formed under the display rounding: (rate ÷ 100) × amount, or
+// rate × amount × 0.01.
 enum class TaxOrder { RateOverHundred, RateTimesHundredth };
 
 // One round trip. Amounts are whole won in 64 bits: a quantity and a price of 32 bits each
-// always fit. Fees, tax, total and net are formed in extended precision and held as double.
+// always fit. Under the display rounding, fees, tax, total and net are formed in extended
+// precision and held as double values; under a truncating rounding they are whole won, the
+// total and the net the sums of the truncated figures.
 struct RoundTrip {
     std::int64_t buyAmount = 0;
     std::int64_t sellAmount = 0;
-    double buyFee = 0;
-    double sellFee = 0;
-    double tax = 0;
-    double totalCost = 0;
+    long double buyFee = 0;
+    long double sellFee = 0;
+    long double tax = 0;
+    long double totalCost = 0;
     std::int64_t grossDifference = 0;
-    double netResult = 0;
-    double netProfit = 0;
-    double netLoss = 0;
+    long double netResult = 0;
+    long double netProfit = 0;
+    long double netLoss = 0;
 };
 
 struct Trade {

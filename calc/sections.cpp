@@ -16,7 +16,7 @@ public:
     std::int32_t buyPrice() const { return buyPrice_; }
 
     // The net result N of selling at `price`.
-    double net(std::int32_t price, TaxOrder taxOrder) const {
+    long double net(std::int32_t price, TaxOrder taxOrder) const {
         const Trade trade{quantity_, buyPrice_, price};
         return evaluateRoundTrip(trade, commission_, SellAmount::Floating, taxOrder).netResult;
     }

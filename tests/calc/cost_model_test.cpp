@@ -1,6 +1,5 @@
 // The cost model and the price rules on their own, without a sheet.
 #include "calc/cost_model.h"
-#include "calc/decimal_rate.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -28,6 +27,16 @@ void PrintTo(const RoundTripRow &row, std::ostream *out) {
 
 constexpr Commission ruleOff{};
 constexpr Commission ruleOn{.minimumFeeRule = true};
+// 0.015 % fees and 0.20 % tax, truncated.
+constexpr Commission truncating(StatementRounding rounding, bool rule = false) {
+    return {.feeRate = 0.015L,
+            .taxRate = 0.2L,
+            .minimumFee = 505,
+            .minimumFeeRule = rule,
+            .rounding = rounding,
+            .exactFeeRate = {15, 3},
+            .exactTaxRate = {20, 2}};
+}
 
 class RoundTripTest : public testing::TestWithParam<RoundTripRow> {};
 
@@ -126,6 +135,56 @@ INSTANTIATE_TEST_SUITE_P(
                                  0,
                                  0,
                                  0},
+                    RoundTripRow{"ten_won_fees",
+                                 {100, 71300, 73000},
+                                 truncating(StatementRounding::TenWonFees),
+                                 SellAmount::Integer,
+                                 1060,
+                                 1090,
+                                 14600,
+                                 153250,
+                                 153250,
+                                 0},
+                    RoundTripRow{"ten_won_fees_scenario_alike",
+                                 {100, 71300, 73000},
+                                 truncating(StatementRounding::TenWonFees),
+                                 SellAmount::Floating,
+                                 1060,
+                                 1090,
+                                 14600,
+                                 153250,
+                                 153250,
+                                 0},
+                    RoundTripRow{"whole_won",
+                                 {100, 71300, 73000},
+                                 truncating(StatementRounding::Won),
+                                 SellAmount::Integer,
+                                 1069,
+                                 1095,
+                                 14600,
+                                 153236,
+                                 153236,
+                                 0},
+                    RoundTripRow{"minimum_fee_charged_as_is_under_truncation",
+                                 {10, 10000, 11000},
+                                 truncating(StatementRounding::TenWonFees, true),
+                                 SellAmount::Integer,
+                                 505,
+                                 505,
+                                 220,
+                                 8770,
+                                 8770,
+                                 0},
+                    RoundTripRow{"negative_quantity_truncates_toward_zero",
+                                 {-10, 10003, 11007},
+                                 truncating(StatementRounding::Won),
+                                 SellAmount::Integer,
+                                 -15,
+                                 -16,
+                                 -220,
+                                 -9789,
+                                 0,
+                                 9789},
                     RoundTripRow{"rule_off_ignores_threshold",
                                  {10, 10000, 11000},
                                  Commission{.minimumFeeThreshold = INT_MAX, .minimumFee = 77777},
@@ -146,6 +205,19 @@ TEST(RoundTripTest, BothTaxOrdersAgreeUpToRounding) {
         evaluateRoundTrip(trade, ruleOff, SellAmount::Floating, TaxOrder::RateTimesHundredth);
     EXPECT_NEAR(over.tax, 501.075, 1e-9);
     EXPECT_NEAR(times.tax, 501.075, 1e-9);
+}
+
+TEST(StatementRoundingTest, KeysReadBackExactly) {
+    for (const std::string_view key : statementRoundingKeys()) {
+        const std::optional<StatementRounding> rounding = parseStatementRounding(key);
+        ASSERT_TRUE(rounding) << key;
+        EXPECT_EQ(statementRoundingKey(*rounding), key);
+    }
+    EXPECT_EQ(parseStatementRounding("round"), StatementRounding::Display);
+    EXPECT_EQ(parseStatementRounding("ten"), StatementRounding::TenWonFees);
+    for (const char *other : {"Round", "10", "won ", ""}) {
+        EXPECT_EQ(parseStatementRounding(other), std::nullopt) << other;
+    }
 }
 
 struct AmountRow {
@@ -194,84 +266,6 @@ INSTANTIATE_TEST_SUITE_P(
                   std::int64_t{1} << 62,
                   -(std::int64_t{1} << 62) + (std::int64_t{1} << 31),
                   std::numeric_limits<std::int64_t>::min() + (std::int64_t{1} << 31)}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-struct RateRow {
-    const char *name;
-    const char *text;
-    DecimalRate rate;
-    const char *written;
-};
-
-void PrintTo(const RateRow &row, std::ostream *out) {
-    *out << row.name;
-}
-
-class DecimalRateTest : public testing::TestWithParam<RateRow> {};
-
-TEST_P(DecimalRateTest, ReadsTheTextExactly) {
-    const RateRow &row = GetParam();
-    EXPECT_EQ(readDecimalRate(row.text), row.rate);
-    EXPECT_EQ(formatRate(readDecimalRate(row.text)), row.written);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, DecimalRateTest,
-    testing::Values(
-        RateRow{"fee_rate", "0.029", {29, 3}, "0.029"},
-        RateRow{"trailing_zero_kept", "0.20", {20, 2}, "0.20"},
-        RateRow{"seven_decimals", "0.0140527", {140527, 7}, "0.0140527"},
-        RateRow{"leading_zeros", "00.0200", {200, 4}, "0.0200"},
-        RateRow{"fraction_only", ".5", {5, 1}, "0.5"},
-        RateRow{"signed_exponent", "+1.5e-2", {15, 3}, "0.015"},
-        RateRow{"negative", "-0.5", {-5, 1}, "-0.5"},
-        RateRow{"exponent_above", "1E2", {1, -2}, "100"}, RateRow{"zero", "0.000", {0, 0}, "0"},
-        RateRow{"eighteen_digits_kept",
-                "1234567890.123456789012",
-                {123456789012345678, 8},
-                "1234567890.12345678"},
-        RateRow{"whole_digits_cut_keep_magnitude",
-                "12345678901234567890123",
-                {123456789012345678, -5},
-                "12345678901234567800000"},
-        RateRow{"comma_not_a_number", "0,3", {0, 0}, "0"}, RateRow{"letters", "abc", {0, 0}, "0"},
-        RateRow{"infinity_not_a_number", "inf", {0, 0}, "0"}, RateRow{"empty", "", {0, 0}, "0"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-struct ShareRow {
-    const char *name;
-    std::int64_t amount;
-    const char *rate;
-    std::int64_t unit;
-    long double share;
-};
-
-void PrintTo(const ShareRow &row, std::ostream *out) {
-    *out << row.name;
-}
-
-class TruncatedShareTest : public testing::TestWithParam<ShareRow> {};
-
-TEST_P(TruncatedShareTest, TruncatesTowardZeroInDecimal) {
-    const ShareRow &row = GetParam();
-    EXPECT_EQ(truncatedShare(row.amount, readDecimalRate(row.rate), row.unit), row.share);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Shares, TruncatedShareTest,
-    testing::Values(ShareRow{"exact_product", 1000000, "0.20", 1, 2000},
-                    ShareRow{"exact_product_ten_won", 1000000, "0.20", 10, 2000},
-                    ShareRow{"seven_decimals", 100000000, "0.0140527", 1, 14052},
-                    ShareRow{"half_won_cut", 7130000, "0.015", 1, 1069},
-                    ShareRow{"ten_won_cut", 7130000, "0.015", 10, 1060},
-                    ShareRow{"ten_won_cut_of_whole_won", 7300000, "0.015", 10, 1090},
-                    ShareRow{"negative_amount_toward_zero", -7130000, "0.015", 10, -1060},
-                    ShareRow{"negative_rate_toward_zero", 7130000, "-0.015", 1, -1069},
-                    ShareRow{"below_one_won", 3000, "0.029", 1, 0},
-                    ShareRow{"zero_rate", 1000000, "abc", 1, 0},
-                    ShareRow{"largest_amount", 4611686014132420609, "0.015", 1, 691752902119863},
-                    ShareRow{"rate_above_whole_percent", 3, "1e20", 1, 3000000000000000000},
-                    ShareRow{"vanishing_rate", 4611686014132420609, "1e-30", 1, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct PriceRow {
