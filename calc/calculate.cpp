@@ -24,8 +24,8 @@ void calculate(Sheet &sheet, const LocalDateTime &now) {
         return;
     }
     feeSheet(sheet, now);
-    longTermSection(sheet);
-    dayTradingSection(sheet);
+    longTermSection(sheet, now);
+    dayTradingSection(sheet, now);
     gaugeSteps(sheet);
     diagnosis(sheet);
 }

@@ -11,6 +11,7 @@
 
 #include "cost_model.h"
 #include "fields.h"
+#include "market_rules.h"
 #include "sheet.h"
 
 #include <string>
@@ -35,13 +36,32 @@ std::string formatTimeStamp(const LocalDateTime &now);
 
 // The sections Calculate runs, in its order.
 void feeSheet(Sheet &sheet, const LocalDateTime &now);
-void longTermSection(Sheet &sheet);
-void dayTradingSection(Sheet &sheet);
+void longTermSection(Sheet &sheet, const LocalDateTime &now);
+void dayTradingSection(Sheet &sheet, const LocalDateTime &now);
 void gaugeSteps(Sheet &sheet);
 void diagnosis(Sheet &sheet); // N11Click
 
 // Values read from the sheet by the catalogue's rules.
 std::int32_t readInteger(const Sheet &sheet, std::string_view name);
-Commission readCommission(const Sheet &sheet);
+
+// The options of the market rules: the market of ComboBox1 (KOSPI for a text that is not a
+// market key), the trade date of DateEdit1 (the date of `now` when it is empty or not a
+// date) and the rounding of ComboBox2 (the display rounding for an unknown text).
+Market readMarket(const Sheet &sheet);
+TradeDate readTradeDate(const Sheet &sheet, const LocalDateTime &now);
+StatementRounding readStatementRounding(const Sheet &sheet);
+
+// The commission every evaluation of Calculate uses: r1..r4, CheckBox1 and the rounding of
+// ComboBox2. While CheckBox2 is checked, the tax in force for the market on the trade date
+// stands in for r2, whose text stays as it is.
+Commission readCommission(const Sheet &sheet, const LocalDateTime &now);
+
+// The prices a price field steps through: the exchange's ticks in force for the market on
+// the trade date while CheckBox2 is checked, else the program's own steps.
+PriceGrid priceGridOf(const Sheet &sheet, const LocalDateTime &now);
+
+// The options panel's tax line for the market and trade date chosen, whether or not
+// CheckBox2 applies them.
+std::string taxRateLineOf(const Sheet &sheet, const LocalDateTime &now);
 
 } // namespace mx

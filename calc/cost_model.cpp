@@ -81,13 +81,11 @@ void priceTruncated(RoundTrip &r, const Commission &commission) {
     r.netResult = static_cast<long double>(r.grossDifference) - r.totalCost;
 }
 
-constexpr std::string_view roundingKeys[] = {"round", "won", "ten"};
-
 } // namespace
 
 std::optional<StatementRounding> parseStatementRounding(std::string_view key) {
-    for (std::size_t i = 0; i < std::size(roundingKeys); ++i) {
-        if (roundingKeys[i] == key) {
+    for (std::size_t i = 0; i < statementRoundingKeys.size(); ++i) {
+        if (statementRoundingKeys[i] == key) {
             return static_cast<StatementRounding>(i);
         }
     }
@@ -95,11 +93,7 @@ std::optional<StatementRounding> parseStatementRounding(std::string_view key) {
 }
 
 std::string_view statementRoundingKey(StatementRounding rounding) {
-    return roundingKeys[static_cast<std::size_t>(rounding)];
-}
-
-std::span<const std::string_view> statementRoundingKeys() {
-    return roundingKeys;
+    return statementRoundingKeys[static_cast<std::size_t>(rounding)];
 }
 
 std::optional<std::int32_t> checkedSubtract(std::int32_t a, std::int32_t b) {

@@ -2,9 +2,9 @@
 
 #include "decimal_rate.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string_view>
 
 namespace mx {
@@ -20,8 +20,8 @@ enum class StatementRounding {
 std::optional<StatementRounding> parseStatementRounding(std::string_view key);
 std::string_view statementRoundingKey(StatementRounding rounding);
 
-// The keys in the order of the enumeration, as a choice field offers them.
-std::span<const std::string_view> statementRoundingKeys();
+// The keys in the order of the enumeration, as the rounding's choice field offers them.
+inline constexpr std::array<std::string_view, 3> statementRoundingKeys{"round", "won", "ten"};
 
 // Brokerage settings of the options panel.
 struct Commission {

@@ -2,8 +2,6 @@
 
 #include "texts.h"
 
-#include <array>
-
 namespace mx {
 namespace {
 
@@ -74,8 +72,6 @@ static_assert(wellFormed(stockTicksSince2023) && wellFormed(kospiTicksBefore2023
               wellFormed(kosdaqTicksBefore2023) && wellFormed(etfTicksBeforeDecember2023) &&
               wellFormed(etfTicksSinceDecember2023));
 
-constexpr std::array<std::string_view, 4> keys{"kospi", "kosdaq", "konex", "etf"};
-
 bool inForce(const std::optional<TradeDate> &from, const TradeDate &date) {
     return !from || *from <= date;
 }
@@ -139,8 +135,8 @@ std::string formatTradeDate(const TradeDate &date) {
 }
 
 std::optional<Market> parseMarket(std::string_view key) {
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (keys[i] == key) {
+    for (std::size_t i = 0; i < marketKeys.size(); ++i) {
+        if (marketKeys[i] == key) {
             return static_cast<Market>(i);
         }
     }
@@ -148,11 +144,7 @@ std::optional<Market> parseMarket(std::string_view key) {
 }
 
 std::string_view marketKey(Market market) {
-    return keys[static_cast<std::size_t>(market)];
-}
-
-std::span<const std::string_view> marketKeys() {
-    return keys;
+    return marketKeys[static_cast<std::size_t>(market)];
 }
 
 TaxRate taxRateInForce(Market market, const TradeDate &date) {

@@ -2,6 +2,7 @@
 
 #include "decimal_rate.h"
 
+#include <array>
 #include <compare>
 #include <cstdint>
 #include <optional>
@@ -33,8 +34,8 @@ std::string formatTradeDate(const TradeDate &date);
 std::optional<Market> parseMarket(std::string_view key);
 std::string_view marketKey(Market market);
 
-// The keys in the order of the enumeration, as a choice field offers them.
-std::span<const std::string_view> marketKeys();
+// The keys in the order of the enumeration, as the market's choice field offers them.
+inline constexpr std::array<std::string_view, 4> marketKeys{"kospi", "kosdaq", "konex", "etf"};
 
 // The sell-side tax in percent of the sell amount on trades of `market` on `date` (for KOSPI
 // with the rural special tax), and the first trade date of the row in force; no date for the

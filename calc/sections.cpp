@@ -9,9 +9,9 @@ namespace {
 // The trade of the fee/profit sheet, priced again at each scenario sell price.
 class Scenarios {
 public:
-    explicit Scenarios(const Sheet &sheet)
+    Scenarios(const Sheet &sheet, const LocalDateTime &now)
         : quantity_(readInteger(sheet, "s1")), buyPrice_(readInteger(sheet, "s2")),
-          commission_(readCommission(sheet)) {}
+          commission_(readCommission(sheet, now)) {}
 
     std::int32_t buyPrice() const { return buyPrice_; }
 
@@ -77,24 +77,10 @@ void runPriceSteps(Sheet &sheet, const Scenarios &trade, std::span<const PriceSt
 
 } // namespace
 
-std::int32_t readInteger(const Sheet &sheet, std::string_view name) {
-    return readInteger(field(name), sheet.text(name));
-}
-
-Commission readCommission(const Sheet &sheet) {
-    Commission c;
-    c.feeRate = readDecimal(sheet.text("r1"));
-    c.taxRate = readDecimal(sheet.text("r2"));
-    c.minimumFeeThreshold = readInteger(sheet, "r3");
-    c.minimumFee = readInteger(sheet, "r4");
-    c.minimumFeeRule = sheet.isChecked("CheckBox1");
-    return c;
-}
-
 void feeSheet(Sheet &sheet, const LocalDateTime &now) {
     sheet.setText("Edit6", formatTimeStamp(now));
     const Trade trade{readInteger(sheet, "s1"), readInteger(sheet, "s2"), readInteger(sheet, "s3")};
-    const RoundTrip r = evaluateRoundTrip(trade, readCommission(sheet), SellAmount::Integer,
+    const RoundTrip r = evaluateRoundTrip(trade, readCommission(sheet, now), SellAmount::Integer,
                                           TaxOrder::RateOverHundred);
     writeMoney(sheet, "s4", r.buyAmount);
     writeMoney(sheet, "s5", r.sellAmount);
@@ -107,8 +93,8 @@ void feeSheet(Sheet &sheet, const LocalDateTime &now) {
     writeMoney(sheet, "e7", r.netProfit > 0 ? r.grossDifference : 0);
 }
 
-void longTermSection(Sheet &sheet) {
-    const Scenarios trade(sheet);
+void longTermSection(Sheet &sheet, const LocalDateTime &now) {
+    const Scenarios trade(sheet, now);
     const std::int32_t high = readInteger(sheet, "W1");
     const std::int32_t low = readInteger(sheet, "W2");
     const auto plain = TaxOrder::RateOverHundred;
@@ -125,8 +111,8 @@ void longTermSection(Sheet &sheet) {
     runPriceSteps(sheet, trade, steps);
 }
 
-void dayTradingSection(Sheet &sheet) {
-    const Scenarios trade(sheet);
+void dayTradingSection(Sheet &sheet, const LocalDateTime &now) {
+    const Scenarios trade(sheet, now);
     const std::int32_t upper = readInteger(sheet, "Y1");
     const std::int32_t lower = readInteger(sheet, "Y2");
     const std::int32_t high = readInteger(sheet, "Y4");

@@ -208,7 +208,7 @@ TEST(RoundTripTest, BothTaxOrdersAgreeUpToRounding) {
 }
 
 TEST(StatementRoundingTest, KeysReadBackExactly) {
-    for (const std::string_view key : statementRoundingKeys()) {
+    for (const std::string_view key : statementRoundingKeys) {
         const std::optional<StatementRounding> rounding = parseStatementRounding(key);
         ASSERT_TRUE(rounding) << key;
         EXPECT_EQ(statementRoundingKey(*rounding), key);

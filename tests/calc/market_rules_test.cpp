@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
     rowName<DateRow>);
 
 TEST(MarketKeyTest, KeysReadBackExactly) {
-    for (const std::string_view key : marketKeys()) {
+    for (const std::string_view key : marketKeys) {
         const std::optional<Market> market = parseMarket(key);
         ASSERT_TRUE(market) << key;
         EXPECT_EQ(marketKey(*market), key);
