@@ -24,6 +24,7 @@ void calculate(Sheet &sheet, const LocalDateTime &now) {
         return;
     }
     feeSheet(sheet, now);
+    breakEvenSection(sheet, now);
     longTermSection(sheet, now);
     dayTradingSection(sheet, now);
     gaugeSteps(sheet);

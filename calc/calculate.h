@@ -5,8 +5,8 @@
 // Input fields -> Sheet -> calculate() -> Sheet -> result fields.
 // The core reads every value from a Sheet (the field-access interface in sheet.h) by the
 // reading rules of the field catalogue (fields.h), prices each round trip with the cost
-// model (cost_model.h), and writes every result back through the same Sheet as display
-// text. It owns no data and knows nothing of windows, files or the clock: the window and
+// model (cost_model.h) under the market rules of the trade date (market_rules.h), and
+// writes every result back through the same Sheet as display text. It owns no data and knows nothing of windows, files or the clock: the window and
 // the headless sheet tool implement Sheet and supply the time.
 
 #include "cost_model.h"
@@ -27,8 +27,8 @@ struct LocalDateTime {
 };
 
 // The Calculate command: hides Panel24, checks s1 and s2 (a missing one is a message and
-// ends the command), stamps Edit6 with `now`, fills the fee/profit sheet, the long-term and
-// day-trading sections, the three gauges and the diagnosis.
+// ends the command), stamps Edit6 with `now`, fills the fee/profit sheet and its break-even
+// price, the long-term and day-trading sections, the three gauges and the diagnosis.
 void calculate(Sheet &sheet, const LocalDateTime &now);
 
 // The time stamp written into Edit6: "2026년 3월 7일  9시 5분 ".
@@ -36,6 +36,9 @@ std::string formatTimeStamp(const LocalDateTime &now);
 
 // The sections Calculate runs, in its order.
 void feeSheet(Sheet &sheet, const LocalDateTime &now);
+// e8: the lowest price on the grid in force at which selling s1 shares bought at s2 breaks
+// even, or empty when there is none (or s1 or s2 is not above 0).
+void breakEvenSection(Sheet &sheet, const LocalDateTime &now);
 void longTermSection(Sheet &sheet, const LocalDateTime &now);
 void dayTradingSection(Sheet &sheet, const LocalDateTime &now);
 void gaugeSteps(Sheet &sheet);

@@ -97,6 +97,7 @@ constexpr std::array catalogue{
     result("e5"),
     result("e6"),
     result("e7"),
+    result("e8"),
     FieldSpec{"r1", K::DecimalSpin, "0.029", 0, 0, 3, 0.001, false, 7},
     percent("r10", 5, "25"),
     percent("r11", 5, "50"),

@@ -1,4 +1,5 @@
-// The fee/profit sheet and the two planning sections of Calculate.
+// The fee/profit sheet, its break-even price and the two planning sections of Calculate.
+#include "break_even.h"
 #include "calculate.h"
 
 #include <span>
@@ -91,6 +92,13 @@ void feeSheet(Sheet &sheet, const LocalDateTime &now) {
     writeMoney(sheet, "e5", r.netLoss);
     writeMoney(sheet, "e6", r.netProfit);
     writeMoney(sheet, "e7", r.netProfit > 0 ? r.grossDifference : 0);
+}
+
+void breakEvenSection(Sheet &sheet, const LocalDateTime &now) {
+    const std::optional<std::int32_t> price =
+        breakEvenPrice(readInteger(sheet, "s1"), readInteger(sheet, "s2"),
+                       readCommission(sheet, now), priceGridOf(sheet, now));
+    sheet.setText("e8", price ? formatMoney(*price) : "");
 }
 
 void longTermSection(Sheet &sheet, const LocalDateTime &now) {

@@ -297,7 +297,7 @@ TEST(CatalogueTest, TextFieldsAreThoseOfThePages) {
         }
     };
     range("s", 1, 5);
-    range("e", 1, 7);
+    range("e", 1, 8);
     range("W", 1, 7);
     range("X", 1, 7);
     range("Y", 1, 9);

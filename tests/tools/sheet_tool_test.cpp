@@ -177,7 +177,7 @@ TEST(SheetToolTest, OutputInByteOrderAfterMessages) {
         EXPECT_LE(previous, name) << lines[i];
         previous = name;
     }
-    EXPECT_EQ(lines.size(), 1u + 94u + 3u); // a message, 94 field lines, three memo lines
+    EXPECT_EQ(lines.size(), 1u + 95u + 3u); // a message, 95 field lines, three memo lines
     EXPECT_EQ(linesNamed(run.out, "Gauge1.max"), std::vector<std::string>{"4000"});
     EXPECT_EQ(linesNamed(run.out, "Memo3").size(), 3u);
     EXPECT_EQ(linesNamed(run.out, "Memo3")[1], "성공대 실패 비율은 3:1 입니다.");
