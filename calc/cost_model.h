@@ -70,6 +70,7 @@ struct Trade {
     std::int32_t sellPrice = 0;
 };
 
+// Prices one round trip under the commission's rounding.
 RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, SellAmount sellAmount,
                             TaxOrder taxOrder);
 
