@@ -160,6 +160,8 @@ TEST_P(PriceGridTest, NeighboursAreValidPrices) {
 const PriceGrid bands = PriceGrid::bands();
 const PriceGrid ticks = PriceGrid::ticks(Market::Kospi, TradeDate{2026, 3, 6});
 const PriceGrid oldKosdaq = PriceGrid::ticks(Market::Kosdaq, TradeDate{2022, 1, 3});
+const PriceGrid etf2026 = PriceGrid::ticks(Market::EtfEtn, TradeDate{2026, 3, 6});
+const PriceGrid oldEtf = PriceGrid::ticks(Market::EtfEtn, TradeDate{2023, 12, 17});
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, PriceGridTest,
@@ -171,6 +173,11 @@ INSTANTIATE_TEST_SUITE_P(
                     NeighbourRow{"ticks_4999", ticks, 4999, 5000, 4995, false},
                     NeighbourRow{"ticks_5000", ticks, 5000, 5010, 4995, true},
                     NeighbourRow{"ticks_19999", ticks, 19999, 20000, 19990, false},
+                    NeighbourRow{"ticks_20000", ticks, 20000, 20050, 19990, true},
+                    NeighbourRow{"ticks_49999", ticks, 49999, 50000, 49950, false},
+                    NeighbourRow{"ticks_50000", ticks, 50000, 50100, 49950, true},
+                    NeighbourRow{"ticks_199999", ticks, 199999, 200000, 199900, false},
+                    NeighbourRow{"ticks_200000", ticks, 200000, 200500, 199900, true},
                     NeighbourRow{"ticks_499999", ticks, 499999, 500000, 499500, false},
                     NeighbourRow{"ticks_500000", ticks, 500000, 501000, 499500, true},
                     NeighbourRow{"ticks_int_max", ticks, 2147483647, 2147484000, 2147483000, false},
@@ -187,7 +194,13 @@ INSTANTIATE_TEST_SUITE_P(
                     NeighbourRow{"bands_50000", bands, 50000, 50100, 49950, true},
                     NeighbourRow{"bands_100000", bands, 100000, 100500, 99900, true},
                     NeighbourRow{"bands_500000", bands, 500000, 501000, 499500, true},
-                    NeighbourRow{"old_kosdaq_500000", oldKosdaq, 500000, 500100, 499900, true}),
+                    NeighbourRow{"old_kosdaq_999", oldKosdaq, 999, 1000, 998, true},
+                    NeighbourRow{"old_kosdaq_1000", oldKosdaq, 1000, 1005, 999, true},
+                    NeighbourRow{"old_kosdaq_500000", oldKosdaq, 500000, 500100, 499900, true},
+                    NeighbourRow{"etf_1999", etf2026, 1999, 2000, 1998, true},
+                    NeighbourRow{"etf_2000", etf2026, 2000, 2005, 1999, true},
+                    NeighbourRow{"old_etf_first", oldEtf, 0, 5, -5, true},
+                    NeighbourRow{"old_etf_1001", oldEtf, 1001, 1005, 1000, false}),
     rowName<NeighbourRow>);
 
 struct DateRow {
