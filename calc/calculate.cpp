@@ -13,28 +13,22 @@ std::string formatTimeStamp(const LocalDateTime &now) {
            std::to_string(now.hour) + "시 " + std::to_string(now.minute) + "분 ";
 }
 
-CalculateOutcome calculate(Sheet &sheet, const LocalDateTime &now) {
+void calculate(Sheet &sheet, const LocalDateTime &now) {
     sheet.setPanelVisible("Panel24", false);
     if (readInteger(sheet, "s1") == 0) {
         sheet.showMessage(texts::quantityMissing);
-        return {};
+        return;
     }
     if (readInteger(sheet, "s2") == 0) {
         sheet.showMessage(texts::buyPriceMissing);
-        return {};
+        return;
     }
-    if (!feeSheet(sheet, now)) {
-        sheet.showMessage(texts::feeSheetFailed);
-    }
-    if (std::optional<std::string> failure = longTermSection(sheet)) {
-        return {std::move(failure)};
-    }
-    if (std::optional<std::string> failure = dayTradingSection(sheet)) {
-        return {std::move(failure)};
-    }
+    feeSheet(sheet, now);
+    breakEvenSection(sheet, now);
+    longTermSection(sheet, now);
+    dayTradingSection(sheet, now);
     gaugeSteps(sheet);
     diagnosis(sheet);
-    return {};
 }
 
 } // namespace mx

@@ -5,15 +5,15 @@
 // Input fields -> Sheet -> calculate() -> Sheet -> result fields.
 // The core reads every value from a Sheet (the field-access interface in sheet.h) by the
 // reading rules of the field catalogue (fields.h), prices each round trip with the cost
-// model (cost_model.h), and writes every result back through the same Sheet as display
-// text. It owns no data and knows nothing of windows, files or the clock: the window and
+// model (cost_model.h) under the market rules of the trade date (market_rules.h), and
+// writes every result back through the same Sheet as display text. It owns no data and knows nothing of windows, files or the clock: the window and
 // the headless sheet tool implement Sheet and supply the time.
 
 #include "cost_model.h"
 #include "fields.h"
+#include "market_rules.h"
 #include "sheet.h"
 
-#include <optional>
 #include <string>
 
 namespace mx {
@@ -26,30 +26,45 @@ struct LocalDateTime {
     int minute = 0;
 };
 
-// What a Calculate run left unfinished. `failure` holds the message of a failure of the
-// long-term or day-trading section, which ends the command and belongs in an error box.
-struct CalculateOutcome {
-    std::optional<std::string> failure;
-};
-
-// The Calculate command: hides Panel24, checks s1 and s2, stamps Edit6 with `now`, fills
-// the fee/profit sheet, the long-term and day-trading sections, the three gauges and the
-// diagnosis, with the failure handling of each block.
-CalculateOutcome calculate(Sheet &sheet, const LocalDateTime &now);
+// The Calculate command: hides Panel24, checks s1 and s2 (a missing one is a message and
+// ends the command), stamps Edit6 with `now`, fills the fee/profit sheet and its break-even
+// price, the long-term and day-trading sections, the three gauges and the diagnosis.
+void calculate(Sheet &sheet, const LocalDateTime &now);
 
 // The time stamp written into Edit6: "2026년 3월 7일  9시 5분 ".
 std::string formatTimeStamp(const LocalDateTime &now);
 
-// The sections Calculate runs, in its order. The planning sections return the message of
-// a failure that ends the command, or nothing when they finished.
-bool feeSheet(Sheet &sheet, const LocalDateTime &now); // false: the fee sheet failed
-std::optional<std::string> longTermSection(Sheet &sheet);
-std::optional<std::string> dayTradingSection(Sheet &sheet);
+// The sections Calculate runs, in its order.
+void feeSheet(Sheet &sheet, const LocalDateTime &now);
+// e8: the lowest price on the grid in force at which selling s1 shares bought at s2 breaks
+// even, or empty when there is none (or s1 or s2 is not above 0).
+void breakEvenSection(Sheet &sheet, const LocalDateTime &now);
+void longTermSection(Sheet &sheet, const LocalDateTime &now);
+void dayTradingSection(Sheet &sheet, const LocalDateTime &now);
 void gaugeSteps(Sheet &sheet);
 void diagnosis(Sheet &sheet); // N11Click
 
 // Values read from the sheet by the catalogue's rules.
 std::int32_t readInteger(const Sheet &sheet, std::string_view name);
-Commission readCommission(const Sheet &sheet);
+
+// The options of the market rules: the market of ComboBox1 (KOSPI for a text that is not a
+// market key), the trade date of DateEdit1 (the date of `now` when it is empty or not a
+// date) and the rounding of ComboBox2 (the display rounding for an unknown text).
+Market readMarket(const Sheet &sheet);
+TradeDate readTradeDate(const Sheet &sheet, const LocalDateTime &now);
+StatementRounding readStatementRounding(const Sheet &sheet);
+
+// The commission every evaluation of Calculate uses: r1..r4, CheckBox1 and the rounding of
+// ComboBox2. While CheckBox2 is checked, the tax in force for the market on the trade date
+// stands in for r2, whose text stays as it is.
+Commission readCommission(const Sheet &sheet, const LocalDateTime &now);
+
+// The prices a price field steps through: the exchange's ticks in force for the market on
+// the trade date while CheckBox2 is checked, else the program's own steps.
+PriceGrid priceGridOf(const Sheet &sheet, const LocalDateTime &now);
+
+// The options panel's tax line for the market and trade date chosen, whether or not
+// CheckBox2 applies them.
+std::string taxRateLineOf(const Sheet &sheet, const LocalDateTime &now);
 
 } // namespace mx

@@ -1,25 +1,19 @@
 #include "cost_model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace mx {
 
-// Fees, tax, total and net are formed in the x87 extended format and then held as double.
+// Under the display rounding, fees, tax, total and net are formed in the x87 extended format
+// and then held as double.
 static_assert(std::numeric_limits<long double>::digits >= 64,
               "the cost model needs an extended long double with at least a 64-bit mantissa");
 
 namespace {
 
 constexpr long double hundredth = 0.01L;
-
-std::optional<std::int32_t> toInt32(long double value) {
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(value);
-}
 
 // Replaces the last decimal digit of n: 5..9 become 5, 0..4 become 0 (the sign is kept).
 std::int64_t lastDigitToFive(std::int64_t n) {
@@ -29,26 +23,77 @@ std::int64_t lastDigitToFive(std::int64_t n) {
     return n < 0 ? -replaced : replaced;
 }
 
-// d × 0.01 is rounded to double before it is added to the buy price.
-std::optional<std::int32_t> fiveWonRounding(std::int32_t buyPrice, std::int32_t d, int sign) {
+// d × 0.01 is rounded to double before it is added to the buy price. With d = distance × p
+// and p within 0..100 the sum lies between the buy price and the far end, so it rounds to a
+// 32-bit price, and replacing its last digit moves it towards zero.
+std::int32_t fiveWonRounding(std::int32_t buyPrice, std::int64_t d, int sign) {
     const auto offset = static_cast<double>(static_cast<long double>(d) * hundredth);
     const long double raw =
         static_cast<long double>(buyPrice) + sign * static_cast<long double>(offset);
-    const std::optional<std::int32_t> n = toInt32(std::roundl(raw));
-    if (!n) {
-        return std::nullopt;
+    return static_cast<std::int32_t>(lastDigitToFive(static_cast<std::int64_t>(std::roundl(raw))));
+}
+
+std::int64_t percentWithinBounds(std::int32_t percent) {
+    return std::clamp(percent, 0, 100);
+}
+
+// The fee of one side: the minimum fee, when the rule is on and the amount is below its
+// threshold, or else `percentage`.
+long double sideFee(const Commission &commission, std::int64_t amount, long double percentage) {
+    if (commission.minimumFeeRule && amount < commission.minimumFeeThreshold) {
+        return commission.minimumFee;
     }
-    return static_cast<std::int32_t>(lastDigitToFive(*n));
+    return percentage;
+}
+
+void priceForDisplay(RoundTrip &r, const Commission &commission, SellAmount sellAmount,
+                     TaxOrder taxOrder) {
+    // Extended precision holds every 64-bit amount exactly.
+    const auto buy = static_cast<long double>(r.buyAmount);
+    const auto sell = static_cast<long double>(r.sellAmount);
+    const long double feeShare = commission.feeRate / 100.0L;
+    r.buyFee = static_cast<double>(sideFee(commission, r.buyAmount, feeShare * buy));
+    r.sellFee = static_cast<double>(sideFee(commission, r.sellAmount, feeShare * sell));
+    r.tax = static_cast<double>(taxOrder == TaxOrder::RateOverHundred
+                                    ? commission.taxRate / 100.0L * sell
+                                    : commission.taxRate * sell * hundredth);
+    const auto gross = static_cast<long double>(r.grossDifference);
+    if (sellAmount == SellAmount::Integer) {
+        // The fee/profit sheet holds the total cost and takes the net result from it.
+        r.totalCost = static_cast<double>(r.buyFee + r.sellFee + r.tax);
+        r.netResult = static_cast<double>(gross - r.totalCost);
+    } else {
+        // A scenario forms its net result in one extended expression.
+        const long double costs = r.tax + r.buyFee + r.sellFee;
+        r.totalCost = static_cast<double>(costs);
+        r.netResult = static_cast<double>(gross - costs);
+    }
+}
+
+void priceTruncated(RoundTrip &r, const Commission &commission) {
+    const std::int64_t feeUnit = commission.rounding == StatementRounding::TenWonFees ? 10 : 1;
+    r.buyFee = sideFee(commission, r.buyAmount,
+                       truncatedShare(r.buyAmount, commission.exactFeeRate, feeUnit));
+    r.sellFee = sideFee(commission, r.sellAmount,
+                        truncatedShare(r.sellAmount, commission.exactFeeRate, feeUnit));
+    r.tax = truncatedShare(r.sellAmount, commission.exactTaxRate, 1);
+    r.totalCost = r.buyFee + r.sellFee + r.tax;
+    r.netResult = static_cast<long double>(r.grossDifference) - r.totalCost;
 }
 
 } // namespace
 
-std::optional<std::int32_t> checkedMultiply(std::int32_t a, std::int32_t b) {
-    std::int32_t result = 0;
-    if (__builtin_mul_overflow(a, b, &result)) {
-        return std::nullopt;
+std::optional<StatementRounding> parseStatementRounding(std::string_view key) {
+    for (std::size_t i = 0; i < statementRoundingKeys.size(); ++i) {
+        if (statementRoundingKeys[i] == key) {
+            return static_cast<StatementRounding>(i);
+        }
     }
-    return result;
+    return std::nullopt;
+}
+
+std::string_view statementRoundingKey(StatementRounding rounding) {
+    return statementRoundingKeys[static_cast<std::size_t>(rounding)];
 }
 
 std::optional<std::int32_t> checkedSubtract(std::int32_t a, std::int32_t b) {
@@ -59,64 +104,16 @@ std::optional<std::int32_t> checkedSubtract(std::int32_t a, std::int32_t b) {
     return result;
 }
 
-std::optional<RoundTrip> evaluateRoundTrip(const Trade &trade, const Commission &commission,
-                                           SellAmount sellAmount, TaxOrder taxOrder) {
-    const std::optional<std::int32_t> buyAmount = checkedMultiply(trade.quantity, trade.buyPrice);
-    if (!buyAmount) {
-        return std::nullopt;
-    }
+RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, SellAmount sellAmount,
+                            TaxOrder taxOrder) {
     RoundTrip r;
-    r.buyAmount = *buyAmount;
-    const long double buy = *buyAmount;
-    const long double feeShare = commission.feeRate / 100.0L;
-
-    if (sellAmount == SellAmount::Integer) {
-        const auto sellPrice = static_cast<std::int32_t>(trade.sellPrice);
-        const std::optional<std::int32_t> sell = checkedMultiply(trade.quantity, sellPrice);
-        if (!sell) {
-            return std::nullopt;
-        }
-        const std::optional<std::int32_t> gross = checkedSubtract(*sell, *buyAmount);
-        if (!gross) {
-            return std::nullopt;
-        }
-        r.sellAmount = *sell;
-        r.grossDifference = *gross;
+    r.buyAmount = std::int64_t{trade.quantity} * trade.buyPrice;
+    r.sellAmount = std::int64_t{trade.quantity} * trade.sellPrice;
+    r.grossDifference = r.sellAmount - r.buyAmount;
+    if (commission.rounding == StatementRounding::Display) {
+        priceForDisplay(r, commission, sellAmount, taxOrder);
     } else {
-        r.sellAmount =
-            static_cast<long double>(trade.quantity) * static_cast<long double>(trade.sellPrice);
-        r.grossDifference = r.sellAmount - buy;
-    }
-
-    long double buyFee = feeShare * buy;
-    long double sellFee = feeShare * r.sellAmount;
-    if (commission.minimumFeeRule) {
-        if (buy < commission.minimumFeeThreshold) {
-            buyFee = commission.minimumFee;
-        }
-        if (r.sellAmount < commission.minimumFeeThreshold) {
-            sellFee = commission.minimumFee;
-        }
-    }
-    r.buyFee = static_cast<double>(buyFee);
-    r.sellFee = static_cast<double>(sellFee);
-    r.tax = static_cast<double>(taxOrder == TaxOrder::RateOverHundred
-                                    ? commission.taxRate / 100.0L * r.sellAmount
-                                    : commission.taxRate * r.sellAmount * hundredth);
-
-    const long double buyFeeHeld = r.buyFee;
-    const long double sellFeeHeld = r.sellFee;
-    const long double taxHeld = r.tax;
-    if (sellAmount == SellAmount::Integer) {
-        // The fee/profit sheet holds the total cost and takes the net result from it.
-        r.totalCost = static_cast<double>(buyFeeHeld + sellFeeHeld + taxHeld);
-        r.netResult =
-            static_cast<double>(r.grossDifference - static_cast<long double>(r.totalCost));
-    } else {
-        // A scenario forms its net result in one extended expression.
-        const long double costs = taxHeld + buyFeeHeld + sellFeeHeld;
-        r.totalCost = static_cast<double>(costs);
-        r.netResult = static_cast<double>(r.grossDifference - costs);
+        priceTruncated(r, commission);
     }
     if (r.netResult > 0) {
         r.netProfit = r.netResult;
@@ -126,25 +123,13 @@ std::optional<RoundTrip> evaluateRoundTrip(const Trade &trade, const Commission 
     return r;
 }
 
-std::optional<std::int32_t> fiveWonPrice(std::int32_t buyPrice, std::int32_t basePrice,
-                                         std::int32_t percent) {
-    const std::optional<std::int32_t> distance = checkedSubtract(basePrice, buyPrice);
-    if (!distance) {
-        return std::nullopt;
-    }
-    const std::optional<std::int32_t> d = checkedMultiply(*distance, percent);
-    if (!d) {
-        return std::nullopt;
-    }
-    return fiveWonRounding(buyPrice, *d, +1);
+std::int32_t fiveWonPrice(std::int32_t buyPrice, std::int32_t basePrice, std::int32_t percent) {
+    const std::int64_t distance = std::int64_t{basePrice} - buyPrice;
+    return fiveWonRounding(buyPrice, distance * percentWithinBounds(percent), +1);
 }
 
-std::optional<std::int32_t> dayStopLossPrice(std::int32_t buyPrice, std::int32_t percent) {
-    const std::optional<std::int32_t> d = checkedMultiply(buyPrice, percent);
-    if (!d) {
-        return std::nullopt;
-    }
-    return fiveWonRounding(buyPrice, *d, -1);
+std::int32_t dayStopLossPrice(std::int32_t buyPrice, std::int32_t percent) {
+    return fiveWonRounding(buyPrice, buyPrice * percentWithinBounds(percent), -1);
 }
 
 } // namespace mx

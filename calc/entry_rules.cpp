@@ -1,20 +1,12 @@
 #include "entry_rules.h"
 
 #include "fields.h"
+#include "market_rules.h"
 
 namespace mx {
 
 std::int32_t priceStep(std::int32_t value) {
-    struct Band {
-        std::int32_t from, step;
-    };
-    constexpr Band bands[] = {{500000, 1000}, {100000, 500}, {50000, 100}, {10000, 50}, {5000, 10}};
-    for (const Band &band : bands) {
-        if (value >= band.from) {
-            return band.step;
-        }
-    }
-    return 5;
+    return PriceGrid::bands().step(value);
 }
 
 std::string formatStep(std::int32_t step) {

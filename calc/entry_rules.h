@@ -9,7 +9,7 @@
 // result fields. The window applies them to its widgets.
 namespace mx {
 
-// The spin step of a price field holding `value`, from the market's price bands.
+// The spin step of a price field holding `value`: the step of PriceGrid::bands().
 std::int32_t priceStep(std::int32_t value);
 
 // A step as the window shows it beside the buy price ("#,###,##0": 5, 10, ..., 1,000).

@@ -1,4 +1,6 @@
+#include "cost_model.h"
 #include "fields.h"
+#include "market_rules.h"
 
 #include <array>
 #include <stdexcept>
@@ -32,10 +34,17 @@ constexpr FieldSpec label(std::string_view name) {
 constexpr FieldSpec of(std::string_view name, FieldKind kind, std::string_view initial = "") {
     return {name, kind, initial};
 }
+constexpr FieldSpec choice(std::string_view name, std::span<const std::string_view> keys) {
+    return {.name = name, .kind = K::Choice, .initial = keys.front(), .choices = keys};
+}
 
 // Sorted by name in byte order.
 constexpr std::array catalogue{
     of("CheckBox1", K::CheckBox, "0"),
+    of("CheckBox2", K::CheckBox, "0"),
+    choice("ComboBox1", marketKeys),
+    choice("ComboBox2", statementRoundingKeys),
+    of("DateEdit1", K::Date),
     result("Edit1"),
     result("Edit2"),
     result("Edit4"),
@@ -88,6 +97,7 @@ constexpr std::array catalogue{
     result("e5"),
     result("e6"),
     result("e7"),
+    result("e8"),
     FieldSpec{"r1", K::DecimalSpin, "0.029", 0, 0, 3, 0.001, false, 7},
     percent("r10", 5, "25"),
     percent("r11", 5, "50"),

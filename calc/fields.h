@@ -19,6 +19,8 @@ enum class FieldKind {
     Gauge,       // vertical bar gauge (maximum, progress, colour)
     Memo,        // multi-line verdict text
     Panel,       // a panel whose visibility the core sets
+    Choice,      // one of a fixed list of ASCII keys (a combo box)
+    Date,        // a date "YYYY-MM-DD", or empty
 };
 
 struct FieldSpec {
@@ -31,6 +33,7 @@ struct FieldSpec {
     double step = 0;  // spin fields: what the arrows add at start
     bool readOnly = false;
     int mostDecimals = 0; // decimal spin fields: the most a value the program sets may show
+    std::span<const std::string_view> choices{}; // choice fields: the keys, in order
 
     bool bounded() const { return minimum != 0 || maximum != 0; }
 };

@@ -1,37 +1,25 @@
-// The fee/profit sheet and the two planning sections of Calculate.
+// The fee/profit sheet, its break-even price and the two planning sections of Calculate.
+#include "break_even.h"
 #include "calculate.h"
-#include "texts.h"
 
 #include <span>
 
 namespace mx {
 namespace {
 
-// Raised inside a planning section when an amount leaves the 32-bit range; the section
-// turns it into the message that ends Calculate.
-struct OutOfRange {};
-
-template <typename T> T require(const std::optional<T> &value) {
-    if (!value) {
-        throw OutOfRange{};
-    }
-    return *value;
-}
-
 // The trade of the fee/profit sheet, priced again at each scenario sell price.
 class Scenarios {
 public:
-    explicit Scenarios(const Sheet &sheet)
+    Scenarios(const Sheet &sheet, const LocalDateTime &now)
         : quantity_(readInteger(sheet, "s1")), buyPrice_(readInteger(sheet, "s2")),
-          commission_(readCommission(sheet)) {}
+          commission_(readCommission(sheet, now)) {}
 
     std::int32_t buyPrice() const { return buyPrice_; }
 
     // The net result N of selling at `price`.
-    double net(std::int32_t price, TaxOrder taxOrder) const {
-        const Trade trade{quantity_, buyPrice_, static_cast<double>(price)};
-        return require(evaluateRoundTrip(trade, commission_, SellAmount::Floating, taxOrder))
-            .netResult;
+    long double net(std::int32_t price, TaxOrder taxOrder) const {
+        const Trade trade{quantity_, buyPrice_, price};
+        return evaluateRoundTrip(trade, commission_, SellAmount::Floating, taxOrder).netResult;
     }
 
 private:
@@ -80,9 +68,9 @@ void runPriceSteps(Sheet &sheet, const Scenarios &trade, std::span<const PriceSt
             continue;
         }
         const std::int32_t percent = readInteger(sheet, step.percent);
-        const std::int32_t price =
-            require(step.dayStop ? dayStopLossPrice(trade.buyPrice(), percent)
-                                 : fiveWonPrice(trade.buyPrice(), step.base, percent));
+        const std::int32_t price = step.dayStop
+                                       ? dayStopLossPrice(trade.buyPrice(), percent)
+                                       : fiveWonPrice(trade.buyPrice(), step.base, percent);
         writeMoney(sheet, step.price, price);
         writeMoney(sheet, step.result, step.sign * trade.net(price, step.taxOrder));
     }
@@ -90,89 +78,67 @@ void runPriceSteps(Sheet &sheet, const Scenarios &trade, std::span<const PriceSt
 
 } // namespace
 
-std::int32_t readInteger(const Sheet &sheet, std::string_view name) {
-    return readInteger(field(name), sheet.text(name));
-}
-
-Commission readCommission(const Sheet &sheet) {
-    Commission c;
-    c.feeRate = readDecimal(sheet.text("r1"));
-    c.taxRate = readDecimal(sheet.text("r2"));
-    c.minimumFeeThreshold = readInteger(sheet, "r3");
-    c.minimumFee = readInteger(sheet, "r4");
-    c.minimumFeeRule = sheet.isChecked("CheckBox1");
-    return c;
-}
-
-bool feeSheet(Sheet &sheet, const LocalDateTime &now) {
+void feeSheet(Sheet &sheet, const LocalDateTime &now) {
     sheet.setText("Edit6", formatTimeStamp(now));
-    const Trade trade{readInteger(sheet, "s1"), readInteger(sheet, "s2"),
-                      static_cast<double>(readInteger(sheet, "s3"))};
-    const std::optional<RoundTrip> r = evaluateRoundTrip(
-        trade, readCommission(sheet), SellAmount::Integer, TaxOrder::RateOverHundred);
-    if (!r) {
-        return false;
-    }
-    writeMoney(sheet, "s4", r->buyAmount);
-    writeMoney(sheet, "s5", r->sellAmount);
-    writeMoney(sheet, "e1", r->buyFee);
-    writeMoney(sheet, "e2", r->sellFee);
-    writeMoney(sheet, "e3", r->tax);
-    writeMoney(sheet, "e4", r->totalCost);
-    writeMoney(sheet, "e5", r->netLoss);
-    writeMoney(sheet, "e6", r->netProfit);
-    writeMoney(sheet, "e7", r->netProfit > 0 ? r->grossDifference : 0);
-    return true;
+    const Trade trade{readInteger(sheet, "s1"), readInteger(sheet, "s2"), readInteger(sheet, "s3")};
+    const RoundTrip r = evaluateRoundTrip(trade, readCommission(sheet, now), SellAmount::Integer,
+                                          TaxOrder::RateOverHundred);
+    writeMoney(sheet, "s4", r.buyAmount);
+    writeMoney(sheet, "s5", r.sellAmount);
+    writeMoney(sheet, "e1", r.buyFee);
+    writeMoney(sheet, "e2", r.sellFee);
+    writeMoney(sheet, "e3", r.tax);
+    writeMoney(sheet, "e4", r.totalCost);
+    writeMoney(sheet, "e5", r.netLoss);
+    writeMoney(sheet, "e6", r.netProfit);
+    writeMoney(sheet, "e7", r.netProfit > 0 ? r.grossDifference : 0);
 }
 
-std::optional<std::string> longTermSection(Sheet &sheet) {
-    try {
-        const Scenarios trade(sheet);
-        const std::int32_t high = readInteger(sheet, "W1");
-        const std::int32_t low = readInteger(sheet, "W2");
-        const auto plain = TaxOrder::RateOverHundred;
-        writeLimitResults(sheet, trade, {"X1", high, "X2", low}, plain);
-        if (high > 0 && low > 0) {
-            writeMoney(sheet, "Edit4", high - low);
-        }
-        const auto stop = TaxOrder::RateTimesHundredth;
-        const PriceStep steps[] = {{"r5", "W3", "X3", high, plain, +1},
-                                   {"r6", "W4", "X4", high, plain, +1},
-                                   {"r7", "W5", "X5", high, plain, +1},
-                                   {"r8", "W6", "X6", low, stop, -1},
-                                   {"r9", "W7", "X7", low, stop, -1}};
-        runPriceSteps(sheet, trade, steps);
-    } catch (const OutOfRange &) {
-        return std::string(texts::longTermOutOfRange);
-    }
-    return std::nullopt;
+void breakEvenSection(Sheet &sheet, const LocalDateTime &now) {
+    const std::optional<std::int32_t> price =
+        breakEvenPrice(readInteger(sheet, "s1"), readInteger(sheet, "s2"),
+                       readCommission(sheet, now), priceGridOf(sheet, now));
+    sheet.setText("e8", price ? formatMoney(*price) : "");
 }
 
-std::optional<std::string> dayTradingSection(Sheet &sheet) {
-    try {
-        const Scenarios trade(sheet);
-        const std::int32_t upper = readInteger(sheet, "Y1");
-        const std::int32_t lower = readInteger(sheet, "Y2");
-        const std::int32_t high = readInteger(sheet, "Y4");
-        const std::int32_t low = readInteger(sheet, "Y5");
-        const auto order = TaxOrder::RateTimesHundredth;
-        writeLimitResults(sheet, trade, {"Z1", upper, "Z2", lower}, order);
-        const std::int32_t buy = trade.buyPrice();
-        const PriceStep steps[] = {{"r10", "Y6", "Z3", high, order, +1},
-                                   {"r11", "Y7", "Z4", high, order, +1},
-                                   {"r12", "Y8", "Z5", buy, order, -1, true},
-                                   {"r13", "Y9", "Z6", buy, order, -1, true}};
-        runPriceSteps(sheet, trade, steps);
-        if (upper > 0 && lower > 0) {
-            writeMoney(sheet, "Edit1", upper - lower);
-        }
-        if (high > 0 && low > 0) {
-            writeMoney(sheet, "Edit2", high - low);
-        }
-    } catch (const OutOfRange &) {
-        return std::string(texts::dayTradingOutOfRange);
+void longTermSection(Sheet &sheet, const LocalDateTime &now) {
+    const Scenarios trade(sheet, now);
+    const std::int32_t high = readInteger(sheet, "W1");
+    const std::int32_t low = readInteger(sheet, "W2");
+    const auto plain = TaxOrder::RateOverHundred;
+    writeLimitResults(sheet, trade, {"X1", high, "X2", low}, plain);
+    if (high > 0 && low > 0) {
+        writeMoney(sheet, "Edit4", high - low);
     }
-    return std::nullopt;
+    const auto stop = TaxOrder::RateTimesHundredth;
+    const PriceStep steps[] = {{"r5", "W3", "X3", high, plain, +1},
+                               {"r6", "W4", "X4", high, plain, +1},
+                               {"r7", "W5", "X5", high, plain, +1},
+                               {"r8", "W6", "X6", low, stop, -1},
+                               {"r9", "W7", "X7", low, stop, -1}};
+    runPriceSteps(sheet, trade, steps);
+}
+
+void dayTradingSection(Sheet &sheet, const LocalDateTime &now) {
+    const Scenarios trade(sheet, now);
+    const std::int32_t upper = readInteger(sheet, "Y1");
+    const std::int32_t lower = readInteger(sheet, "Y2");
+    const std::int32_t high = readInteger(sheet, "Y4");
+    const std::int32_t low = readInteger(sheet, "Y5");
+    const auto order = TaxOrder::RateTimesHundredth;
+    writeLimitResults(sheet, trade, {"Z1", upper, "Z2", lower}, order);
+    const std::int32_t buy = trade.buyPrice();
+    const PriceStep steps[] = {{"r10", "Y6", "Z3", high, order, +1},
+                               {"r11", "Y7", "Z4", high, order, +1},
+                               {"r12", "Y8", "Z5", buy, order, -1, true},
+                               {"r13", "Y9", "Z6", buy, order, -1, true}};
+    runPriceSteps(sheet, trade, steps);
+    if (upper > 0 && lower > 0) {
+        writeMoney(sheet, "Edit1", upper - lower);
+    }
+    if (high > 0 && low > 0) {
+        writeMoney(sheet, "Edit2", high - low);
+    }
 }
 
 } // namespace mx

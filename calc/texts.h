@@ -2,21 +2,12 @@
 
 #include <string_view>
 
-// The fixed texts of the calculation: messages and verdicts, byte for byte (double blanks
-// and trailing blanks included).
+// The fixed texts of the calculation: messages, verdicts and the tax line, byte for byte (double
+// blanks and trailing blanks included).
 namespace mx::texts {
 
 inline constexpr std::string_view quantityMissing = "수량이 기록되지 않았습니다.";
 inline constexpr std::string_view buyPriceMissing = "매수가가 기록되지 않았습니다.";
-inline constexpr std::string_view feeSheetFailed = "잘못기록한 값을 수정한 후 재시도해 주세요.";
-
-// Amounts beyond 2,147,483,647 won in the planning sections.
-inline constexpr std::string_view longTermOutOfRange =
-    "장기 목표가.손절가 계산 중 금액이 계산할 수 있는 범위(2,147,483,647원)를 넘었습니다. "
-    "수량과 가격을 확인해 주세요.";
-inline constexpr std::string_view dayTradingOutOfRange =
-    "Day 목표가.손절가 계산 중 금액이 계산할 수 있는 범위(2,147,483,647원)를 넘었습니다. "
-    "수량과 가격을 확인해 주세요.";
 
 inline constexpr std::string_view positiveVerdict =
     "투자에 긍정성이 내재되어 있으며 투자시 손실보다는 이익을 볼 가능성이 크다고 볼 수 있습니다.";
@@ -61,6 +52,13 @@ inline constexpr std::string_view dayNegativeVerdict =
 inline constexpr std::string_view dayNegativeProviso =
     "그러나 특별한 호재가 있어 급상승이 기대되거나 연일 상승중인 종목이라면 상승가능성에 무게를 "
     "두고 투자할 수도 있습니다.";
+
+// The options panel's line of the sell-side tax in force: "적용 세율 0.20% (2025-12-29
+// 매매분부터)", for the rates before the first change "... (2019-05-29 매매분까지)".
+inline constexpr std::string_view taxRateLinePrefix = "적용 세율 ";
+inline constexpr std::string_view taxRateTradesFrom = " 매매분부터";
+inline constexpr std::string_view taxRateTradesUntil = " 매매분까지";
+inline constexpr std::string_view taxRateEtfExempt = "ETF·ETN 비과세";
 
 inline constexpr std::string_view ratioPrefix = "성공대 실패 비율은 ";
 inline constexpr std::string_view favourableRatioSuffix = ":1 입니다.";

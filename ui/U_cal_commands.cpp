@@ -7,10 +7,7 @@ void Tf_cal::N6Click() {
     if (controls_.widget("s2")->hasFocus()) {
         s2Exit();
     }
-    const mx::CalculateOutcome outcome = mx::calculate(*sheet_, now());
-    if (outcome.failure) {
-        showError(QString::fromStdString(*outcome.failure));
-    }
+    mx::calculate(*sheet_, now());
 }
 
 void Tf_cal::N11Click() {

@@ -1,6 +1,7 @@
 // Reading and writing rules of the sheet's fields, the catalogue and the time stamp.
 #include "calc/calculate.h"
 #include "calc/fields.h"
+#include "calc/memory_sheet.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -177,6 +178,103 @@ INSTANTIATE_TEST_SUITE_P(
                     StampRow{"midnight", {2024, 2, 29, 0, 0}, "2024년 2월 29일  0시 0분 "}),
     rowName<StampRow>);
 
+struct OptionRow {
+    const char *name;
+    std::vector<std::pair<const char *, const char *>> texts;
+    Market market;
+    StatementRounding rounding;
+    TradeDate date;
+    const char *taxRate; // the rate every evaluation uses
+    const char *line;
+    std::int32_t stepAt1500;
+};
+
+void PrintTo(const OptionRow &row, std::ostream *out) {
+    *out << row.name;
+}
+
+class SheetOptionTest : public testing::TestWithParam<OptionRow> {};
+
+TEST_P(SheetOptionTest, ReadsTheOptionsPanel) {
+    const OptionRow &row = GetParam();
+    MemorySheet sheet;
+    for (const auto &[name, text] : row.texts) {
+        sheet.setText(name, text);
+    }
+    const LocalDateTime now{2026, 3, 7, 9, 5};
+    EXPECT_EQ(readMarket(sheet), row.market);
+    EXPECT_EQ(readStatementRounding(sheet), row.rounding);
+    EXPECT_EQ(readTradeDate(sheet, now), row.date);
+    const Commission commission = readCommission(sheet, now);
+    EXPECT_EQ(commission.rounding, row.rounding);
+    EXPECT_EQ(formatRate(commission.exactTaxRate), row.taxRate);
+    EXPECT_EQ(commission.taxRate, readDecimal(row.taxRate)); // as if typed into r2
+    EXPECT_EQ(taxRateLineOf(sheet, now), row.line);
+    EXPECT_EQ(priceGridOf(sheet, now).step(1500), row.stepAt1500);
+}
+
+INSTANTIATE_TEST_SUITE_P(Panels, SheetOptionTest,
+                         testing::Values(OptionRow{"at_start",
+                                                   {},
+                                                   Market::Kospi,
+                                                   StatementRounding::Display,
+                                                   {2026, 3, 7},
+                                                   "0.3",
+                                                   "적용 세율 0.20% (2025-12-29 매매분부터)",
+                                                   5},
+                                         OptionRow{"rules_on",
+                                                   {{"CheckBox2", "1"}},
+                                                   Market::Kospi,
+                                                   StatementRounding::Display,
+                                                   {2026, 3, 7},
+                                                   "0.20",
+                                                   "적용 세율 0.20% (2025-12-29 매매분부터)",
+                                                   1},
+                                         OptionRow{"unknown_texts_read_as_defaults",
+                                                   {{"CheckBox2", "1"},
+                                                    {"ComboBox1", "nyse"},
+                                                    {"ComboBox2", "floor"},
+                                                    {"DateEdit1", "2026-02-30"}},
+                                                   Market::Kospi,
+                                                   StatementRounding::Display,
+                                                   {2026, 3, 7},
+                                                   "0.20",
+                                                   "적용 세율 0.20% (2025-12-29 매매분부터)",
+                                                   1},
+                                         OptionRow{"kosdaq_before_tick_change",
+                                                   {{"CheckBox2", "1"},
+                                                    {"ComboBox1", "kosdaq"},
+                                                    {"ComboBox2", "ten"},
+                                                    {"DateEdit1", "2022-06-15"}},
+                                                   Market::Kosdaq,
+                                                   StatementRounding::TenWonFees,
+                                                   {2022, 6, 15},
+                                                   "0.23",
+                                                   "적용 세율 0.23% (2020-12-29 매매분부터)",
+                                                   5},
+                                         OptionRow{"rules_off_keep_r2_and_own_steps",
+                                                   {{"ComboBox1", "etf"},
+                                                    {"ComboBox2", "won"},
+                                                    {"DateEdit1", "2024-01-02"},
+                                                    {"r2", "0.25"}},
+                                                   Market::EtfEtn,
+                                                   StatementRounding::Won,
+                                                   {2024, 1, 2},
+                                                   "0.25",
+                                                   "적용 세율 0.00% (ETF·ETN 비과세)",
+                                                   5},
+                                         OptionRow{"etf_rules_on",
+                                                   {{"CheckBox2", "1"},
+                                                    {"ComboBox1", "etf"},
+                                                    {"DateEdit1", "2024-01-02"}},
+                                                   Market::EtfEtn,
+                                                   StatementRounding::Display,
+                                                   {2024, 1, 2},
+                                                   "0",
+                                                   "적용 세율 0.00% (ETF·ETN 비과세)",
+                                                   1}),
+                         rowName<OptionRow>);
+
 TEST(CatalogueTest, SortedUniqueAndFindable) {
     std::string previous;
     for (const FieldSpec &fieldSpec : fieldCatalogue()) {
@@ -191,14 +289,15 @@ TEST(CatalogueTest, SortedUniqueAndFindable) {
 
 // The fields whose text the headless tool prints: exactly those of the sheet's pages.
 TEST(CatalogueTest, TextFieldsAreThoseOfThePages) {
-    std::set<std::string> expected{"CheckBox1", "Edit1", "Edit2", "Edit4", "Edit6"};
+    std::set<std::string> expected{"CheckBox1", "CheckBox2", "ComboBox1", "ComboBox2", "DateEdit1",
+                                   "Edit1",     "Edit2",     "Edit4",     "Edit6"};
     const auto range = [&](const std::string &prefix, int first, int last) {
         for (int i = first; i <= last; ++i) {
             expected.insert(prefix + std::to_string(i));
         }
     };
     range("s", 1, 5);
-    range("e", 1, 7);
+    range("e", 1, 8);
     range("W", 1, 7);
     range("X", 1, 7);
     range("Y", 1, 9);

@@ -1,14 +1,9 @@
-// Amounts beyond the 32-bit range: every checked product and difference fails its block
-// as the failure handling of Calculate prescribes, and no wrapped figure is ever shown.
-#include "calc/texts.h"
+// Amounts beyond 2,147,483,647 won: the three sheets price them in 64 bits, while the gauges
+// and the position boxes, which hold 32-bit values, leave a step out silently.
 #include "scenario.h"
 
 namespace mx::testing_support {
 namespace {
-
-const std::string feeSheetFailed{texts::feeSheetFailed};
-const std::string longTermOutOfRange{texts::longTermOutOfRange};
-const std::string dayTradingOutOfRange{texts::dayTradingOutOfRange};
 
 const std::vector<std::string> staleSheet{
     "s4=old",    "s5=old", "e1=old",  "e2=old",  "e3=old",  "e4=old",  "e5=old",        "e6=old",
@@ -21,10 +16,15 @@ std::vector<std::string> stale(std::vector<std::string> script) {
     return script;
 }
 
-// The fields a fee sheet failure must leave alone (the buy amount may be written first).
-const std::vector<std::pair<std::string, std::string>> feeFieldsKept{
-    {"s5", "old"}, {"e1", "old"}, {"e2", "old"}, {"e3", "old"},
-    {"e4", "old"}, {"e5", "old"}, {"e6", "old"}, {"e7", "old"}};
+// s4, s5, e1 .. e7 in that order.
+std::vector<std::pair<std::string, std::string>> feeFields(const std::vector<std::string> &texts) {
+    static const char *const names[] = {"s4", "s5", "e1", "e2", "e3", "e4", "e5", "e6", "e7"};
+    std::vector<std::pair<std::string, std::string>> fields;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        fields.emplace_back(names[i], texts[i]);
+    }
+    return fields;
+}
 
 std::vector<std::pair<std::string, std::string>>
 join(std::vector<std::pair<std::string, std::string>> a,
@@ -33,77 +33,57 @@ join(std::vector<std::pair<std::string, std::string>> a,
     return a;
 }
 
-// Calculate ended inside a planning section: gauges and diagnosis did not run.
-const std::vector<std::pair<std::string, std::string>> endedBeforeGauges{
-    {"Gauge1.max", "100"},   {"Gauge1.progress", "0"},
-    {"Gauge1.color", "red"}, {"Label29", "최저가"},
-    {"x8", "old"},           {"z13", "old"}};
-
 const std::vector<Scenario> rows{
-    {.name = "fee_sheet_buy_amount_then_day_section",
+    {.name = "fee_sheet_amounts_beyond_32_bits",
+     .script = stale({"s1=100000", "s2=30000", "s3=30500"}),
+     .expect = join(feeFields({"3,000,000,000", "3,050,000,000", "870,000", "884,500", "9,150,000",
+                               "10,904,500", "0", "39,095,500", "50,000,000"}),
+                    {{"e8", "30,150"}})},
+    {.name = "fee_sheet_without_sell_price_beyond_32_bits",
      .script = stale({"s1=100000", "s2=30000"}),
-     .expect = join(join(feeFieldsKept, endedBeforeGauges), {{"s4", "old"},
-                                                             {"Edit6", "2026년 3월 7일  9시 5분 "},
-                                                             {"X1", "old"},
-                                                             {"Z5", "old"},
-                                                             {"Y9", "old"},
-                                                             {"Z6", "old"},
-                                                             {"Edit1", "old"}}),
-     .messages = {feeSheetFailed, dayTradingOutOfRange},
-     .memos = {{"Memo3", {"old line"}}}},
-    {.name = "fee_sheet_sell_amount_command_goes_on",
-     .script = stale({"s1=100000", "s2=10000", "s3=30000"}),
-     .expect = join(feeFieldsKept, {{"Edit6", "2026년 3월 7일  9시 5분 "},
-                                    {"Y8", "9,800"},
-                                    {"Z5", "23,514,200"},
-                                    {"Gauge1.color", "blue"},
-                                    {"x8", "0"}}),
-     .messages = {feeSheetFailed},
-     .memos = {{"Memo3", {}}}},
-    {.name = "fee_sheet_gross_difference_command_goes_on",
+     .expect = feeFields(
+         {"3,000,000,000", "0", "870,000", "0", "0", "870,000", "3,000,870,000", "0", "0"})},
+    {.name = "fee_sheet_gross_difference_beyond_32_bits",
      .script = stale({"s1=1", "s2=-2000000000", "s3=2000000000"}),
-     .expect = join(feeFieldsKept, {{"Gauge1.color", "blue"}, {"x9", "-2000000000"}}),
-     .messages = {feeSheetFailed}},
-    {.name = "fee_sheet_negative_gross_difference",
+     .expect = feeFields({"-2,000,000,000", "2,000,000,000", "-580,000", "580,000", "6,000,000",
+                          "6,000,000", "0", "3,994,000,000", "4,000,000,000"})},
+    {.name = "fee_sheet_negative_gross_difference_beyond_32_bits",
      .script = stale({"s1=1", "s2=2000000000", "s3=-2000000000", "r12=1", "r13=1"}),
-     .expect = feeFieldsKept,
-     .messages = {feeSheetFailed}},
-    {.name = "long_term_buy_amount",
-     .script = stale({"s1=100000", "s2=30000", "W1=40000"}),
-     .expect = join(endedBeforeGauges, {{"X1", "old"}, {"W3", "old"}, {"Z5", "old"}}),
-     .messages = {feeSheetFailed, longTermOutOfRange},
-     .memos = {{"Memo3", {"old line"}}}},
-    {.name = "long_term_target_product",
+     .expect = {{"e5", "3,994,000,000"}, {"e6", "0"}, {"e7", "0"}}},
+    {.name = "largest_trade",
+     .script = {"s1=2147483647", "s2=2147483647", "s3=2147483647", "r1=0"},
+     .expect = feeFields({"4,611,686,014,132,420,609", "4,611,686,014,132,420,609", "0", "0"})},
+    {.name = "long_term_amounts_beyond_32_bits",
+     .script = stale({"s1=100000", "s2=30000", "W1=40000", "W2=20000"}),
+     .expect = {{"X1", "985,970,000"},
+                {"W3", "32,500"},
+                {"X3", "238,437,500"},
+                {"W6", "29,000"},
+                {"X6", "110,411,000"},
+                {"Edit4", "20,000"}}},
+    {.name = "long_term_target_product_beyond_32_bits",
      .script = stale({"s1=1", "s2=10000", "W1=100000000"}),
-     .expect = join(endedBeforeGauges, {{"X1", "99,660,997"},
-                                        {"W3", "old"},
-                                        {"X3", "old"},
-                                        {"W4", "old"},
-                                        {"Y8", "old"},
-                                        {"Z5", "old"},
-                                        {"e5", "10,003"}}),
-     .messages = {longTermOutOfRange},
-     .memos = {{"Memo3", {"old line"}}}},
-    {.name = "long_term_stop_loss_product",
+     .expect = {{"X1", "99,660,997"}, {"W3", "25,007,500"}, {"X3", "24,915,222"}}},
+    {.name = "long_term_stop_loss_product_beyond_32_bits",
      .script = stale({"s1=1", "s2=2000000000", "W2=1"}),
-     .expect = join(endedBeforeGauges,
-                    {{"X2", "2,000,579,999"}, {"W6", "old"}, {"X6", "old"}, {"Y8", "old"}}),
-     .messages = {longTermOutOfRange}},
-    {.name = "day_target_product",
+     .expect = {{"X2", "2,000,579,999"}, {"W6", "1,800,000,000"}, {"X6", "206,502,000"}}},
+    {.name = "day_amounts_beyond_32_bits",
+     .script = stale({"s1=100000", "s2=30000", "Y1=39000", "Y2=21000", "Y4=33000", "Y5=28000"}),
+     .expect = {{"Z1", "886,299,000"},
+                {"Z2", "907,779,000"},
+                {"Y6", "30,750"},
+                {"Z3", "64,013,250"},
+                {"Y8", "29,400"},
+                {"Z5", "70,542,600"},
+                {"Y9", "29,100"},
+                {"Z6", "100,443,900"}},
+     .memos = {{"Memo3", {}}}},
+    {.name = "day_target_product_beyond_32_bits",
      .script = stale({"s1=1", "s2=10000", "Y1=11500", "Y4=100000000"}),
-     .expect = join(endedBeforeGauges, {{"Z1", "1,459"},
-                                        {"Y6", "old"},
-                                        {"Z3", "old"},
-                                        {"Y8", "old"},
-                                        {"Z5", "old"},
-                                        {"Edit1", "old"}}),
-     .messages = {dayTradingOutOfRange},
-     .memos = {{"Memo3", {"old line"}}}},
-    {.name = "day_stop_loss_product",
+     .expect = {{"Z1", "1,459"}, {"Y6", "25,007,500"}, {"Z3", "24,915,222"}}},
+    {.name = "day_stop_loss_product_beyond_32_bits",
      .script = stale({"s1=1", "s2=30000000", "r12=100"}),
-     .expect =
-         join(endedBeforeGauges, {{"Y8", "old"}, {"Z5", "old"}, {"Y9", "old"}, {"Z6", "old"}}),
-     .messages = {dayTradingOutOfRange}},
+     .expect = {{"Y8", "0"}, {"Z5", "30,008,700"}, {"Y9", "29,100,000"}, {"Z6", "1,004,439"}}},
     {.name = "gauge_range_overflow_is_silent",
      .script = {"s1=1", "s2=10000", "Y1=2000000000", "Y2=-2000000000", "Y4=10800", "Y5=9700",
                 "Gauge2.progress=37"},

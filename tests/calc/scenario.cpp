@@ -42,7 +42,7 @@ public:
 
     Snapshot snapshot() const {
         Snapshot shot;
-        shot.messages = messages_;
+        shot.messages = sheet_.messages();
         for (const FieldSpec &fieldSpec : fieldCatalogue()) {
             const std::string name(fieldSpec.name);
             if (fieldSpec.kind == FieldKind::Gauge) {
@@ -64,16 +64,7 @@ public:
     }
 
 private:
-    void calculateOnce() {
-        const CalculateOutcome outcome = calculate(sheet_, now_);
-        for (std::size_t i = seen_; i < sheet_.messages().size(); ++i) {
-            messages_.push_back(sheet_.messages()[i]);
-        }
-        seen_ = sheet_.messages().size();
-        if (outcome.failure) {
-            messages_.push_back(*outcome.failure);
-        }
-    }
+    void calculateOnce() { calculate(sheet_, now_); }
 
     void set(const std::string &name, const std::string &value) {
         const std::string gauge = name.substr(0, name.find('.'));
@@ -94,8 +85,6 @@ private:
 
     MemorySheet sheet_;
     LocalDateTime now_;
-    std::vector<std::string> messages_;
-    std::size_t seen_ = 0;
 };
 
 std::string unescapeCarriageReturns(const std::string &text) {

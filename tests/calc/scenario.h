@@ -18,7 +18,7 @@ struct Scenario {
     std::vector<std::string> script{};
     // Field lines that must read exactly so ("s4", "Gauge1.max", "Panel24.visible" ...).
     std::vector<std::pair<std::string, std::string>> expect{};
-    // Every message shown, in order; a failure that ends Calculate counts as a message.
+    // Every message shown, in order.
     std::vector<std::string> messages{};
     // Memos whose lines must be exactly these.
     std::map<std::string, std::vector<std::string>> memos{};

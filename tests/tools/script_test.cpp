@@ -79,16 +79,6 @@ TEST(ReportTest, GaugeLinesBetweenEdit6AndLabels) {
     EXPECT_NE(out.str().find("Gauge3.progress=0\nLabel27=최저가\n"), std::string::npos);
 }
 
-TEST(SheetScriptTest, FailureOfASectionFollowsItsMessages) {
-    SheetScript script;
-    for (const char *line : {"@now=2026-03-07 09:05", "s1=100000", "s2=30000", "@calc"}) {
-        script.apply(line);
-    }
-    ASSERT_EQ(script.messages().size(), 2u);
-    EXPECT_EQ(script.messages()[0], "잘못기록한 값을 수정한 후 재시도해 주세요.");
-    EXPECT_TRUE(script.messages()[1].starts_with("Day 목표가.손절가"));
-}
-
 TEST(SheetScriptTest, FinishCalculatesOnlyWithoutCalcLine) {
     SheetScript once;
     once.apply("@calc");

@@ -24,8 +24,9 @@ TEST_P(HelpTest, PrintsUsageAndIgnoresInput) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_TRUE(run.out.starts_with("Usage: mx_cal_sheet")) << run.out;
-    for (const char *topic : {"NAME=TEXT", "@calc", "@now=YYYY-MM-DD HH:MM", "message=TEXT",
-                              "Output:", "Exit status:"}) {
+    for (const char *topic : {"NAME=TEXT", "CheckBox2=1|0", "ComboBox1=kospi|kosdaq|konex|etf",
+                              "DateEdit1=YYYY-MM-DD", "ComboBox2=round|won|ten", "@calc",
+                              "@now=YYYY-MM-DD HH:MM", "message=TEXT", "Output:", "Exit status:"}) {
         EXPECT_NE(run.out.find(topic), std::string::npos) << topic;
     }
     // The same text whatever the input: the trade was not read, let alone calculated.

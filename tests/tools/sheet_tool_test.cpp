@@ -84,7 +84,15 @@ INSTANTIATE_TEST_SUITE_P(MalformedLines, RefusedLineTest,
                                          RefusedRow{"gauge_colour", "Gauge1.color=green"},
                                          RefusedRow{"gauge_negative_maximum", "Gauge1.max=-1"},
                                          RefusedRow{"gauge_progress_text", "Gauge2.progress=x"},
-                                         RefusedRow{"panel_visibility", "Panel24.visible=yes"}),
+                                         RefusedRow{"panel_visibility", "Panel24.visible=yes"},
+                                         RefusedRow{"rules_word", "CheckBox2=on"},
+                                         RefusedRow{"market_upper_case", "ComboBox1=KOSPI"},
+                                         RefusedRow{"market_unknown", "ComboBox1=nyse"},
+                                         RefusedRow{"market_empty", "ComboBox1="},
+                                         RefusedRow{"rounding_unknown", "ComboBox2=floor"},
+                                         RefusedRow{"date_impossible", "DateEdit1=2026-02-29"},
+                                         RefusedRow{"date_with_time", "DateEdit1=2026-03-06 09:05"},
+                                         RefusedRow{"date_unpadded", "DateEdit1=2026-3-6"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 std::string withCrLf(const std::string &text) {
@@ -169,7 +177,7 @@ TEST(SheetToolTest, OutputInByteOrderAfterMessages) {
         EXPECT_LE(previous, name) << lines[i];
         previous = name;
     }
-    EXPECT_EQ(lines.size(), 1u + 90u + 3u); // a message, 90 field lines, three memo lines
+    EXPECT_EQ(lines.size(), 1u + 95u + 3u); // a message, 95 field lines, three memo lines
     EXPECT_EQ(linesNamed(run.out, "Gauge1.max"), std::vector<std::string>{"4000"});
     EXPECT_EQ(linesNamed(run.out, "Memo3").size(), 3u);
     EXPECT_EQ(linesNamed(run.out, "Memo3")[1], "성공대 실패 비율은 3:1 입니다.");

@@ -17,6 +17,14 @@ starts, reading one directive per line from standard input:
 
   NAME=TEXT      types TEXT into the field NAME (s1, s2, s3, r1 .. r9, W1, Y1, ...);
                  CheckBox1 takes 1 or 0; a memo field (Memo3, Memo4) gains a line
+  CheckBox2=1|0  applies the market's tax and ticks of the trade date (off: r2)
+  ComboBox1=kospi|kosdaq|konex|etf
+                 the market
+  DateEdit1=YYYY-MM-DD
+                 the trade date; empty: the date of @now, else today
+  ComboBox2=round|won|ten
+                 fees and tax rounded only on display, truncated to whole won,
+                 or fees truncated to 10 won and the tax to whole won
   GaugeN.max=N, GaugeN.progress=N, GaugeN.color=red|blue
                  set gauge 1, 2 or 3
   Panel24.visible=1|0

@@ -2,6 +2,7 @@
 
 #include "calc/fields.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 
@@ -43,6 +44,16 @@ std::optional<bool> flag(std::string_view value) {
         return false;
     }
     return std::nullopt;
+}
+
+// "a, b or c".
+std::string alternatives(std::span<const std::string_view> keys) {
+    std::string text;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        text += i == 0 ? "" : (i + 1 == keys.size() ? " or " : ", ");
+        text += keys[i];
+    }
+    return text;
 }
 
 } // namespace
@@ -109,14 +120,7 @@ void SheetScript::finish() {
 }
 
 void SheetScript::runCalculate() {
-    const CalculateOutcome outcome = calculate(sheet_, now_ ? *now_ : localClock());
-    const auto &shown = sheet_.messages();
-    messages_.insert(messages_.end(), shown.begin() + static_cast<std::ptrdiff_t>(messagesSeen_),
-                     shown.end());
-    messagesSeen_ = shown.size();
-    if (outcome.failure) {
-        messages_.push_back(*outcome.failure);
-    }
+    calculate(sheet_, now_ ? *now_ : localClock());
     calculated_ = true;
 }
 
@@ -143,6 +147,16 @@ void SheetScript::setField(std::string_view name, std::string_view value) {
     }
     if (fieldSpec->kind == FieldKind::CheckBox && !flag(value)) {
         throw ScriptError(excerpt(name) + " takes 1 or 0, not: " + excerpt(value));
+    }
+    if (fieldSpec->kind == FieldKind::Choice &&
+        std::find(fieldSpec->choices.begin(), fieldSpec->choices.end(), value) ==
+            fieldSpec->choices.end()) {
+        throw ScriptError(excerpt(name) + " takes " + alternatives(fieldSpec->choices) +
+                          ", not: " + excerpt(value));
+    }
+    if (fieldSpec->kind == FieldKind::Date && !value.empty() && !parseTradeDate(value)) {
+        throw ScriptError(excerpt(name) +
+                          " takes a date YYYY-MM-DD or nothing, not: " + excerpt(value));
     }
     sheet_.setText(name, value);
 }

@@ -28,7 +28,7 @@ std::string excerpt(std::string_view text);
 std::optional<LocalDateTime> parseDateTime(std::string_view text);
 
 // Runs the directives of one input, line by line, on an in-memory sheet that starts as the
-// window starts. Every message shown and every failure of Calculate is kept in order.
+// window starts. The sheet keeps every message Calculate showed, in order.
 class SheetScript {
 public:
     // Acts on one line (without its line break; a carriage return left at its end by CR LF
@@ -39,7 +39,7 @@ public:
     void finish();
 
     const MemorySheet &sheet() const { return sheet_; }
-    const std::vector<std::string> &messages() const { return messages_; }
+    const std::vector<std::string> &messages() const { return sheet_.messages(); }
 
 private:
     void runCalculate();
@@ -48,8 +48,6 @@ private:
 
     MemorySheet sheet_;
     std::optional<LocalDateTime> now_;
-    std::vector<std::string> messages_;
-    std::size_t messagesSeen_ = 0;
     bool calculated_ = false;
 };
 

@@ -1,0 +1,169 @@
+// The break-even search. Within a stretch of prices where the minimum-fee rule does not switch
+// sides, the net result is an affine function of the sell amount, g, plus a bounded error e
+// from rounding and truncation: |e| < E. While g rises, every price more than 2E of g below a
+// losing price also loses, so a binary search on the real net result followed by a scan of
+// that width finds the lowest break-even price exactly. Where g does not rise, the only
+// candidates lie within 2E of g above the first losing price.
+#include "break_even.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace mx {
+namespace {
+
+constexpr std::int64_t highestPrice = 2147483647;
+// The widest scan, in won of price.
+constexpr std::int64_t scanLimit = std::int64_t{1} << 18;
+// Bounds the rounding of slopes formed in extended precision.
+constexpr long double slopeTolerance = 0x1p-50L;
+// Bounds, relative to the size of the amounts, the rounding of fees, tax and net in extended
+// and double precision, generously.
+constexpr long double relativeError = 0x1p-44L;
+
+// Prices from `lo` to `hi` (valid prices of the grid) where the sell fee is either always the
+// minimum fee or always the percentage.
+struct Stretch {
+    std::int64_t lo, hi;
+    bool minimumSellFee;
+};
+
+class Search {
+public:
+    Search(std::int32_t quantity, std::int32_t buyPrice, const Commission &commission,
+           const PriceGrid &grid)
+        : quantity_(quantity), buyPrice_(buyPrice), commission_(commission), grid_(grid),
+          buyFee_(evaluate(buyPrice).buyFee) {}
+
+    std::optional<std::int64_t> lowest(const Stretch &stretch) const {
+        if (stretch.lo > stretch.hi) {
+            return std::nullopt;
+        }
+        if (breaksEven(stretch.lo)) {
+            return stretch.lo;
+        }
+        const long double slope = slopeOf(stretch);
+        const long double span = 2 * errorBound(stretch); // of g between a loss and a gain
+        if (slope - slopeTolerance > 0) {
+            return lowestWhileRising(stretch, width(span, slope - slopeTolerance));
+        }
+        // g does not rise: a gain lies within `span` of g above the losing first price.
+        const std::int64_t reach = slope + slopeTolerance < 0
+                                       ? width(span, -(slope + slopeTolerance))
+                                       : stretch.hi - stretch.lo;
+        const std::int64_t end =
+            std::min({stretch.hi, stretch.lo + reach, stretch.lo + scanLimit - 1});
+        return firstBetween(stretch.lo, end + 1);
+    }
+
+private:
+    RoundTrip evaluate(std::int64_t price) const {
+        const Trade trade{quantity_, buyPrice_, static_cast<std::int32_t>(price)};
+        return evaluateRoundTrip(trade, commission_, SellAmount::Integer,
+                                 TaxOrder::RateOverHundred);
+    }
+
+    bool breaksEven(std::int64_t price) const { return evaluate(price).netResult >= 0; }
+
+    // The rise of g per won of sell amount.
+    long double slopeOf(const Stretch &stretch) const {
+        const long double tax = commission_.taxRate / 100;
+        return 1 - tax - (stretch.minimumSellFee ? 0 : commission_.feeRate / 100);
+    }
+
+    // E: truncation cuts less than one unit from each truncated figure; the rest is rounding,
+    // bounded relative to the largest amounts of the stretch.
+    long double errorBound(const Stretch &stretch) const {
+        long double truncation = 0;
+        if (commission_.rounding != StatementRounding::Display) {
+            const bool tenWon = commission_.rounding == StatementRounding::TenWonFees;
+            truncation = 1 + (stretch.minimumSellFee ? 0 : (tenWon ? 10 : 1));
+        }
+        const long double rates =
+            1 + std::fabs(commission_.feeRate / 100) + std::fabs(commission_.taxRate / 100);
+        const long double size = static_cast<long double>(quantity_) * stretch.hi * rates +
+                                 std::int64_t{quantity_} * buyPrice_ + std::fabs(buyFee_) +
+                                 std::fabs(static_cast<long double>(commission_.minimumFee));
+        return truncation + relativeError * size;
+    }
+
+    // The prices across which g changes by `span` at `slope` per won of amount, rounded up.
+    std::int64_t width(long double span, long double slope) const {
+        const long double prices = std::ceil(span / (slope * quantity_)) + 1;
+        return prices < static_cast<long double>(highestPrice) ? static_cast<std::int64_t>(prices)
+                                                               : highestPrice;
+    }
+
+    std::optional<std::int64_t> lowestWhileRising(const Stretch &stretch,
+                                                  std::int64_t reach) const {
+        std::int64_t lo = stretch.lo; // loses
+        std::int64_t hi = stretch.hi;
+        if (!breaksEven(hi)) {
+            return firstBetween(std::max(stretch.lo, hi - reach), hi);
+        }
+        while (grid_.above(lo) < hi) {
+            std::int64_t middle = grid_.below(lo + (hi - lo) / 2 + 1);
+            if (middle <= lo) {
+                middle = grid_.above(lo);
+            }
+            (breaksEven(middle) ? hi : lo) = middle;
+        }
+        // lo loses and hi, the next price, gains; a lower gain lies within `reach` below lo.
+        if (const auto earlier = firstBetween(std::max(stretch.lo, lo - reach), lo)) {
+            return earlier;
+        }
+        return hi;
+    }
+
+    // The first price strictly between `from` and `to` that breaks even, looking at no more
+    // than scanLimit won of prices below `to`.
+    std::optional<std::int64_t> firstBetween(std::int64_t from, std::int64_t to) const {
+        for (std::int64_t price = grid_.above(std::max(from, to - scanLimit)); price < to;
+             price = grid_.above(price)) {
+            if (breaksEven(price)) {
+                return price;
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::int32_t quantity_;
+    std::int32_t buyPrice_;
+    const Commission &commission_;
+    const PriceGrid &grid_;
+    long double buyFee_;
+};
+
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {
+    return a / b + (a % b != 0 && (a < 0) == (b < 0) ? 1 : 0);
+}
+
+} // namespace
+
+std::optional<std::int32_t> breakEvenPrice(std::int32_t quantity, std::int32_t buyPrice,
+                                           const Commission &commission, const PriceGrid &grid) {
+    if (quantity <= 0 || buyPrice <= 0) {
+        return std::nullopt;
+    }
+    const Search search(quantity, buyPrice, commission, grid);
+    const std::int64_t first = grid.above(0);
+    const std::int64_t last = grid.below(highestPrice + 1);
+    std::optional<std::int64_t> price;
+    if (!commission.minimumFeeRule) {
+        price = search.lowest({first, last, false});
+    } else {
+        // The first price whose sell amount reaches the threshold: below it the sell fee is the
+        // minimum fee, from it on the percentage, and the net result may drop there.
+        const std::int64_t crossing = ceilDiv(commission.minimumFeeThreshold, quantity);
+        price = search.lowest({first, std::min(last, grid.below(crossing)), true});
+        if (!price) {
+            price = search.lowest({std::max(first, grid.above(crossing - 1)), last, false});
+        }
+    }
+    if (!price) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(*price);
+}
+
+} // namespace mx

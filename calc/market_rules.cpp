@@ -1,0 +1,230 @@
+#include "market_rules.h"
+
+#include "texts.h"
+
+namespace mx {
+namespace {
+
+// --- Sell-side tax --------------------------------------------------------
+
+// Rates in hundredths of a percent, by the first trade date whose sells carry them. KOSPI
+// includes the 0.15 % rural special tax; ETFs and ETNs pay none.
+struct TaxRow {
+    std::optional<TradeDate> from;
+    std::int64_t kospi, kosdaq, konex;
+};
+
+constexpr TaxRow taxRows[] = {
+    {std::nullopt, 30, 30, 30},
+    {TradeDate{2019, 5, 30}, 25, 25, 10},
+    {TradeDate{2020, 12, 29}, 23, 23, 10},
+    {TradeDate{2022, 12, 28}, 20, 20, 10},
+    {TradeDate{2023, 12, 27}, 18, 18, 10},
+    {TradeDate{2024, 12, 27}, 15, 15, 10},
+    {TradeDate{2025, 12, 29}, 20, 20, 10},
+};
+
+// --- Exchange ticks -------------------------------------------------------
+
+constexpr PriceBand stockTicksSince2023[] = {
+    {0, 1}, {2000, 5}, {5000, 10}, {20000, 50}, {50000, 100}, {200000, 500}, {500000, 1000}};
+constexpr PriceBand kospiTicksBefore2023[] = {
+    {0, 1}, {1000, 5}, {5000, 10}, {10000, 50}, {50000, 100}, {100000, 500}, {500000, 1000}};
+constexpr PriceBand kosdaqTicksBefore2023[] = {
+    {0, 1}, {1000, 5}, {5000, 10}, {10000, 50}, {50000, 100}};
+constexpr PriceBand etfTicksBeforeDecember2023[] = {{0, 5}};
+constexpr PriceBand etfTicksSinceDecember2023[] = {{0, 1}, {2000, 5}};
+
+// The program's own steps of a price field.
+constexpr PriceBand programBands[] = {{0, 5},       {5000, 10},    {10000, 50},
+                                      {50000, 100}, {100000, 500}, {500000, 1000}};
+
+// The ticks of a market from the first trade date they apply to.
+struct TickRow {
+    Market market;
+    std::optional<TradeDate> from;
+    std::span<const PriceBand> bands;
+};
+
+constexpr TickRow tickRows[] = {
+    {Market::Kospi, std::nullopt, kospiTicksBefore2023},
+    {Market::Kospi, TradeDate{2023, 1, 25}, stockTicksSince2023},
+    {Market::Kosdaq, std::nullopt, kosdaqTicksBefore2023},
+    {Market::Kosdaq, TradeDate{2023, 1, 25}, stockTicksSince2023},
+    {Market::Konex, std::nullopt, kosdaqTicksBefore2023},
+    {Market::Konex, TradeDate{2023, 1, 25}, stockTicksSince2023},
+    {Market::EtfEtn, std::nullopt, etfTicksBeforeDecember2023},
+    {Market::EtfEtn, TradeDate{2023, 12, 18}, etfTicksSinceDecember2023},
+};
+
+// A band's lower price must itself be a valid price, and the bands must rise.
+constexpr bool wellFormed(std::span<const PriceBand> bands) {
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        if (bands[i].step <= 0 || bands[i].from % bands[i].step != 0 ||
+            (i > 0 && bands[i].from <= bands[i - 1].from)) {
+            return false;
+        }
+    }
+    return !bands.empty();
+}
+static_assert(wellFormed(programBands));
+static_assert(wellFormed(stockTicksSince2023) && wellFormed(kospiTicksBefore2023) &&
+              wellFormed(kosdaqTicksBefore2023) && wellFormed(etfTicksBeforeDecember2023) &&
+              wellFormed(etfTicksSinceDecember2023));
+
+bool inForce(const std::optional<TradeDate> &from, const TradeDate &date) {
+    return !from || *from <= date;
+}
+
+int daysInMonth(int year, int month) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+TradeDate dayBefore(const TradeDate &date) {
+    if (date.day > 1) {
+        return {date.year, date.month, date.day - 1};
+    }
+    if (date.month > 1) {
+        return {date.year, date.month - 1, daysInMonth(date.year, date.month - 1)};
+    }
+    return {date.year - 1, 12, 31};
+}
+
+std::string padded(int value, std::size_t width) {
+    std::string digits = std::to_string(value);
+    return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
+}
+
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+}
+
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {
+    return a / b + (a % b != 0 && (a < 0) == (b < 0) ? 1 : 0);
+}
+
+} // namespace
+
+std::optional<TradeDate> parseTradeDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return std::nullopt;
+    }
+    int parts[3] = {0, 0, 0};
+    const std::size_t starts[] = {0, 5, 8};
+    const std::size_t lengths[] = {4, 2, 2};
+    for (int i = 0; i < 3; ++i) {
+        for (const char c : text.substr(starts[i], lengths[i])) {
+            if (c < '0' || c > '9') {
+                return std::nullopt;
+            }
+            parts[i] = parts[i] * 10 + (c - '0');
+        }
+    }
+    const TradeDate date{parts[0], parts[1], parts[2]};
+    if (date.year < 1 || date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day > daysInMonth(date.year, date.month)) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+std::string formatTradeDate(const TradeDate &date) {
+    return padded(date.year, 4) + "-" + padded(date.month, 2) + "-" + padded(date.day, 2);
+}
+
+std::optional<Market> parseMarket(std::string_view key) {
+    for (std::size_t i = 0; i < marketKeys.size(); ++i) {
+        if (marketKeys[i] == key) {
+            return static_cast<Market>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view marketKey(Market market) {
+    return marketKeys[static_cast<std::size_t>(market)];
+}
+
+TaxRate taxRateInForce(Market market, const TradeDate &date) {
+    if (market == Market::EtfEtn) {
+        return {DecimalRate{0, 2}, std::nullopt};
+    }
+    const TaxRow *row = &taxRows[0];
+    for (const TaxRow &candidate : taxRows) {
+        if (inForce(candidate.from, date)) {
+            row = &candidate;
+        }
+    }
+    const std::int64_t hundredths = market == Market::Kospi    ? row->kospi
+                                    : market == Market::Kosdaq ? row->kosdaq
+                                                               : row->konex;
+    return {DecimalRate{hundredths, 2}, row->from};
+}
+
+std::string taxRateLine(Market market, const TradeDate &date) {
+    const TaxRate tax = taxRateInForce(market, date);
+    std::string note;
+    if (market == Market::EtfEtn) {
+        note = texts::taxRateEtfExempt;
+    } else if (tax.from) {
+        note = formatTradeDate(*tax.from) + std::string(texts::taxRateTradesFrom);
+    } else {
+        note =
+            formatTradeDate(dayBefore(*taxRows[1].from)) + std::string(texts::taxRateTradesUntil);
+    }
+    return std::string(texts::taxRateLinePrefix) + formatRate(tax.rate) + "% (" + note + ")";
+}
+
+PriceGrid PriceGrid::bands() {
+    return PriceGrid(programBands);
+}
+
+PriceGrid PriceGrid::ticks(Market market, const TradeDate &date) {
+    std::span<const PriceBand> bands;
+    for (const TickRow &row : tickRows) {
+        if (row.market == market && (bands.empty() || inForce(row.from, date))) {
+            bands = row.bands;
+        }
+    }
+    return PriceGrid(bands);
+}
+
+const PriceBand &PriceGrid::bandOf(std::int64_t price) const {
+    const PriceBand *band = &bands_.front();
+    for (const PriceBand &candidate : bands_) {
+        if (candidate.from <= price) {
+            band = &candidate;
+        }
+    }
+    return *band;
+}
+
+std::int32_t PriceGrid::step(std::int64_t price) const {
+    return bandOf(price).step;
+}
+
+std::int64_t PriceGrid::above(std::int64_t price) const {
+    const std::int64_t first = price + 1;
+    const PriceBand &band = bandOf(first);
+    const std::int64_t multiple = ceilDiv(first, band.step) * band.step;
+    // Every band starts on a valid price, so a multiple past the band gives way to the next.
+    const PriceBand *next = &band + 1;
+    if (next != bands_.data() + bands_.size() && multiple >= next->from) {
+        return next->from;
+    }
+    return multiple;
+}
+
+std::int64_t PriceGrid::below(std::int64_t price) const {
+    const std::int64_t last = price - 1;
+    const PriceBand &band = bandOf(last);
+    return floorDiv(last, band.step) * band.step;
+}
+
+bool PriceGrid::contains(std::int64_t price) const {
+    return price % step(price) == 0;
+}
+
+} // namespace mx
