@@ -162,7 +162,7 @@ const struct {
     {&Tf_cal::e3Enter, &Tf_cal::e3Exit, {"e3", "W4", "Y7"}},
     {&Tf_cal::e4Enter, &Tf_cal::e4Exit, {"e4", "X4", "Z4"}},
     {&Tf_cal::e5Enter, &Tf_cal::e5Exit, {"e5", "W5", "W6", "W7", "Y8", "Y9"}},
-    {&Tf_cal::e6Enter, &Tf_cal::e6Exit, {"e6", "e7", "X5", "X6", "X7", "Z5", "Z6"}},
+    {&Tf_cal::e6Enter, &Tf_cal::e6Exit, {"e6", "e7", "e8", "X5", "X6", "X7", "Z5", "Z6"}},
 };
 
 // Keeps the window's controls from claiming the keys of its menu shortcuts (a memo would take

@@ -4,13 +4,17 @@
 #include "widgets/decimal_spin_field.h"
 #include "widgets/integer_spin_field.h"
 #include "widgets/look.h"
+#include "widgets/panels.h"
 #include "window_texts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -28,6 +32,14 @@ QFrame *group(QWidget *parent, const char *name) {
     return frame;
 }
 
+// The rows of a group, set close so that the three groups fit the window together.
+QGridLayout *groupGrid(QFrame *frame) {
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setVerticalSpacing(3);
+    return grid;
+}
+
 // One option: its caption panel, its field and, where it has one, its unit.
 void addOption(QGridLayout *grid, int row, const char *panel, const QString &caption,
                QWidget *field, QWidget *unit = nullptr) {
@@ -40,7 +52,7 @@ void addOption(QGridLayout *grid, int row, const char *panel, const QString &cap
 
 QWidget *ratesGroup(QWidget *parent) {
     auto *frame = group(parent, "Bevel2");
-    auto *grid = new QGridLayout(frame);
+    auto *grid = groupGrid(frame);
     const QString feeRate = QStringLiteral("수수료율");
     const QString taxRate = QStringLiteral("제세금율");
     const QString percent = QStringLiteral("%");
@@ -68,7 +80,7 @@ QWidget *ratesGroup(QWidget *parent) {
 
 QWidget *minimumFeeGroup(QWidget *parent) {
     auto *frame = group(parent, "Bevel1");
-    auto *grid = new QGridLayout(frame);
+    auto *grid = groupGrid(frame);
     auto *apply = new QCheckBox(QStringLiteral("최저수수료 계산 적용"), frame);
     apply->setObjectName(QStringLiteral("CheckBox1"));
     apply->setChecked(parts::initialText("CheckBox1") == QStringLiteral("1"));
@@ -89,6 +101,62 @@ QWidget *minimumFeeGroup(QWidget *parent) {
     return frame;
 }
 
+// A combo box whose items carry the keys the sheet reads.
+QComboBox *choice(QWidget *parent, const char *name, const QString &caption,
+                  std::initializer_list<std::pair<const char *, const char *>> items) {
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(caption);
+    for (const auto &[text, key] : items) {
+        box->addItem(QString::fromUtf8(text), QString::fromLatin1(key));
+    }
+    return box; // the first item is the default
+}
+
+// The market's rules of the trade date (tax rate and ticks) and the rounding of the statement.
+QWidget *marketRulesGroup(QWidget *parent) {
+    auto *frame = group(parent, "Bevel12");
+    auto *grid = groupGrid(frame);
+    auto *apply = new QCheckBox(QStringLiteral("거래일 기준 세율·호가단위 적용"), frame);
+    apply->setObjectName(QStringLiteral("CheckBox2"));
+    grid->addWidget(apply, 0, 0, 1, 4);
+
+    const QString market = QStringLiteral("시장");
+    const QString tradeDate = QStringLiteral("매매일");
+    grid->addWidget(parts::label(frame, "Label63", market), 1, 0);
+    grid->addWidget(
+        choice(
+            frame, "ComboBox1", market,
+            {{"코스피", "kospi"}, {"코스닥", "kosdaq"}, {"코넥스", "konex"}, {"ETF·ETN", "etf"}}),
+        1, 1);
+    grid->addWidget(parts::label(frame, "Label64", tradeDate), 1, 2, Qt::AlignRight);
+    auto *date = new QDateEdit(frame);
+    date->setObjectName(QStringLiteral("DateEdit1"));
+    date->setAccessibleName(tradeDate);
+    date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    date->setCalendarPopup(true);
+    grid->addWidget(date, 1, 3);
+
+    auto *taxLine = new QLineEdit(frame);
+    taxLine->setObjectName(QStringLiteral("Edit7"));
+    taxLine->setAccessibleName(QStringLiteral("적용 세율"));
+    taxLine->setReadOnly(true);
+    taxLine->setFrame(false);
+    taxLine->setFocusPolicy(Qt::NoFocus);
+    parts::setTextColor(taxLine, look::maroon);
+    grid->addWidget(taxLine, 2, 0, 1, 4);
+
+    const QString rounding = QStringLiteral("정산 방식");
+    grid->addWidget(parts::label(frame, "Label62", rounding), 3, 0);
+    grid->addWidget(choice(frame, "ComboBox2", rounding,
+                           {{"표시할 때 반올림", "round"},
+                            {"원 미만 절사", "won"},
+                            {"수수료 10원 미만 절사", "ten"}}),
+                    3, 1, 1, 3);
+    grid->setColumnStretch(3, 1);
+    return frame;
+}
+
 } // namespace
 
 QWidget *buildOptionsPanel(QWidget *parent) {
@@ -97,32 +165,45 @@ QWidget *buildOptionsPanel(QWidget *parent) {
     panel->setAccessibleName(QStringLiteral("수수료율 설정"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(4);
+    // The groups scroll where the window is shorter than they are.
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("Panel6"));
 
     auto *top = new QHBoxLayout;
-    top->addWidget(parts::captionPanel(panel, "Panel10", QStringLiteral("수수료 비율 설정"), 140));
+    top->addWidget(
+        parts::captionPanel(content, "Panel10", QStringLiteral("수수료 비율 설정"), 140));
     top->addStretch();
-    auto *close = parts::flatButton(panel, "SpeedButton1", QStringLiteral("확인"));
+    auto *close = parts::flatButton(content, "SpeedButton1", QStringLiteral("확인"));
     close->setMinimumWidth(60);
     close->setAutoRaise(false);
     top->addWidget(close);
 
     auto *ruleCaption = new QHBoxLayout;
     ruleCaption->addWidget(
-        parts::captionPanel(panel, "Panel21", QStringLiteral("최저수수료제"), 140));
-    auto *explain = parts::flatButton(panel, "SpeedButton6", QStringLiteral("?"),
+        parts::captionPanel(content, "Panel21", QStringLiteral("최저수수료제"), 140));
+    auto *explain = parts::flatButton(content, "SpeedButton6", QStringLiteral("?"),
                                       QStringLiteral("최저수수료제 안내"));
     explain->setAccessibleName(explain->toolTip());
     ruleCaption->addWidget(explain);
     ruleCaption->addStretch();
 
-    auto *column = new QVBoxLayout(panel);
-    column->setContentsMargins(10, 10, 10, 10);
+    auto *column = new QVBoxLayout(content);
+    column->setContentsMargins(10, 6, 10, 6);
+    column->setSpacing(4);
     column->addLayout(top);
-    column->addWidget(ratesGroup(panel));
-    column->addSpacing(8);
+    column->addWidget(ratesGroup(content));
+    column->addSpacing(2);
     column->addLayout(ruleCaption);
-    column->addWidget(minimumFeeGroup(panel));
+    column->addWidget(minimumFeeGroup(content));
+    column->addSpacing(2);
+    column->addWidget(parts::captionPanel(content, "Panel48", QStringLiteral("시장 규칙"), 140), 0,
+                      Qt::AlignLeft);
+    column->addWidget(marketRulesGroup(content));
     column->addStretch();
+
+    auto *frame = new QVBoxLayout(panel);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(new ScrollBox(QStringLiteral("ScrollBox4"), content, false, panel));
     panel->setVisible(false);
     return panel;
 }
