@@ -19,6 +19,9 @@ constexpr int noticeAfter = 50;
 constexpr std::array integerFields{"r3", "r4",  "r5",  "r6",  "r7", "r8",
                                    "r9", "r10", "r11", "r12", "r13"};
 constexpr std::array decimalFields{"r1", "r2"};
+// The keys of the choice fields of the market's rules.
+constexpr std::pair<const char *, const char *> choiceKeys[] = {{"market", "ComboBox1"},
+                                                                {"rounding", "ComboBox2"}};
 
 void showFileMessage(Sheet &fields, const char16_t *message, const QString &path) {
     // A line break inside a message is a single carriage return.
@@ -89,9 +92,26 @@ bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
         window.setTop(0);
     }
 
-    if (const std::optional<QString> text = ini.value(section, QStringLiteral("checkbox1"))) {
-        if (const std::optional<bool> checked = ValueText::readBoolean(*text)) {
-            fields.setText("CheckBox1", ValueText::writeBoolean(*checked).toStdString());
+    applyOptions(ini, fields);
+    return written;
+}
+
+bool SettingsFile::loadOptions(Sheet &fields) const {
+    const FileContent content = readWholeFile(path_);
+    if (content.state == FileContent::State::Unreadable) {
+        return false;
+    }
+    applyOptions(IniFile::fromBytes(content.bytes), fields);
+    return true;
+}
+
+void SettingsFile::applyOptions(const IniFile &ini, Sheet &fields) const {
+    for (const auto &[key, box] :
+         {std::pair{"checkbox1", "CheckBox1"}, {"checkbox2", "CheckBox2"}}) {
+        if (const std::optional<QString> text = ini.value(section, QString::fromLatin1(key))) {
+            if (const std::optional<bool> checked = ValueText::readBoolean(*text)) {
+                fields.setText(box, ValueText::writeBoolean(*checked).toStdString());
+            }
         }
     }
     for (const char *name : decimalFields) {
@@ -108,7 +128,16 @@ bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
             fields.setText(name, mx::formatPlain(mx::clampToField(mx::field(name), *value)));
         }
     }
-    return written;
+    // A choice the program does not know reads as the field's first one.
+    for (const auto &[key, choice] : choiceKeys) {
+        if (const std::optional<QString> text = ini.value(section, QString::fromLatin1(key))) {
+            const std::string stored = text->trimmed().toStdString();
+            const mx::FieldSpec &fieldSpec = mx::field(choice);
+            const bool known = std::find(fieldSpec.choices.begin(), fieldSpec.choices.end(),
+                                         stored) != fieldSpec.choices.end();
+            fields.setText(choice, known ? stored : std::string(fieldSpec.initial));
+        }
+    }
 }
 
 bool SettingsFile::save(Sheet &fields, const SettingsHost &window) const {
@@ -138,6 +167,18 @@ bool SettingsFile::save(Sheet &fields, const SettingsHost &window) const {
     }
     for (const char *name : integerFields) {
         put(name, ValueText::writeInteger(mx::readInteger(mx::field(name), fields.text(name))));
+    }
+    // The market's rules come after r13, once the user has chosen them: a file of a user who
+    // never did keeps the keys it always had.
+    const auto putChosen = [&](const char *key, const std::string &value,
+                               std::string_view initial) {
+        if (value != initial || ini.value(section, QString::fromLatin1(key))) {
+            put(key, QString::fromStdString(value));
+        }
+    };
+    putChosen("checkbox2", fields.isChecked("CheckBox2") ? "1" : "0", "0");
+    for (const auto &[key, choice] : choiceKeys) {
+        putChosen(key, fields.text(choice), mx::field(choice).initial);
     }
     if (!writeWholeFile(path_, ini.toBytes())) {
         showFileMessage(fields, messages::cannotSave, path_);

@@ -12,6 +12,8 @@ class Sheet;
 
 namespace mx::settings {
 
+class IniFile;
+
 // What loading and saving the settings need of the main window beyond its fields, which
 // they reach through the core's field-access interface.
 class SettingsHost {
@@ -59,7 +61,13 @@ public:
     // whole, a message names the file and the result is false.
     bool save(Sheet &fields, const SettingsHost &window) const;
 
+    // Only the options and percentages, for a reader that is no window: nothing is counted or
+    // written. False when the file exists but cannot be read.
+    bool loadOptions(Sheet &fields) const;
+
 private:
+    void applyOptions(const IniFile &ini, Sheet &fields) const;
+
     QString path_;
     ValueText texts_;
 };

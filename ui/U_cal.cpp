@@ -173,6 +173,9 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     const QSize clientSize = designClientSize.expandedTo(client->sizeHint());
     setWindowSize(clientSize + QSize(0, menuBar()->sizeHint().height()));
     move(designPosition);
+    // The trade date is today's at each start; it is not stored.
+    const mx::LocalDateTime today = now();
+    sheet_->setText("DateEdit1", mx::formatTradeDate({today.year, today.month, today.day}));
     FormCreate();
 }
 
@@ -271,6 +274,7 @@ void Tf_cal::buildHiddenRegions() {
         acceptFileDrops(region);
     }
     sheet_->adopt(controls_);
+    applyMarketRules();
 }
 
 void Tf_cal::resizeEvent(QResizeEvent *event) {

@@ -13,6 +13,7 @@
 #include "calc/calculate.h"
 #include "calc/entry_rules.h"
 #include "widgets/controls.h"
+#include "widgets/integer_spin_field.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -23,7 +24,6 @@
 #include <optional>
 #include <string_view>
 
-class IntegerSpinField;
 class QDialog;
 class QStackedWidget;
 class QTabWidget;
@@ -109,6 +109,10 @@ public:
     // The folder of cal.ini, the option folder and the analysis folder, chosen at start.
     const QString &programFolder() const { return programFolder_; }
 
+    // Where the arrows of a price field go from a value: the next price of the exchange's ticks
+    // while the market's rules apply, else the value plus or minus the field's step.
+    IntegerSpinField::Stepper priceArrows(const IntegerSpinField *field);
+
 public slots:
     void N6Click();            // Calculate
     void N11Click();           // position analysis and diagnosis
@@ -116,6 +120,9 @@ public slots:
     void N16Click();           // show the options panel from the menu bar
     void SpeedButton1Click();  // close the options panel
     void SpeedButton6Click();  // minimum-fee explanation
+    void CheckBox2Click();     // the market's rules of the trade date on or off
+    void ComboBox1Change();    // another market
+    void DateEdit1Change();    // another trade date
     void SpeedButton9Click();  // New: clear all pages
     void SpeedButton7Click();  // clear page 1
     void SpeedButton11Click(); // clear page 2
@@ -203,6 +210,10 @@ private:
     void clearGauges(std::initializer_list<std::string_view> names);
     IntegerSpinField *spinField(const char *name) const;
     void setPriceStep(const char *name);
+    // The tax line and r2 after a change of the market's rules, and the steps of every price
+    // field from the grid in force.
+    void applyMarketRules();
+    void stepPricesAgain();
     void pressPadKey(mx::PadKey key);
     void showNumberPadUnder(const char *button);
     void removeSeparators(QObject *sender);

@@ -34,7 +34,7 @@ void Tf_cal::clearGauges(std::initializer_list<std::string_view> names) {
 }
 
 void Tf_cal::SpeedButton7Click() {
-    clearFields({"s1", "s2", "s3", "s4", "s5", "e1", "e2", "e3", "e4", "e5", "e6", "e7"});
+    clearFields({"s1", "s2", "s3", "s4", "s5", "e1", "e2", "e3", "e4", "e5", "e6", "e7", "e8"});
 }
 
 void Tf_cal::SpeedButton11Click() {

@@ -2,6 +2,7 @@
 // handling of result fields.
 
 #include "U_cal.h"
+#include "widget_sheet.h"
 #include "widgets/integer_spin_field.h"
 
 #include <QApplication>
@@ -25,12 +26,20 @@ IntegerSpinField *Tf_cal::spinField(const char *name) const {
 }
 
 void Tf_cal::setPriceStep(const char *name) {
-    try {
-        IntegerSpinField *field = spinField(name);
-        field->setStep(mx::priceStep(field->value()));
-    } catch (const std::exception &) {
-        // The step stays as it was.
+    // A price field of a page not built yet takes its step when it is.
+    if (IntegerSpinField *field = spinField(name)) {
+        field->setStep(mx::priceGridOf(*sheet_, now()).step(field->value()));
     }
+}
+
+IntegerSpinField::Stepper Tf_cal::priceArrows(const IntegerSpinField *field) {
+    return [this, field](std::int64_t value, int direction) {
+        if (!sheet_->isChecked("CheckBox2")) {
+            return value + std::int64_t{direction} * field->step();
+        }
+        const mx::PriceGrid grid = mx::priceGridOf(*sheet_, now());
+        return direction > 0 ? grid.above(value) : grid.below(value);
+    };
 }
 
 void Tf_cal::s2Change() {

@@ -1,7 +1,9 @@
 #include "U_cal.h"
 #include "forms/window_texts.h"
+#include "widget_sheet.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTabWidget>
 
 // The keyboard follows what the client area shows: the options panel takes the focus into its
@@ -45,4 +47,38 @@ void Tf_cal::SpeedButton1Click() {
 
 void Tf_cal::SpeedButton6Click() {
     showMessage(window_texts::minimumFeeExplanation);
+}
+
+void Tf_cal::applyMarketRules() {
+    // r2 keeps its rate, unused while the tax of the trade date stands in for it.
+    if (QWidget *taxRate = controls_.widget("r2")) {
+        taxRate->setEnabled(!sheet_->isChecked("CheckBox2"));
+    }
+    if (auto *taxLine = controls_.get<QLineEdit>("Edit7")) {
+        taxLine->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
+    }
+}
+
+void Tf_cal::stepPricesAgain() {
+    s2Change();
+    for (const char *price : {"s3", "W1", "W2", "Y1", "Y2", "Y3", "Y4", "Y5"}) {
+        setPriceStep(price);
+    }
+}
+
+void Tf_cal::CheckBox2Click() {
+    applyMarketRules();
+    stepPricesAgain();
+}
+
+// The market and the trade date choose the ticks only while the rules apply.
+void Tf_cal::ComboBox1Change() {
+    applyMarketRules();
+    if (sheet_->isChecked("CheckBox2")) {
+        stepPricesAgain();
+    }
+}
+
+void Tf_cal::DateEdit1Change() {
+    ComboBox1Change();
 }

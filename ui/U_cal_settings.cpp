@@ -33,6 +33,10 @@ std::optional<QString> draggedFile(const QMimeData *data) {
 void Tf_cal::FormCreate() {
     WindowSettingsHost host(*this);
     settings::SettingsFile(settings::settingsFilePath(programFolder_)).load(*sheet_, host);
+    // Prices step by the exchange's ticks from the start when the stored rules say so.
+    if (sheet_->isChecked("CheckBox2")) {
+        stepPricesAgain();
+    }
 }
 
 void Tf_cal::FormClose() {

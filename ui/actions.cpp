@@ -3,8 +3,12 @@
 #include "U_cal.h"
 #include "widgets/clickable_label.h"
 #include "widgets/field_edit.h"
+#include "widgets/integer_spin_field.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -163,7 +167,7 @@ const struct {
     {&Tf_cal::e3Enter, &Tf_cal::e3Exit, {"e3", "W4", "Y7"}},
     {&Tf_cal::e4Enter, &Tf_cal::e4Exit, {"e4", "X4", "Z4"}},
     {&Tf_cal::e5Enter, &Tf_cal::e5Exit, {"e5", "W5", "W6", "W7", "Y8", "Y9"}},
-    {&Tf_cal::e6Enter, &Tf_cal::e6Exit, {"e6", "e7", "X5", "X6", "X7", "Z5", "Z6"}},
+    {&Tf_cal::e6Enter, &Tf_cal::e6Exit, {"e6", "e7", "e8", "X5", "X6", "X7", "Z5", "Z6"}},
 };
 
 // Keeps the window's controls from claiming the keys of its menu shortcuts (a memo would take
@@ -302,11 +306,24 @@ void bindControls(Tf_cal &window, const Controls &region) {
 
 void bindFields(Tf_cal &window, const Controls &region) {
     for (const auto &binding : changes) {
-        if (auto *field = region.get<FieldEdit>(binding.field)) {
+        if (auto *field = region.get<IntegerSpinField>(binding.field)) {
             const Handler handler = binding.handler;
             QObject::connect(field, &QLineEdit::textChanged, field,
                              [&window, handler] { (window.*handler)(); });
+            field->setStepper(window.priceArrows(field));
         }
+    }
+    // The market's rules of the trade date.
+    if (auto *rules = region.get<QCheckBox>("CheckBox2")) {
+        QObject::connect(rules, &QCheckBox::toggled, rules, [&window] { window.CheckBox2Click(); });
+    }
+    if (auto *market = region.get<QComboBox>("ComboBox1")) {
+        QObject::connect(market, &QComboBox::currentIndexChanged, market,
+                         [&window] { window.ComboBox1Change(); });
+    }
+    if (auto *date = region.get<QDateEdit>("DateEdit1")) {
+        QObject::connect(date, &QDateEdit::dateChanged, date,
+                         [&window] { window.DateEdit1Change(); });
     }
     if (auto *buyPrice = region.get<FieldEdit>("s2")) {
         QObject::connect(buyPrice, &FieldEdit::left, buyPrice, [&window] { window.s2Exit(); });

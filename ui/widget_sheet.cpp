@@ -5,6 +5,8 @@
 #include "widgets/controls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -29,6 +31,15 @@ std::string utf8(const QString &text) {
     return bytes;
 }
 
+// The item whose key is `key`, or the field's first key for one it does not offer.
+void setChoice(QComboBox *box, std::string_view name, std::string_view key) {
+    int index = box->findData(qtext(key));
+    if (index < 0) {
+        index = box->findData(qtext(mx::field(name).initial));
+    }
+    box->setCurrentIndex(index);
+}
+
 std::string joined(const std::vector<std::string> &lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -47,6 +58,12 @@ WidgetSheet::WidgetSheet(const Controls &controls, MessageSink messages)
         switch (fieldSpec.kind) {
         case mx::FieldKind::CheckBox:
             holder = Holder::CheckBox;
+            break;
+        case mx::FieldKind::Choice:
+            holder = Holder::Choice;
+            break;
+        case mx::FieldKind::Date:
+            holder = Holder::Date;
             break;
         case mx::FieldKind::Label:
             holder = Holder::Label;
@@ -93,6 +110,8 @@ void WidgetSheet::moveIntoWidget(std::string_view name) {
     case Holder::LineEdit:
     case Holder::Label:
     case Holder::CheckBox:
+    case Holder::Choice:
+    case Holder::Date:
         // A text the widget already shows is no change: its change handler stays quiet.
         if (const std::string held = unbuilt_.text(name); held != text(name)) {
             setText(name, held);
@@ -138,6 +157,10 @@ std::string WidgetSheet::text(std::string_view name) const {
         return utf8(static_cast<QLabel *>(field.widget)->text());
     case Holder::CheckBox:
         return static_cast<QCheckBox *>(field.widget)->isChecked() ? "1" : "0";
+    case Holder::Choice:
+        return static_cast<QComboBox *>(field.widget)->currentData().toString().toStdString();
+    case Holder::Date:
+        return static_cast<QDateEdit *>(field.widget)->date().toString(Qt::ISODate).toStdString();
     case Holder::Memo:
         return static_cast<QPlainTextEdit *>(field.widget)->toPlainText().toStdString();
     case Holder::Gauge:
@@ -159,6 +182,14 @@ void WidgetSheet::setText(std::string_view name, std::string_view text) {
         return static_cast<QLabel *>(field.widget)->setText(qtext(text));
     case Holder::CheckBox:
         return static_cast<QCheckBox *>(field.widget)->setChecked(text == "1");
+    case Holder::Choice:
+        return setChoice(static_cast<QComboBox *>(field.widget), name, text);
+    case Holder::Date:
+        // A date field always shows a date: a text that is none leaves it as it is.
+        if (const QDate date = QDate::fromString(qtext(text), Qt::ISODate); date.isValid()) {
+            static_cast<QDateEdit *>(field.widget)->setDate(date);
+        }
+        return;
     case Holder::Memo:
         return static_cast<QPlainTextEdit *>(field.widget)->setPlainText(qtext(text));
     case Holder::Gauge:

@@ -42,7 +42,7 @@ public:
 
 private:
     // How a field's widget holds its value.
-    enum class Holder { LineEdit, Label, CheckBox, Memo, Gauge, Panel };
+    enum class Holder { LineEdit, Label, CheckBox, Choice, Date, Memo, Gauge, Panel };
     struct Field {
         QWidget *widget; // nullptr while the field lives in unbuilt_
         Holder holder;

@@ -44,10 +44,12 @@ private slots:
 void KeyboardTest::tabStops_data() {
     QTest::addColumn<bool>("options");
     QTest::addColumn<QStringList>("stops"); // from the field that has the keyboard, round
-    QTest::newRow("page 1") << false << QStringList{"s1", "s2", "s3", "e4", "e1", "e2",   "e3",
-                                                    "e5", "e6", "s4", "s5", "e7", "Edit5"};
+    QTest::newRow("page 1") << false << QStringList{"s1", "s2", "s3", "e4", "e1", "e2", "e3",
+                                                    "e5", "e6", "s4", "s5", "e7", "e8", "Edit5"};
     QTest::newRow("options panel")
-        << true << QStringList{"r1", "r2", "SpeedButton6", "CheckBox1", "r3", "r4", "SpeedButton1"};
+        << true
+        << QStringList{"r1",        "r2",        "SpeedButton6", "CheckBox1", "r3",          "r4",
+                       "CheckBox2", "ComboBox1", "DateEdit1",    "ComboBox2", "SpeedButton1"};
 }
 
 // Every stop of the Tab key is on the screen and has a name, in the order of reading, and the
@@ -60,14 +62,17 @@ void KeyboardTest::tabStops() {
         driver.window().N7Click();
     }
     QStringList seen;
-    for (int i = 0; i <= stops.size(); ++i) {
+    // Tab steps through the year, month and day of the trade date before it leaves the field.
+    while (seen.size() <= stops.size()) {
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus != nullptr);
         QVERIFY2(focus->isVisible(), qPrintable(focus->objectName()));
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(focus);
         QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
                  qPrintable(focus->objectName()));
-        seen << focus->objectName();
+        if (seen.isEmpty() || seen.back() != focus->objectName()) {
+            seen << focus->objectName();
+        }
         pressKey(driver, Qt::Key_Tab);
     }
     QCOMPARE(seen, stops + QStringList{stops.front()});

@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -359,6 +361,13 @@ void WindowLayoutTest::everyFieldOfTheCatalogue() {
             break;
         case mx::FieldKind::CheckBox:
             QCOMPARE(qobject_cast<QCheckBox *>(widget)->isChecked(), initial == "1");
+            break;
+        case mx::FieldKind::Choice:
+            QCOMPARE(qobject_cast<QComboBox *>(widget)->currentData().toString(), initial);
+            break;
+        case mx::FieldKind::Date:
+            // Today's date at each start, not stored.
+            QCOMPARE(qobject_cast<QDateEdit *>(widget)->date(), QDate(2026, 3, 7));
             break;
         case mx::FieldKind::Gauge:
             QCOMPARE(qobject_cast<BarGauge *>(widget)->model().progress(), 0);

@@ -8,10 +8,13 @@
 #include "window_texts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -24,6 +27,14 @@ constexpr int fieldWidth = 90;
 
 QFrame *group(QWidget *parent, const char *name, const QString &caption) {
     return new GroupFrame(QString::fromLatin1(name), caption, parent);
+}
+
+// The rows of a group, set close so that the three groups fit the window together.
+QGridLayout *groupGrid(QFrame *frame) {
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setVerticalSpacing(3);
+    return grid;
 }
 
 // One option: its caption panel, its field and, where it has one, the label of its unit; made in
@@ -46,7 +57,7 @@ Field *addOption(QGridLayout *grid, int row, const char *panel, const QString &c
 
 QWidget *ratesGroup(QWidget *parent) {
     auto *frame = group(parent, "Bevel2", QStringLiteral("수수료 비율 설정"));
-    auto *grid = new QGridLayout(frame);
+    auto *grid = groupGrid(frame);
     const QString feeRate = QStringLiteral("수수료율");
     const QString taxRate = QStringLiteral("제세금율");
     addOption(grid, 0, "Panel8", feeRate, parts::decimalField, "r1", "Label1");
@@ -71,7 +82,7 @@ QWidget *ratesGroup(QWidget *parent) {
 
 QWidget *minimumFeeGroup(QWidget *parent) {
     auto *frame = group(parent, "Bevel1", QStringLiteral("최저수수료제"));
-    auto *grid = new QGridLayout(frame);
+    auto *grid = groupGrid(frame);
     auto *apply = new QCheckBox(QStringLiteral("최저수수료 계산 적용"), frame);
     apply->setObjectName(QStringLiteral("CheckBox1"));
     apply->setChecked(parts::initialText("CheckBox1") == QStringLiteral("1"));
@@ -92,6 +103,67 @@ QWidget *minimumFeeGroup(QWidget *parent) {
     return frame;
 }
 
+// A combo box whose items carry the keys the sheet reads, after the label that names it.
+QComboBox *choice(QGridLayout *grid, int row, int column, const char *label, const QString &caption,
+                  const char *name,
+                  std::initializer_list<std::pair<const char *, const char *>> items) {
+    QWidget *parent = grid->parentWidget();
+    QLabel *named = parts::label(parent, label, caption);
+    grid->addWidget(named, row, column);
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(caption);
+    for (const auto &[text, key] : items) {
+        box->addItem(QString::fromUtf8(text), QString::fromLatin1(key));
+    }
+    box->setCurrentIndex(box->findData(parts::initialText(name)));
+    named->setBuddy(box);
+    return box;
+}
+
+// The market's rules of the trade date (tax rate and ticks) and the rounding of the statement.
+QWidget *marketRulesGroup(QWidget *parent) {
+    auto *frame = group(parent, "Bevel12", QStringLiteral("시장 규칙"));
+    auto *grid = groupGrid(frame);
+    auto *apply = new QCheckBox(QStringLiteral("거래일 기준 세율·호가단위 적용"), frame);
+    apply->setObjectName(QStringLiteral("CheckBox2"));
+    apply->setChecked(parts::initialText("CheckBox2") == QStringLiteral("1"));
+    grid->addWidget(apply, 0, 0, 1, 4);
+
+    grid->addWidget(
+        choice(
+            grid, 1, 0, "Label63", QStringLiteral("시장"), "ComboBox1",
+            {{"코스피", "kospi"}, {"코스닥", "kosdaq"}, {"코넥스", "konex"}, {"ETF·ETN", "etf"}}),
+        1, 1);
+    const QString tradeDate = QStringLiteral("매매일");
+    QLabel *dateLabel = parts::label(frame, "Label64", tradeDate);
+    grid->addWidget(dateLabel, 1, 2, Qt::AlignRight);
+    auto *date = new QDateEdit(frame);
+    date->setObjectName(QStringLiteral("DateEdit1"));
+    date->setAccessibleName(tradeDate);
+    date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    date->setCalendarPopup(true);
+    dateLabel->setBuddy(date);
+    grid->addWidget(date, 1, 3);
+
+    auto *taxLine = new QLineEdit(frame);
+    taxLine->setObjectName(QStringLiteral("Edit7"));
+    taxLine->setAccessibleName(QStringLiteral("적용 세율"));
+    taxLine->setReadOnly(true);
+    taxLine->setFrame(false);
+    taxLine->setFocusPolicy(Qt::NoFocus);
+    parts::setTextColor(taxLine, look::maroon);
+    grid->addWidget(taxLine, 2, 0, 1, 4);
+
+    grid->addWidget(choice(grid, 3, 0, "Label62", QStringLiteral("정산 방식"), "ComboBox2",
+                           {{"표시할 때 반올림", "round"},
+                            {"원 미만 절사", "won"},
+                            {"수수료 10원 미만 절사", "ten"}}),
+                    3, 1, 1, 3);
+    grid->setColumnStretch(3, 1);
+    return frame;
+}
+
 } // namespace
 
 QWidget *buildOptionsPanel(QWidget *parent) {
@@ -99,36 +171,49 @@ QWidget *buildOptionsPanel(QWidget *parent) {
     auto *panel = new GroupFrame(QStringLiteral("Panel7"), QStringLiteral("수수료율 설정"), parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(4);
-    auto *column = new QVBoxLayout(panel);
-    column->setContentsMargins(10, 10, 10, 10);
+    // The groups scroll where the window is shorter than they are.
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("Panel6"));
+    auto *column = new QVBoxLayout(content);
+    column->setContentsMargins(10, 6, 10, 6);
+    column->setSpacing(4);
 
     // Made in the order of reading, top to bottom and left to right: the order of the Tab key
     // and of a screen reader. Both buttons take the keyboard by Tab only, so that a click
     // leaves it in the field that had it.
     auto *top = new QHBoxLayout;
-    top->addWidget(parts::captionPanel(panel, "Panel10", QStringLiteral("수수료 비율 설정"), 140));
+    top->addWidget(
+        parts::captionPanel(content, "Panel10", QStringLiteral("수수료 비율 설정"), 140));
     top->addStretch();
-    auto *close = parts::flatButton(panel, "SpeedButton1", QStringLiteral("확인"));
+    auto *close = parts::flatButton(content, "SpeedButton1", QStringLiteral("확인"));
     close->setMinimumWidth(60);
     close->setAutoRaise(false);
     close->setFocusPolicy(Qt::TabFocus);
     top->addWidget(close);
     column->addLayout(top);
-    column->addWidget(ratesGroup(panel));
-    column->addSpacing(8);
+    column->addWidget(ratesGroup(content));
+    column->addSpacing(2);
 
     auto *ruleCaption = new QHBoxLayout;
     ruleCaption->addWidget(
-        parts::captionPanel(panel, "Panel21", QStringLiteral("최저수수료제"), 140));
-    auto *explain = parts::flatButton(panel, "SpeedButton6", QStringLiteral("?"),
+        parts::captionPanel(content, "Panel21", QStringLiteral("최저수수료제"), 140));
+    auto *explain = parts::flatButton(content, "SpeedButton6", QStringLiteral("?"),
                                       QStringLiteral("최저수수료제 안내"));
     explain->setAccessibleName(explain->toolTip());
     explain->setFocusPolicy(Qt::TabFocus);
     ruleCaption->addWidget(explain);
     ruleCaption->addStretch();
     column->addLayout(ruleCaption);
-    column->addWidget(minimumFeeGroup(panel));
+    column->addWidget(minimumFeeGroup(content));
+    column->addSpacing(2);
+    column->addWidget(parts::captionPanel(content, "Panel48", QStringLiteral("시장 규칙"), 140), 0,
+                      Qt::AlignLeft);
+    column->addWidget(marketRulesGroup(content));
     column->addStretch();
+
+    auto *frame = new QVBoxLayout(panel);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(new ScrollBox(QStringLiteral("ScrollBox4"), content, false, panel));
     panel->setVisible(false);
     return panel;
 }

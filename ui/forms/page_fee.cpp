@@ -81,6 +81,7 @@ QWidget *buildFeePage(QWidget *parent) {
         {"Panel15", "순손실", "e5", look::navy, look::navy},
         {"Panel16", "순수익", "e6", look::maroon, look::maroon},
         {"Panel37", "총수익", "e7", look::maroon, look::maroon},
+        {"Panel47", "손익분기가", "e8"},
     };
     int row = 3;
     for (const parts::Row &result : results) {
@@ -101,6 +102,7 @@ QWidget *buildFeePage(QWidget *parent) {
                         content->findChild<QWidget *>("s4"),
                         content->findChild<QWidget *>("s5"),
                         content->findChild<QWidget *>("e7"),
+                        content->findChild<QWidget *>("e8"),
                         step};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);

@@ -22,7 +22,8 @@ double IntegerSpinField::largestValue() const {
 }
 
 void IntegerSpinField::stepBy(int direction) {
-    setValue(std::int64_t{value()} + std::int64_t{direction} * step_);
+    setValue(stepper_ ? stepper_(value(), direction)
+                      : std::int64_t{value()} + std::int64_t{direction} * step_);
 }
 
 void IntegerSpinField::focusOutEvent(QFocusEvent *event) {
