@@ -24,6 +24,10 @@ constexpr TaxRow taxRows[] = {
     {TradeDate{2025, 12, 29}, 20, 20, 10},
 };
 
+std::int64_t rateOf(const TaxRow &row, Market market) {
+    return market == Market::Kospi ? row.kospi : market == Market::Kosdaq ? row.kosdaq : row.konex;
+}
+
 // --- Exchange ticks -------------------------------------------------------
 
 constexpr PriceBand stockTicksSince2023[] = {
@@ -151,16 +155,19 @@ TaxRate taxRateInForce(Market market, const TradeDate &date) {
     if (market == Market::EtfEtn) {
         return {DecimalRate{0, 2}, std::nullopt};
     }
-    const TaxRow *row = &taxRows[0];
-    for (const TaxRow &candidate : taxRows) {
-        if (inForce(candidate.from, date)) {
-            row = &candidate;
+    // The rate of the last row in force, from the first row of the run that carries it.
+    std::optional<TradeDate> from = taxRows[0].from;
+    std::int64_t hundredths = rateOf(taxRows[0], market);
+    for (const TaxRow &row : taxRows) {
+        if (!inForce(row.from, date)) {
+            break;
+        }
+        if (rateOf(row, market) != hundredths) {
+            from = row.from;
+            hundredths = rateOf(row, market);
         }
     }
-    const std::int64_t hundredths = market == Market::Kospi    ? row->kospi
-                                    : market == Market::Kosdaq ? row->kosdaq
-                                                               : row->konex;
-    return {DecimalRate{hundredths, 2}, row->from};
+    return {DecimalRate{hundredths, 2}, from};
 }
 
 std::string taxRateLine(Market market, const TradeDate &date) {
@@ -171,8 +178,12 @@ std::string taxRateLine(Market market, const TradeDate &date) {
     } else if (tax.from) {
         note = formatTradeDate(*tax.from) + std::string(texts::taxRateTradesFrom);
     } else {
-        note =
-            formatTradeDate(dayBefore(*taxRows[1].from)) + std::string(texts::taxRateTradesUntil);
+        // The rates of the first row hold until the market's first change.
+        const TaxRow *change = &taxRows[1];
+        while (rateOf(*change, market) == rateOf(taxRows[0], market)) {
+            ++change;
+        }
+        note = formatTradeDate(dayBefore(*change->from)) + std::string(texts::taxRateTradesUntil);
     }
     return std::string(texts::taxRateLinePrefix) + formatRate(tax.rate) + "% (" + note + ")";
 }

@@ -38,8 +38,8 @@ std::string_view marketKey(Market market);
 inline constexpr std::array<std::string_view, 4> marketKeys{"kospi", "kosdaq", "konex", "etf"};
 
 // The sell-side tax in percent of the sell amount on trades of `market` on `date` (for KOSPI
-// with the rural special tax), and the first trade date of the row in force; no date for the
-// rates in force before the first recorded change.
+// with the rural special tax), and the first trade date from which it has been in force; no
+// date for the rates in force before the first recorded change.
 struct TaxRate {
     DecimalRate rate;
     std::optional<TradeDate> from;

@@ -68,6 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
                            "적용 세율 0.20% (2025-12-29 매매분부터)"},
                     TaxRow{"years_later", "2031-06-30", "0.20", "0.20", "0.10", Market::Kosdaq,
                            "적용 세율 0.20% (2025-12-29 매매분부터)"},
+                    // KONEX has paid 0.10 % since 2019, whatever the other markets paid.
+                    TaxRow{"konex_unchanged_since_2019", "2026-03-06", "0.20", "0.20", "0.10",
+                           Market::Konex, "적용 세율 0.10% (2019-05-30 매매분부터)"},
                     TaxRow{"etf_exempt", "2026-03-06", "0.20", "0.20", "0.10", Market::EtfEtn,
                            "적용 세율 0.00% (ETF·ETN 비과세)"},
                     TaxRow{"etf_exempt_long_before", "2001-01-02", "0.30", "0.30", "0.30",

@@ -84,7 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
         FieldRow{"R3Hexadecimal", "[c1]\nr3=0x10\n", "r3", nullptr, "16"},
         FieldRow{"R4HasNoRange", "[c1]\nr4=-5\n", "r4", nullptr, "-5"},
         FieldRow{"NamesWithoutCase", "[C1]\nR5 = 30\n", "r5", nullptr, "30"},
-        FieldRow{"OtherSectionIgnored", "[c2]\nr5=30\n", "r5", nullptr, "25"}),
+        FieldRow{"OtherSectionIgnored", "[c2]\nr5=30\n", "r5", nullptr, "25"},
+        FieldRow{"RulesOn", "[c1]\ncheckbox2=1\n", "CheckBox2", nullptr, "1"},
+        FieldRow{"MarketStored", "[c1]\nmarket=kosdaq\n", "ComboBox1", nullptr, "kosdaq"},
+        FieldRow{"MarketUnknownReadsKospi", "[c1]\nmarket=nyse\n", "ComboBox1", "konex", "kospi"},
+        FieldRow{"RoundingStored", "[c1]\nrounding=ten\n", "ComboBox2", nullptr, "ten"},
+        FieldRow{"RoundingUnknownReadsRound", "[c1]\nrounding=up\n", "ComboBox2", "won", "round"}),
     [](const auto &info) { return info.param.name; });
 
 struct CounterRow {
@@ -177,6 +182,17 @@ TEST_F(SettingsTest, ForeignSectionsAndCommentsComeBackUnchanged) {
         "checkbox1=0\r\nr2=0.3\r\nr3=200000\r\nr4=500\r\nr5=25\r\nr6=50\r\nr7=75\r\nr8=10\r\n"
         "r9=5\r\nr10=25\r\nr11=50\r\nr12=2\r\nr13=3\r\n; end of c1\r\n\r\n[x]\r\ny=z";
     EXPECT_EQ(stored(), expected);
+}
+
+// A reader that is no window takes the options and leaves the file as it is.
+TEST_F(SettingsTest, OptionsAloneCountNothing) {
+    const QByteArray before = "[c1]\nmycount=3\nr1=0.015\nmarket=etf\n";
+    store(before);
+    EXPECT_TRUE(SettingsFile(path, ValueText(QLocale::c())).loadOptions(sheet));
+    EXPECT_EQ(sheet.text("r1"), "0.015");
+    EXPECT_EQ(sheet.text("ComboBox1"), "etf");
+    EXPECT_EQ(stored(), before);
+    EXPECT_TRUE(window.calls.isEmpty());
 }
 
 TEST_F(SettingsTest, MinimizedCloseKeepsPlacementAndWritesTheRest) {

@@ -4,6 +4,9 @@
 #include "widgets/integer_spin_field.h"
 #include "window_driver.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -20,6 +23,17 @@ QLineEdit *focusField(WindowDriver &driver, const QString &name) {
     driver.showPageOf(field);
     field->setFocus(Qt::MouseFocusReason);
     return field;
+}
+
+// The market's rules of a trade date, chosen on the options panel: "kosdaq 2022-06-01".
+void applyRules(WindowDriver &driver, const QString &rules) {
+    const QStringList parts = rules.split(' ');
+    driver.window().N7Click();
+    QTest::mouseClick(driver.find<QCheckBox>("CheckBox2"), Qt::LeftButton);
+    auto *market = driver.find<QComboBox>("ComboBox1");
+    market->setCurrentIndex(market->findData(parts[0]));
+    driver.find<QDateEdit>("DateEdit1")->setDate(QDate::fromString(parts[1], Qt::ISODate));
+    driver.window().SpeedButton1Click();
 }
 
 void clickPad(WindowDriver &driver, const QString &key) {
@@ -128,15 +142,38 @@ void EntryAidsTest::arrowsUseTheStepInForce_data() {
     QTest::addColumn<bool>("clickArrow"); // the arrow button, else the arrow key
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("up across 5000 by key")
-        << "4995" << true << false << QStringList{"5000", "5010"} << QStringList{"10", "10"};
+    QTest::addColumn<QString>("rules"); // the market's rules applied, or none
+    QTest::newRow("up across 5000 by key") << "4995" << true << false
+                                           << QStringList{"5000", "5010"}
+                                           << QStringList{"10", "10"} << QString();
     QTest::newRow("down across 5000 by key")
-        << "5000" << false << false << QStringList{"4990", "4985"} << QStringList{"5", "5"};
+        << "5000" << false << false << QStringList{"4990", "4985"} << QStringList{"5", "5"}
+        << QString();
     QTest::newRow("up across 500000 by arrow button")
         << "499500" << true << true << QStringList{"500000", "501000"}
-        << QStringList{"1,000", "1,000"};
+        << QStringList{"1,000", "1,000"} << QString();
     QTest::newRow("down across 10000 by arrow button")
-        << "10000" << false << true << QStringList{"9950", "9940"} << QStringList{"10", "10"};
+        << "10000" << false << true << QStringList{"9950", "9940"} << QStringList{"10", "10"}
+        << QString();
+    QTest::newRow("without the rules 1999 steps off the ticks")
+        << "1999" << true << false << QStringList{"2004", "2009"} << QStringList{"5", "5"}
+        << QString();
+    // The exchange's ticks: the arrows go to the next valid price.
+    QTest::newRow("ticks up across 2000") << "1999" << true << false
+                                          << QStringList{"2000", "2005"}
+                                          << QStringList{"5", "5"} << "kospi 2026-03-06";
+    QTest::newRow("ticks up onto the grid") << "2004" << true << true
+                                            << QStringList{"2005", "2010"}
+                                            << QStringList{"5", "5"} << "kospi 2026-03-06";
+    QTest::newRow("ticks down across 2000") << "2004" << false << false
+                                            << QStringList{"2000", "1999"}
+                                            << QStringList{"5", "1"} << "kospi 2026-03-06";
+    QTest::newRow("KOSPI ticks of 2022 at 100,000")
+        << "99900" << true << false << QStringList{"100000", "100500"}
+        << QStringList{"500", "500"} << "kospi 2022-06-01";
+    QTest::newRow("KOSDAQ ticks of 2022 at 100,000")
+        << "99900" << true << false << QStringList{"100000", "100100"}
+        << QStringList{"100", "100"} << "kosdaq 2022-06-01";
 }
 
 void EntryAidsTest::arrowsUseTheStepInForce() {
@@ -145,7 +182,11 @@ void EntryAidsTest::arrowsUseTheStepInForce() {
     QFETCH(bool, clickArrow);
     QFETCH(QStringList, values);
     QFETCH(QStringList, shown);
+    QFETCH(QString, rules);
     WindowDriver driver;
+    if (!rules.isEmpty()) {
+        applyRules(driver, rules);
+    }
     driver.type("s2", start);
     QLineEdit *field = driver.field("s2");
     QList<QToolButton *> arrows = field->findChildren<QToolButton *>();
