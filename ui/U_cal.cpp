@@ -1,6 +1,5 @@
 #include "U_cal.h"
 
-#include "actions.h"
 #include "forms/forms.h"
 #include "forms/window_texts.h"
 #include "settings/program_folder.h"
@@ -141,14 +140,16 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     clientLayout_ = new QVBoxLayout(client);
     clientLayout_->setContentsMargins(0, 0, 0, 0);
     clientLayout_->setSpacing(0);
-    clientLayout_->addWidget(forms::buildToolbar(client));
+    toolbar_ = forms::buildToolbar(client);
+    clientLayout_->addWidget(toolbar_.panel3);
     // PageControl1 has one tab, "수수료, 손익", whose page is a stack of the three pages (the
     // planning pages join it after the first frame, see buildHiddenRegions). They have no tab
     // of their own, so no key, click, wheel or screen-reader action can bring them forward;
     // Calculate and the entry aids fill their fields all the same.
     pageStack_ = new QStackedWidget;
     pageStack_->setObjectName(QStringLiteral("PageStack"));
-    pageStack_->addWidget(forms::buildFeePage(pageStack_));
+    fee_ = forms::buildFeePage(pageStack_);
+    pageStack_->addWidget(fee_.tabSheet1);
     pageControl_ = new QTabWidget(client);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     pageControl_->addTab(pageStack_, QStringLiteral("수수료, 손익"));
@@ -158,16 +159,14 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
 
     clientLayout_->addWidget(pageControl_, 1);
     setCentralWidget(client);
-    numberPad_ = forms::buildNumberPad(client);
-    controls_.add(this);
-    feeContent_ = controls_.widget("Panel1");
+    pad_ = forms::buildNumberPad(client);
 
-    sheet_ = std::make_unique<WidgetSheet>(controls_,
-                                           [this](const QString &text) { showMessage(text); });
-    actions::build(*this);
+    sheet_ =
+        std::make_unique<WidgetSheet>(this, [this](const QString &text) { showMessage(text); });
+    buildActions();
     acceptFileDrops(this);
     // The user can type the quantity at once.
-    controls_.widget("s1")->setFocus(Qt::OtherFocusReason);
+    fee_.s1->setFocus(Qt::OtherFocusReason);
 
     // The design size, or what page 1 needs in full where the fonts are larger.
     const QSize clientSize = designClientSize.expandedTo(client->sizeHint());
@@ -262,18 +261,20 @@ void Tf_cal::buildHiddenRegions() {
         return;
     }
     hiddenRegionsBuilt_ = true;
-    QWidget *longTerm = forms::buildLongTermPage(pageStack_);
-    QWidget *dayTrading = forms::buildDayTradingPage(pageStack_);
-    pageStack_->addWidget(longTerm);
-    pageStack_->addWidget(dayTrading);
-    optionsPanel_ = forms::buildOptionsPanel(centralWidget());
-    clientLayout_->addWidget(optionsPanel_, 1);
-    for (QWidget *region : {longTerm, dayTrading, optionsPanel_}) {
-        controls_.add(region);
-        actions::bindRegion(*this, region);
+    longTerm_ = forms::buildLongTermPage(pageStack_);
+    dayTrading_ = forms::buildDayTradingPage(pageStack_);
+    pageStack_->addWidget(longTerm_.tabSheet2);
+    pageStack_->addWidget(dayTrading_.tabSheet3);
+    options_ = forms::buildOptionsPanel(centralWidget());
+    clientLayout_->addWidget(options_.panel7, 1);
+    bindLongTermPage();
+    bindDayTradingPage();
+    bindOptionsPanel();
+    for (QWidget *region : {longTerm_.tabSheet2, dayTrading_.tabSheet3, options_.panel7}) {
+        releaseShortcuts(region);
         acceptFileDrops(region);
+        sheet_->adopt(region);
     }
-    sheet_->adopt(controls_);
     applyMarketRules();
 }
 
@@ -299,7 +300,7 @@ void Tf_cal::changeEvent(QEvent *event) {
 
 void Tf_cal::FormShow() {
     // The page control fills the client area below the toolbar by its layout.
-    feeContent_->setVisible(true);
+    fee_.panel1->setVisible(true);
 }
 
 void Tf_cal::FormResize() {
@@ -317,7 +318,7 @@ void Tf_cal::showPage(int index) {
 }
 
 void Tf_cal::PageControl1Change(int) {
-    numberPad_->setVisible(false);
+    pad_.panel38->setVisible(false);
 }
 
 void Tf_cal::N14Click() {

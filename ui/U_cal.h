@@ -12,19 +12,23 @@
 
 #include "calc/calculate.h"
 #include "calc/entry_rules.h"
-#include "widgets/controls.h"
+#include "forms/forms.h"
 #include "widgets/integer_spin_field.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QUrl>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string_view>
 
+class QAction;
 class QDialog;
+class QLineEdit;
+class QToolButton;
 class QStackedWidget;
 class QTabWidget;
 class QVBoxLayout;
@@ -66,14 +70,10 @@ public:
 
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void setErrorSink(MessageSink sink) { errorSink_ = std::move(sink); }
-    void setClock(Clock clock) { clock_ = std::move(clock); }
-    // Answers the Yes/No confirmation: true for "&Yes".
-    void setQuestionSink(Question sink) { question_ = std::move(sink); }
     // Runs a modal dialog (the about box) until the user closes it.
     void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
     // Hands a web address to the desktop's default handler.
     void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
-    void setFileDialogRunner(FileDialogRunner runner) { fileDialogs_ = std::move(runner); }
 
     // A modal message box captioned with the application title, with one OK button.
     void showMessage(const QString &text);
@@ -86,8 +86,6 @@ public:
     void openPage(const QUrl &address);
 
     mx::Sheet &sheet();
-    // The named widgets of the window.
-    const Controls &controls() const { return controls_; }
 
     // Sets the window's outer size; the width is then widened to at least 400.
     void setWindowSize(const QSize &size);
@@ -108,10 +106,6 @@ public:
 
     // The folder of cal.ini, the option folder and the analysis folder, chosen at start.
     const QString &programFolder() const { return programFolder_; }
-
-    // Where the arrows of a price field go from a value: the next price of the exchange's ticks
-    // while the market's rules apply, else the value plus or minus the field's step.
-    IntegerSpinField::Stepper priceArrows(const IntegerSpinField *field);
 
 public slots:
     void N6Click();            // Calculate
@@ -204,38 +198,70 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The menus, the toolbar's context menu and every binding of a control to its handler, in
+    // U_cal_actions.cpp; each region is bound once it is built.
+    void buildActions();
+    void bindToolbar();
+    void bindFeePage();
+    void bindLongTermPage();
+    void bindDayTradingPage();
+    void bindOptionsPanel();
+    void bindNumberPad();
+    // Binds a price field: its change sets its step, its arrows follow the grid in force.
+    void bindPriceField(IntegerSpinField *field, void (Tf_cal::*change)());
+    // Binds the comma handling of a result field to its pair of handlers.
+    void bindResult(ResultField *field, void (Tf_cal::*enter)(QObject *),
+                    void (Tf_cal::*exit)(QObject *));
+    // Keeps the keys of the menu shortcuts from the controls of `region`.
+    void releaseShortcuts(QWidget *region);
+
     void showOptionsPanel();
     void showPages();
-    void clearFields(std::initializer_list<std::string_view> names);
+    void clearFields(std::initializer_list<QLineEdit *> fields);
     void clearGauges(std::initializer_list<std::string_view> names);
-    IntegerSpinField *spinField(const char *name) const;
-    void setPriceStep(const char *name);
+    void setPriceStep(IntegerSpinField *field);
+    // Where the arrows of a price field go from a value: the next price of the exchange's ticks
+    // while the market's rules apply, else the value plus or minus the field's step.
+    IntegerSpinField::Stepper priceArrows(const IntegerSpinField *field);
     // The tax line and r2 after a change of the market's rules, and the steps of every price
     // field from the grid in force.
     void applyMarketRules();
     void stepPricesAgain();
+    // The fields the number pad acts on, in the order its keys look for the focus; those of a
+    // page not built yet are null.
+    std::array<IntegerSpinField *, 10> padFields() const;
     void pressPadKey(mx::PadKey key);
-    void showNumberPadUnder(const char *button);
+    void showNumberPadUnder(QToolButton *button);
     void removeSeparators(QObject *sender);
     void restoreSeparators(QObject *sender);
-    void markStep(const char *item);
-    void highlight(std::initializer_list<const char *> names);
-    void pointAtInput(const char *item, const char *field, const QString &message);
+    void markStep(QAction *item);
+    void highlight(std::initializer_list<QWidget *> fields);
+    void pointAtInput(QAction *item, QLineEdit *field, const QString &message);
     void settleRestoredSize();
     void acceptFileDrops(QWidget *region);
     void buildHiddenRegions();
     QStringList lineBuffer() const;
     void setLineBuffer(const QStringList &lines);
 
-    Controls controls_;
+    forms::Toolbar toolbar_;
+    forms::FeePage fee_;
+    forms::LongTermPage longTerm_;     // built right after the first frame
+    forms::DayTradingPage dayTrading_; // likewise
+    forms::OptionsPanel options_;      // likewise
+    forms::NumberPad pad_;
+    // The menu of the usage steps and its items, marked as the user goes through them.
+    QAction *n17_ = nullptr;
+    QAction *n18_ = nullptr;
+    QAction *n110_ = nullptr;
+    QAction *n22_ = nullptr;
+    QAction *n32_ = nullptr;
+    QAction *n25_ = nullptr;
+    QList<QKeySequence> commandKeys_; // the shortcuts of the items that run a command
     QTabWidget *pageControl_ = nullptr;
     QVBoxLayout *clientLayout_ = nullptr; // toolbar, then the page control or the options panel
     QStackedWidget *pageStack_ = nullptr; // the three pages, in the one tab of pageControl_
     bool hiddenRegionsBuilt_ = false;
-    QWidget *optionsPanel_ = nullptr;
     QPointer<QWidget> focusOnPages_; // the field the pages give the keyboard back to
-    QWidget *numberPad_ = nullptr;
-    QWidget *feeContent_ = nullptr;
     std::unique_ptr<WidgetSheet> sheet_;
     MessageSink messageSink_;
     MessageSink errorSink_;

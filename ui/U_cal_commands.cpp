@@ -1,10 +1,11 @@
 #include "U_cal.h"
 #include "widget_sheet.h"
 #include "widgets/integer_spin_field.h"
+#include "widgets/result_field.h"
 
 void Tf_cal::N6Click() {
     // Enter pressed in the buy price prices the trade the user sees once the field is left.
-    if (controls_.widget("s2")->hasFocus()) {
+    if (fee_.s2->hasFocus()) {
         s2Exit();
     }
     mx::calculate(*sheet_, now());
@@ -14,15 +15,13 @@ void Tf_cal::N11Click() {
     mx::diagnosis(*sheet_);
 }
 
-void Tf_cal::clearFields(std::initializer_list<std::string_view> names) {
-    for (const std::string_view name : names) {
-        const bool wasEmpty = sheet_->text(name).empty();
-        sheet_->setText(name, "");
+void Tf_cal::clearFields(std::initializer_list<QLineEdit *> fields) {
+    for (QLineEdit *field : fields) {
+        const bool wasEmpty = field->text().isEmpty();
+        field->clear();
         // Emptying is a change even of an empty field, so that a price field's step is reset.
-        auto *spin = qobject_cast<IntegerSpinField *>(
-            controls_.widget(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
-        if (wasEmpty && spin != nullptr) {
-            emit spin->textChanged(spin->text());
+        if (wasEmpty && qobject_cast<IntegerSpinField *>(field) != nullptr) {
+            emit field->textChanged(field->text());
         }
     }
 }
@@ -34,27 +33,29 @@ void Tf_cal::clearGauges(std::initializer_list<std::string_view> names) {
 }
 
 void Tf_cal::SpeedButton7Click() {
-    clearFields({"s1", "s2", "s3", "s4", "s5", "e1", "e2", "e3", "e4", "e5", "e6", "e7", "e8"});
+    const forms::FeePage &p = fee_;
+    clearFields({p.s1, p.s2, p.s3, p.s4, p.s5, p.e1, p.e2, p.e3, p.e4, p.e5, p.e6, p.e7, p.e8});
 }
 
+// The planning pages are cleared as they stand on the screen: built first if they are not yet.
 void Tf_cal::SpeedButton11Click() {
+    buildHiddenRegions();
+    const forms::LongTermPage &p = longTerm_;
     clearFields(
-        {"W1", "W2", "W3", "W4", "W5", "W6", "W7", "X1", "X2", "X3", "X4", "X5", "X6", "X7"});
+        {p.w1, p.w2, p.w3, p.w4, p.w5, p.w6, p.w7, p.x1, p.x2, p.x3, p.x4, p.x5, p.x6, p.x7});
     clearGauges({"Gauge1"});
 }
 
 void Tf_cal::SpeedButton12Click() {
+    buildHiddenRegions();
+    const forms::DayTradingPage &p = dayTrading_;
     clearFields(
-        {"Y1", "Y2", "Y3", "Y4", "Y5", "Y6", "Y7", "Y8", "Y9", "Z1", "Z2", "Z3", "Z4", "Z5", "Z6"});
+        {p.y1, p.y2, p.y3, p.y4, p.y5, p.y6, p.y7, p.y8, p.y9, p.z1, p.z2, p.z3, p.z4, p.z5, p.z6});
     clearGauges({"Gauge2", "Gauge3"});
 }
 
 void Tf_cal::SpeedButton9Click() {
-    try {
-        SpeedButton7Click();
-        SpeedButton11Click();
-        SpeedButton12Click();
-    } catch (const std::exception &) {
-        // New stops silently where a page fails to clear.
-    }
+    SpeedButton7Click();
+    SpeedButton11Click();
+    SpeedButton12Click();
 }

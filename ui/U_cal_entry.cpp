@@ -4,16 +4,13 @@
 #include "U_cal.h"
 #include "widget_sheet.h"
 #include "widgets/integer_spin_field.h"
+#include "widgets/result_field.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace {
-
-// The fields the number pad acts on, in the order its keys look for the focus.
-constexpr const char *padFields[] = {"s1", "s2", "s3", "W1", "W2", "Y1", "Y2", "Y3", "Y4", "Y5"};
-
-constexpr int toolbarHeight = 43;
 
 QString qtext(const std::string &text) {
     return QString::fromStdString(text);
@@ -21,13 +18,9 @@ QString qtext(const std::string &text) {
 
 } // namespace
 
-IntegerSpinField *Tf_cal::spinField(const char *name) const {
-    return controls_.get<IntegerSpinField>(name);
-}
-
-void Tf_cal::setPriceStep(const char *name) {
+void Tf_cal::setPriceStep(IntegerSpinField *field) {
     // A price field of a page not built yet takes its step when it is.
-    if (IntegerSpinField *field = spinField(name)) {
+    if (field != nullptr) {
         field->setStep(mx::priceGridOf(*sheet_, now()).step(field->value()));
     }
 }
@@ -43,98 +36,90 @@ IntegerSpinField::Stepper Tf_cal::priceArrows(const IntegerSpinField *field) {
 }
 
 void Tf_cal::s2Change() {
-    setPriceStep("s2");
-    try {
-        controls_.get<QLineEdit>("Edit5")->setText(qtext(mx::formatStep(spinField("s2")->step())));
-    } catch (const std::exception &) {
-        // The step display stays as it was.
-    }
+    setPriceStep(fee_.s2);
+    fee_.edit5->setText(qtext(mx::formatStep(fee_.s2->step())));
 }
 
 void Tf_cal::s3Change() {
-    setPriceStep("s3");
+    setPriceStep(fee_.s3);
 }
 
 void Tf_cal::W1Change() {
-    setPriceStep("W1");
+    setPriceStep(longTerm_.w1);
 }
 
 void Tf_cal::W2Change() {
-    setPriceStep("W2");
+    setPriceStep(longTerm_.w2);
 }
 
 void Tf_cal::Y1Change() {
-    setPriceStep("Y1");
+    setPriceStep(dayTrading_.y1);
 }
 
 void Tf_cal::Y2Change() {
-    setPriceStep("Y2");
+    setPriceStep(dayTrading_.y2);
 }
 
 void Tf_cal::Y3Change() {
-    setPriceStep("Y3");
+    setPriceStep(dayTrading_.y3);
 }
 
 void Tf_cal::Y4Change() {
-    setPriceStep("Y4");
+    setPriceStep(dayTrading_.y4);
 }
 
 void Tf_cal::Y5Change() {
-    setPriceStep("Y5");
+    setPriceStep(dayTrading_.y5);
 }
 
 void Tf_cal::s2Exit() {
-    try {
-        IntegerSpinField *sell = spinField("s3");
-        if (sell->value() == 0) {
-            sell->setValue(spinField("s2")->value());
-        }
-    } catch (const std::exception &) {
-        // A sell price that cannot be set keeps its text.
+    if (fee_.s3->value() == 0) {
+        fee_.s3->setValue(fee_.s2->value());
     }
 }
 
 void Tf_cal::SpeedButton17Click() {
-    numberPad_->setVisible(true);
-    numberPad_->raise();
+    pad_.panel38->setVisible(true);
+    pad_.panel38->raise();
 }
 
-void Tf_cal::showNumberPadUnder(const char *button) {
-    numberPad_->setVisible(true);
-    numberPad_->raise();
-    // The button's place within its scrolled page panel, taken as a place in the client area.
-    const QPoint place = controls_.widget(button)->pos();
-    numberPad_->move(place.x(), toolbarHeight + place.y());
+void Tf_cal::showNumberPadUnder(QToolButton *button) {
+    pad_.panel38->setVisible(true);
+    pad_.panel38->raise();
+    // The button's place within its scrolled page panel, taken as a place in the client area
+    // below the toolbar.
+    const QPoint place = button->pos();
+    pad_.panel38->move(place.x(), toolbar_.panel3->height() + place.y());
 }
 
 void Tf_cal::SpeedButton18Click() {
-    showNumberPadUnder("SpeedButton18");
+    showNumberPadUnder(longTerm_.speedButton18);
 }
 
 void Tf_cal::SpeedButton19Click() {
-    showNumberPadUnder("SpeedButton19");
+    showNumberPadUnder(dayTrading_.speedButton19);
 }
 
 void Tf_cal::SpeedButton16Click() {
-    numberPad_->setVisible(false);
+    pad_.panel38->setVisible(false);
+}
+
+std::array<IntegerSpinField *, 10> Tf_cal::padFields() const {
+    return {fee_.s1,        fee_.s2,        fee_.s3,        longTerm_.w1,   longTerm_.w2,
+            dayTrading_.y1, dayTrading_.y2, dayTrading_.y3, dayTrading_.y4, dayTrading_.y5};
 }
 
 void Tf_cal::pressPadKey(mx::PadKey key) {
-    try {
-        for (const char *name : padFields) {
-            IntegerSpinField *field = spinField(name);
-            if (field == nullptr || !field->hasFocus()) {
-                continue;
-            }
-            if (const auto value = mx::applyPadKey(key, field->value())) {
-                field->setValue(*value);
-            } else {
-                // The result would leave the 32-bit range: the field keeps its value.
-                QApplication::beep();
-            }
+    for (IntegerSpinField *field : padFields()) {
+        if (field == nullptr || !field->hasFocus()) {
+            continue;
         }
-    } catch (const std::exception &) {
-        // The key ends its work where it failed.
+        if (const auto value = mx::applyPadKey(key, field->value())) {
+            field->setValue(*value);
+        } else {
+            // The result would leave the 32-bit range: the field keeps its value.
+            QApplication::beep();
+        }
     }
 }
 

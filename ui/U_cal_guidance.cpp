@@ -4,6 +4,8 @@
 #include "forms/about_box.h"
 #include "forms/guidance_texts.h"
 #include "forms/support_config.h"
+#include "widgets/decimal_spin_field.h"
+#include "widgets/integer_spin_field.h"
 #include "widgets/look.h"
 
 #include <QAction>
@@ -18,56 +20,48 @@ const QColor pointedAt{255, 255, 0};
 
 } // namespace
 
-void Tf_cal::markStep(const char *item) {
-    QMenu *menu = findChild<QAction *>(QStringLiteral("N17"))->menu();
-    menu->setDefaultAction(findChild<QAction *>(QString::fromLatin1(item)));
+void Tf_cal::markStep(QAction *item) {
+    n17_->menu()->setDefaultAction(item);
 }
 
-void Tf_cal::highlight(std::initializer_list<const char *> names) {
-    for (const char *name : names) {
-        look::setBackground(controls_.widget(name), pointedAt);
+void Tf_cal::highlight(std::initializer_list<QWidget *> fields) {
+    for (QWidget *field : fields) {
+        look::setBackground(field, pointedAt);
     }
 }
 
-void Tf_cal::pointAtInput(const char *item, const char *field, const QString &message) {
+void Tf_cal::pointAtInput(QAction *item, QLineEdit *field, const QString &message) {
     markStep(item);
     showPages();
-    auto *input = controls_.get<QLineEdit>(field);
-    input->setVisible(true);
-    if (auto *box = controls_.get<QScrollArea>("ScrollBox2")) {
-        box->ensureWidgetVisible(input);
-    }
+    field->setVisible(true);
+    fee_.scrollBox2->ensureWidgetVisible(field);
     highlight({field});
     showMessage(message);
-    input->setFocus(Qt::OtherFocusReason);
+    field->setFocus(Qt::OtherFocusReason);
 }
 
 void Tf_cal::N18Click() {
-    try {
-        markStep("N18");
-        N7Click();
-        highlight({"r1", "r2", "r3", "r4"});
-        showMessage(mx::guidance::optionsStep());
-        controls_.widget("r1")->setFocus(Qt::OtherFocusReason);
-    } catch (const std::exception &) {
-        // The options step ignores every error.
-    }
+    markStep(n18_);
+    N7Click();
+    highlight({options_.r1, options_.r2, options_.r3, options_.r4});
+    showMessage(mx::guidance::optionsStep());
+    options_.r1->setFocus(Qt::OtherFocusReason);
 }
 
 void Tf_cal::N110Click() {
-    pointAtInput("N110", "s1", mx::guidance::quantityStep());
+    pointAtInput(n110_, fee_.s1, mx::guidance::quantityStep());
 }
 
 void Tf_cal::N22Click() {
-    pointAtInput("N22", "s2", mx::guidance::buyPriceStep());
+    pointAtInput(n22_, fee_.s2, mx::guidance::buyPriceStep());
 }
 
 void Tf_cal::N32Click() {
-    pointAtInput("N32", "s3", mx::guidance::sellPriceStep());
+    pointAtInput(n32_, fee_.s3, mx::guidance::sellPriceStep());
 }
 
 void Tf_cal::N25Click() {
-    markStep("N25");
+    markStep(n25_);
     N6Click();
     showMessage(mx::guidance::calculateStep());
 }

@@ -1,6 +1,7 @@
 #include "U_cal.h"
 #include "forms/window_texts.h"
 #include "widget_sheet.h"
+#include "widgets/decimal_spin_field.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -11,25 +12,25 @@
 // into a field that is not on the screen.
 void Tf_cal::showOptionsPanel() {
     buildHiddenRegions();
-    if (optionsPanel_->isVisible()) {
+    if (options_.panel7->isVisible()) {
         return;
     }
     QWidget *focused = QApplication::focusWidget();
     focusOnPages_ = pageControl_->isAncestorOf(focused) ? focused : nullptr;
     // One region after the other, so that neither is squeezed beside the other on the way.
     pageControl_->setVisible(false);
-    optionsPanel_->setVisible(true);
-    controls_.widget("r1")->setFocus(Qt::OtherFocusReason);
+    options_.panel7->setVisible(true);
+    options_.r1->setFocus(Qt::OtherFocusReason);
 }
 
 void Tf_cal::showPages() {
-    if (optionsPanel_ == nullptr || !optionsPanel_->isVisible()) {
+    if (options_.panel7 == nullptr || !options_.panel7->isVisible()) {
         pageControl_->setVisible(true);
         return;
     }
-    optionsPanel_->setVisible(false);
+    options_.panel7->setVisible(false);
     pageControl_->setVisible(true);
-    QWidget *field = focusOnPages_ ? focusOnPages_.data() : controls_.widget("s1");
+    QWidget *field = focusOnPages_ ? focusOnPages_.data() : fee_.s1;
     field->setFocus(Qt::OtherFocusReason);
 }
 
@@ -51,18 +52,20 @@ void Tf_cal::SpeedButton6Click() {
 
 void Tf_cal::applyMarketRules() {
     // r2 keeps its rate, unused while the tax of the trade date stands in for it.
-    if (QWidget *taxRate = controls_.widget("r2")) {
-        taxRate->setEnabled(!sheet_->isChecked("CheckBox2"));
+    // The panel is built after the window's first frame; until then there is nothing to show.
+    if (options_.panel7 == nullptr) {
+        return;
     }
-    if (auto *taxLine = controls_.get<QLineEdit>("Edit7")) {
-        taxLine->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
-    }
+    options_.r2->setEnabled(!sheet_->isChecked("CheckBox2"));
+    options_.edit7->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
 }
 
 void Tf_cal::stepPricesAgain() {
     s2Change();
-    for (const char *price : {"s3", "W1", "W2", "Y1", "Y2", "Y3", "Y4", "Y5"}) {
-        setPriceStep(price);
+    for (IntegerSpinField *price : padFields()) {
+        if (price != fee_.s1 && price != fee_.s2) {
+            setPriceStep(price);
+        }
     }
 }
 

@@ -53,20 +53,20 @@ void Tf_cal::closeEvent(QCloseEvent *event) {
 }
 
 void Tf_cal::scrollPagesToTop() {
-    for (const char *name : {"ScrollBox1", "ScrollBox2", "ScrollBox3"}) {
+    for (QScrollArea *box : {longTerm_.scrollBox1, fee_.scrollBox2, dayTrading_.scrollBox3}) {
         // A page not built yet starts at its top when it is.
-        if (auto *box = controls_.get<QScrollArea>(name)) {
+        if (box != nullptr) {
             box->verticalScrollBar()->setValue(0);
         }
     }
 }
 
 QStringList Tf_cal::lineBuffer() const {
-    return controls_.get<QPlainTextEdit>("Memo2")->toPlainText().split(QLatin1Char('\n'));
+    return toolbar_.memo2->toPlainText().split(QLatin1Char('\n'));
 }
 
 void Tf_cal::setLineBuffer(const QStringList &lines) {
-    controls_.get<QPlainTextEdit>("Memo2")->setPlainText(lines.join(QLatin1Char('\n')));
+    toolbar_.memo2->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 void Tf_cal::N4Click() {

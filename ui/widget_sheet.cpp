@@ -2,11 +2,11 @@
 
 #include "calc/fields.h"
 #include "widgets/bar_gauge.h"
-#include "widgets/controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -40,6 +40,17 @@ void setChoice(QComboBox *box, std::string_view name, std::string_view key) {
     box->setCurrentIndex(index);
 }
 
+// The widgets under `root` that carry a name, gathered in one pass.
+QHash<QString, QWidget *> namedWidgets(QWidget *root) {
+    QHash<QString, QWidget *> named;
+    for (QWidget *widget : root->findChildren<QWidget *>()) {
+        if (!widget->objectName().isEmpty()) {
+            named.insert(widget->objectName(), widget);
+        }
+    }
+    return named;
+}
+
 std::string joined(const std::vector<std::string> &lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -51,8 +62,8 @@ std::string joined(const std::vector<std::string> &lines) {
 
 } // namespace
 
-WidgetSheet::WidgetSheet(const Controls &controls, MessageSink messages)
-    : messages_(std::move(messages)) {
+WidgetSheet::WidgetSheet(QWidget *window, MessageSink messages) : messages_(std::move(messages)) {
+    const QHash<QString, QWidget *> named = namedWidgets(window);
     for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
         Holder holder = Holder::LineEdit;
         switch (fieldSpec.kind) {
@@ -80,29 +91,21 @@ WidgetSheet::WidgetSheet(const Controls &controls, MessageSink messages)
         default:
             break;
         }
-        fields_.push_back({controls.widget(qtext(fieldSpec.name)), holder});
+        fields_.push_back({named.value(qtext(fieldSpec.name)), holder});
     }
 }
 
-void WidgetSheet::adopt(const Controls &controls) {
+void WidgetSheet::adopt(QWidget *region) {
+    const QHash<QString, QWidget *> named = namedWidgets(region);
     const auto catalogue = mx::fieldCatalogue();
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         if (fields_[i].widget == nullptr) {
-            fields_[i].widget = controls.widget(qtext(catalogue[i].name));
+            fields_[i].widget = named.value(qtext(catalogue[i].name));
             if (fields_[i].widget != nullptr) {
                 moveIntoWidget(catalogue[i].name);
             }
         }
     }
-}
-
-bool WidgetSheet::holdsOnlyWidgets() const {
-    for (const Field &field : fields_) {
-        if (field.widget == nullptr) {
-            return false;
-        }
-    }
-    return true;
 }
 
 void WidgetSheet::moveIntoWidget(std::string_view name) {

@@ -9,7 +9,6 @@
 #include <vector>
 
 class BarGauge;
-class Controls;
 class QWidget;
 
 // The calculation core's view of the window: every field of the catalogue, taken once from the
@@ -21,13 +20,12 @@ class WidgetSheet : public mx::Sheet {
 public:
     using MessageSink = std::function<void(const QString &)>;
 
-    WidgetSheet(const Controls &controls, MessageSink messages);
+    // The fields whose widgets `window` holds by now; the others live in memory.
+    WidgetSheet(QWidget *window, MessageSink messages);
 
-    // Takes from `controls` the widgets of the fields held in memory so far, and gives each
-    // widget the value its field holds.
-    void adopt(const Controls &controls);
-    // Whether every field has its widget.
-    bool holdsOnlyWidgets() const;
+    // Takes from `region`, built since, the widgets of the fields held in memory so far, and
+    // gives each widget the value its field holds.
+    void adopt(QWidget *region);
 
     std::string text(std::string_view field) const override;
     void setText(std::string_view field, std::string_view text) override;

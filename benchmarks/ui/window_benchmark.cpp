@@ -77,6 +77,12 @@ Tf_cal &window() {
         auto *w = new Tf_cal;
         w->setMessageSink([](const QString &) {});
         w->setErrorSink([](const QString &) {});
+        // MX_CAL_BENCHMARK_RULES=1: the market's rules of the trade date and the statement's
+        // rounding on, for both Calculate and its floor.
+        if (qEnvironmentVariableIntValue("MX_CAL_BENCHMARK_RULES") == 1) {
+            w->sheet().setText("CheckBox2", "1");
+            w->sheet().setText("ComboBox2", "ten");
+        }
         w->show();
         QApplication::processEvents();
         return w;

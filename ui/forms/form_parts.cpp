@@ -160,14 +160,15 @@ QString initialText(const char *name) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void stackPage(QWidget *page, const char *scrollBox, QWidget *content, bool followContent,
-               QWidget *(*buildBar)(QWidget *page)) {
+QScrollArea *stackPage(QWidget *page, const char *scrollBox, QWidget *content, bool followContent,
+                       const std::function<QWidget *(QWidget *page)> &buildBar) {
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(new ScrollBox(QString::fromLatin1(scrollBox), content, followContent, page),
-                      1);
+    auto *box = new ScrollBox(QString::fromLatin1(scrollBox), content, followContent, page);
+    layout->addWidget(box, 1);
     layout->addWidget(buildBar(page));
+    return box;
 }
 
 QWidget *bevel(QWidget *parent, const char *name, Qt::Orientation orientation) {

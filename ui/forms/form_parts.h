@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 
 class BarGauge;
 class CaptionPanel;
@@ -14,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QLayout;
 class QPlainTextEdit;
+class QScrollArea;
 class QToolButton;
 class QWidget;
 class ResultField;
@@ -79,8 +81,8 @@ QString initialText(const char *name);
 // Lays out a page: the scroll box `scrollBox` over `content`, taking the height, above the bar
 // that `buildBar` makes for the page's foot. The box is made before the bar, so that the page's
 // children, in the order a screen reader reads them, run from top to bottom.
-void stackPage(QWidget *page, const char *scrollBox, QWidget *content, bool followContent,
-               QWidget *(*buildBar)(QWidget *page));
+QScrollArea *stackPage(QWidget *page, const char *scrollBox, QWidget *content, bool followContent,
+                       const std::function<QWidget *(QWidget *page)> &buildBar);
 
 // A thin line drawn as a bevel, horizontal or vertical.
 QWidget *bevel(QWidget *parent, const char *name, Qt::Orientation orientation);

@@ -10,7 +10,7 @@
 
 namespace forms {
 
-QWidget *buildNumberPad(QWidget *parent) {
+NumberPad buildNumberPad(QWidget *parent) {
     auto *pad = new QFrame(parent);
     pad->setObjectName(QStringLiteral("Panel38"));
     pad->setAccessibleName(QStringLiteral("숫자판"));
@@ -35,18 +35,19 @@ QWidget *buildNumberPad(QWidget *parent) {
         {"SpeedButton10", "*10", "10값 곱하기"},  {"SpeedButton13", "/10", "10값 나누기"},
         {"SpeedButton20", "0", "0원으로 바꾸기"},
     };
-    for (const auto &key : keys) {
-        auto *button = parts::flatButton(pad, key.name, QString::fromUtf8(key.caption),
-                                         QString::fromUtf8(key.hint));
-        button->setFixedSize(30, 21);
-        column->addWidget(button, 0, Qt::AlignHCenter);
+    QToolButton *buttons[std::size(keys)];
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        buttons[i] = parts::flatButton(pad, keys[i].name, QString::fromUtf8(keys[i].caption),
+                                       QString::fromUtf8(keys[i].hint));
+        buttons[i]->setFixedSize(30, 21);
+        column->addWidget(buttons[i], 0, Qt::AlignHCenter);
     }
     auto *close = parts::glyphButton(pad, "SpeedButton16", glyphs::Glyph::Close, {});
     close->setAccessibleName(QStringLiteral("숫자판 닫기"));
     close->setFixedSize(16, 17);
     column->addWidget(close, 0, Qt::AlignHCenter);
     pad->setVisible(false);
-    return pad;
+    return {pad, buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], close};
 }
 
 } // namespace forms

@@ -55,13 +55,13 @@ Field *addOption(QGridLayout *grid, int row, const char *panel, const QString &c
     return field;
 }
 
-QWidget *ratesGroup(QWidget *parent) {
+QWidget *ratesGroup(QWidget *parent, OptionsPanel &panel) {
     auto *frame = group(parent, "Bevel2", QStringLiteral("수수료 비율 설정"));
     auto *grid = groupGrid(frame);
     const QString feeRate = QStringLiteral("수수료율");
     const QString taxRate = QStringLiteral("제세금율");
-    addOption(grid, 0, "Panel8", feeRate, parts::decimalField, "r1", "Label1");
-    addOption(grid, 1, "Panel9", taxRate, parts::decimalField, "r2", "Label2");
+    panel.r1 = addOption(grid, 0, "Panel8", feeRate, parts::decimalField, "r1", "Label1");
+    panel.r2 = addOption(grid, 1, "Panel9", taxRate, parts::decimalField, "r2", "Label2");
     grid->setColumnStretch(3, 1);
 
     auto *note = new QPlainTextEdit(window_texts::ratesNote, frame);
@@ -80,18 +80,18 @@ QWidget *ratesGroup(QWidget *parent) {
     return frame;
 }
 
-QWidget *minimumFeeGroup(QWidget *parent) {
+QWidget *minimumFeeGroup(QWidget *parent, OptionsPanel &panel) {
     auto *frame = group(parent, "Bevel1", QStringLiteral("최저수수료제"));
     auto *grid = groupGrid(frame);
-    auto *apply = new QCheckBox(QStringLiteral("최저수수료 계산 적용"), frame);
-    apply->setObjectName(QStringLiteral("CheckBox1"));
-    apply->setChecked(parts::initialText("CheckBox1") == QStringLiteral("1"));
-    grid->addWidget(apply, 0, 0, 1, 3);
+    panel.checkBox1 = new QCheckBox(QStringLiteral("최저수수료 계산 적용"), frame);
+    panel.checkBox1->setObjectName(QStringLiteral("CheckBox1"));
+    panel.checkBox1->setChecked(parts::initialText("CheckBox1") == QStringLiteral("1"));
+    grid->addWidget(panel.checkBox1, 0, 0, 1, 3);
 
     const QString threshold = QStringLiteral("최저제한액");
     const QString fee = QStringLiteral("적용수수료");
-    addOption(grid, 1, "Panel22", threshold, parts::spinField, "r3");
-    addOption(grid, 2, "Panel23", fee, parts::spinField, "r4");
+    panel.r3 = addOption(grid, 1, "Panel22", threshold, parts::spinField, "r3");
+    panel.r4 = addOption(grid, 2, "Panel23", fee, parts::spinField, "r4");
     grid->setColumnStretch(2, 1);
 
     auto *note = parts::captionPanel(frame, "Panel25", QStringLiteral("증권사마다 적용유무다름 "),
@@ -122,55 +122,55 @@ QComboBox *choice(QGridLayout *grid, int row, int column, const char *label, con
 }
 
 // The market's rules of the trade date (tax rate and ticks) and the rounding of the statement.
-QWidget *marketRulesGroup(QWidget *parent) {
+QWidget *marketRulesGroup(QWidget *parent, OptionsPanel &panel) {
     auto *frame = group(parent, "Bevel12", QStringLiteral("시장 규칙"));
     auto *grid = groupGrid(frame);
-    auto *apply = new QCheckBox(QStringLiteral("거래일 기준 세율·호가단위 적용"), frame);
-    apply->setObjectName(QStringLiteral("CheckBox2"));
-    apply->setChecked(parts::initialText("CheckBox2") == QStringLiteral("1"));
-    grid->addWidget(apply, 0, 0, 1, 4);
+    panel.checkBox2 = new QCheckBox(QStringLiteral("거래일 기준 세율·호가단위 적용"), frame);
+    panel.checkBox2->setObjectName(QStringLiteral("CheckBox2"));
+    panel.checkBox2->setChecked(parts::initialText("CheckBox2") == QStringLiteral("1"));
+    grid->addWidget(panel.checkBox2, 0, 0, 1, 4);
 
-    grid->addWidget(
-        choice(
-            grid, 1, 0, "Label63", QStringLiteral("시장"), "ComboBox1",
-            {{"코스피", "kospi"}, {"코스닥", "kosdaq"}, {"코넥스", "konex"}, {"ETF·ETN", "etf"}}),
-        1, 1);
+    panel.comboBox1 = choice(
+        grid, 1, 0, "Label63", QStringLiteral("시장"), "ComboBox1",
+        {{"코스피", "kospi"}, {"코스닥", "kosdaq"}, {"코넥스", "konex"}, {"ETF·ETN", "etf"}});
+    grid->addWidget(panel.comboBox1, 1, 1);
     const QString tradeDate = QStringLiteral("매매일");
     QLabel *dateLabel = parts::label(frame, "Label64", tradeDate);
     grid->addWidget(dateLabel, 1, 2, Qt::AlignRight);
-    auto *date = new QDateEdit(frame);
-    date->setObjectName(QStringLiteral("DateEdit1"));
-    date->setAccessibleName(tradeDate);
-    date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    date->setCalendarPopup(true);
-    dateLabel->setBuddy(date);
-    grid->addWidget(date, 1, 3);
+    panel.dateEdit1 = new QDateEdit(frame);
+    panel.dateEdit1->setObjectName(QStringLiteral("DateEdit1"));
+    panel.dateEdit1->setAccessibleName(tradeDate);
+    panel.dateEdit1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    panel.dateEdit1->setCalendarPopup(true);
+    dateLabel->setBuddy(panel.dateEdit1);
+    grid->addWidget(panel.dateEdit1, 1, 3);
 
-    auto *taxLine = new QLineEdit(frame);
-    taxLine->setObjectName(QStringLiteral("Edit7"));
-    taxLine->setAccessibleName(QStringLiteral("적용 세율"));
-    taxLine->setReadOnly(true);
-    taxLine->setFrame(false);
-    taxLine->setFocusPolicy(Qt::NoFocus);
-    parts::setTextColor(taxLine, look::maroon);
-    grid->addWidget(taxLine, 2, 0, 1, 4);
+    panel.edit7 = new QLineEdit(frame);
+    panel.edit7->setObjectName(QStringLiteral("Edit7"));
+    panel.edit7->setAccessibleName(QStringLiteral("적용 세율"));
+    panel.edit7->setReadOnly(true);
+    panel.edit7->setFrame(false);
+    panel.edit7->setFocusPolicy(Qt::NoFocus);
+    parts::setTextColor(panel.edit7, look::maroon);
+    grid->addWidget(panel.edit7, 2, 0, 1, 4);
 
-    grid->addWidget(choice(grid, 3, 0, "Label62", QStringLiteral("정산 방식"), "ComboBox2",
-                           {{"표시할 때 반올림", "round"},
-                            {"원 미만 절사", "won"},
-                            {"수수료 10원 미만 절사", "ten"}}),
-                    3, 1, 1, 3);
+    panel.comboBox2 = choice(
+        grid, 3, 0, "Label62", QStringLiteral("정산 방식"), "ComboBox2",
+        {{"표시할 때 반올림", "round"}, {"원 미만 절사", "won"}, {"수수료 10원 미만 절사", "ten"}});
+    grid->addWidget(panel.comboBox2, 3, 1, 1, 3);
     grid->setColumnStretch(3, 1);
     return frame;
 }
 
 } // namespace
 
-QWidget *buildOptionsPanel(QWidget *parent) {
+OptionsPanel buildOptionsPanel(QWidget *parent) {
+    OptionsPanel options;
     // A group of the window to assistive technology, not a window of its own.
     auto *panel = new GroupFrame(QStringLiteral("Panel7"), QStringLiteral("수수료율 설정"), parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(4);
+    options.panel7 = panel;
     // The groups scroll where the window is shorter than they are.
     auto *content = new QWidget;
     content->setObjectName(QStringLiteral("Panel6"));
@@ -185,37 +185,37 @@ QWidget *buildOptionsPanel(QWidget *parent) {
     top->addWidget(
         parts::captionPanel(content, "Panel10", QStringLiteral("수수료 비율 설정"), 140));
     top->addStretch();
-    auto *close = parts::flatButton(content, "SpeedButton1", QStringLiteral("확인"));
-    close->setMinimumWidth(60);
-    close->setAutoRaise(false);
-    close->setFocusPolicy(Qt::TabFocus);
-    top->addWidget(close);
+    options.speedButton1 = parts::flatButton(content, "SpeedButton1", QStringLiteral("확인"));
+    options.speedButton1->setMinimumWidth(60);
+    options.speedButton1->setAutoRaise(false);
+    options.speedButton1->setFocusPolicy(Qt::TabFocus);
+    top->addWidget(options.speedButton1);
     column->addLayout(top);
-    column->addWidget(ratesGroup(content));
+    column->addWidget(ratesGroup(content, options));
     column->addSpacing(2);
 
     auto *ruleCaption = new QHBoxLayout;
     ruleCaption->addWidget(
         parts::captionPanel(content, "Panel21", QStringLiteral("최저수수료제"), 140));
-    auto *explain = parts::flatButton(content, "SpeedButton6", QStringLiteral("?"),
-                                      QStringLiteral("최저수수료제 안내"));
-    explain->setAccessibleName(explain->toolTip());
-    explain->setFocusPolicy(Qt::TabFocus);
-    ruleCaption->addWidget(explain);
+    options.speedButton6 = parts::flatButton(content, "SpeedButton6", QStringLiteral("?"),
+                                             QStringLiteral("최저수수료제 안내"));
+    options.speedButton6->setAccessibleName(options.speedButton6->toolTip());
+    options.speedButton6->setFocusPolicy(Qt::TabFocus);
+    ruleCaption->addWidget(options.speedButton6);
     ruleCaption->addStretch();
     column->addLayout(ruleCaption);
-    column->addWidget(minimumFeeGroup(content));
+    column->addWidget(minimumFeeGroup(content, options));
     column->addSpacing(2);
     column->addWidget(parts::captionPanel(content, "Panel48", QStringLiteral("시장 규칙"), 140), 0,
                       Qt::AlignLeft);
-    column->addWidget(marketRulesGroup(content));
+    column->addWidget(marketRulesGroup(content, options));
     column->addStretch();
 
     auto *frame = new QVBoxLayout(panel);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(new ScrollBox(QStringLiteral("ScrollBox4"), content, false, panel));
     panel->setVisible(false);
-    return panel;
+    return options;
 }
 
 } // namespace forms

@@ -18,59 +18,79 @@ using planning::Option;
 constexpr int inputCaptionWidth = 84;
 constexpr int captionWidth = 97;
 
-void addTable(QGridLayout *grid) {
+void addTable(QGridLayout *grid, DayTradingPage &page) {
     QWidget *parent = grid->parentWidget();
-    parts::addInputRow(grid, 0, {"Panel55", "상한가", "Y1", look::maroon, look::maroon},
-                       inputCaptionWidth);
-    grid->addWidget(parts::keypadButton(parent, "SpeedButton19"), 0, 2,
-                    Qt::AlignRight | Qt::AlignTop);
-    planning::addRangeRow(grid, 1, "Label17", "Edit1", 72);
-    parts::addInputRow(grid, 2, {"Panel56", "하한가", "Y2", look::navy, look::navy},
-                       inputCaptionWidth);
-    parts::addInputRow(grid, 3, {"Panel57", "시가", "Y3"}, inputCaptionWidth);
-    parts::addInputRow(grid, 4, {"Panel58", "고가", "Y4", look::maroon, look::maroon},
-                       inputCaptionWidth);
-    planning::addRangeRow(grid, 5, "Label18", "Edit2", 72);
-    parts::addInputRow(grid, 6, {"Panel59", "저가", "Y5", look::navy, look::navy},
-                       inputCaptionWidth);
-    parts::addResultRow(grid, 7, {"Panel62", "최대 가능 수익", "Z1", look::maroon}, captionWidth);
-    parts::addResultRow(grid, 8, {"Panel63", "최대 가능 손실", "Z2", look::navy}, captionWidth);
+    page.y1 = parts::addInputRow(grid, 0, {"Panel55", "상한가", "Y1", look::maroon, look::maroon},
+                                 inputCaptionWidth);
+    page.speedButton19 = parts::keypadButton(parent, "SpeedButton19");
+    grid->addWidget(page.speedButton19, 0, 2, Qt::AlignRight | Qt::AlignTop);
+    page.edit1 = planning::addRangeRow(grid, 1, "Label17", "Edit1", 72);
+    page.y2 = parts::addInputRow(grid, 2, {"Panel56", "하한가", "Y2", look::navy, look::navy},
+                                 inputCaptionWidth);
+    page.y3 = parts::addInputRow(grid, 3, {"Panel57", "시가", "Y3"}, inputCaptionWidth);
+    page.y4 = parts::addInputRow(grid, 4, {"Panel58", "고가", "Y4", look::maroon, look::maroon},
+                                 inputCaptionWidth);
+    page.edit2 = planning::addRangeRow(grid, 5, "Label18", "Edit2", 72);
+    page.y5 = parts::addInputRow(grid, 6, {"Panel59", "저가", "Y5", look::navy, look::navy},
+                                 inputCaptionWidth);
+    page.z1 = parts::addResultRow(grid, 7, {"Panel62", "최대 가능 수익", "Z1", look::maroon},
+                                  captionWidth);
+    page.z2 =
+        parts::addResultRow(grid, 8, {"Panel63", "최대 가능 손실", "Z2", look::navy}, captionWidth);
 
     const QColor price = look::lightYellow;
-    planning::addTargetRows(grid, 9, {"Panel60", "1차목표가", "Y6", {}, {}, price},
-                            {"Panel61", "1차목표 수익액", "Z3", look::maroon},
-                            Option{"r10", "Label22", "고가-매수 대비", "Label21"}, captionWidth);
-    planning::addTargetRows(grid, 11, {"Panel64", "2차목표가", "Y7", {}, {}, price},
-                            {"Panel65", "2차목표 수익액", "Z4", look::maroon},
-                            Option{"r11", "Label23", "고가-매수 대비", "Label24"}, captionWidth);
-    planning::addTargetRows(grid, 13, {"Panel66", "1차 손절가", "Y8", {}, {}, price},
-                            {"Panel67", "1차손절 손실액", "Z5", look::navy},
-                            Option{"r12", "Label26", "매수가 대비", "Label25"}, captionWidth);
-    planning::addTargetRows(grid, 15, {"Panel35", "2차 손절가", "Y9", {}, {}, price},
-                            {"Panel36", "2차손절 손실액", "Z6", look::navy},
-                            Option{"r13", "Label16", "매수가 대비", "Label10"}, captionWidth);
-}
-
-QWidget *buildBottomBar(QWidget *page) {
-    return planning::bottomBar(page, {"Panel24", 30, "SpeedButton12", "Label41",
-                                      "데이트레이딩 즉 일 매매를 목표로한 수치값"});
+    const struct {
+        parts::Row price, amount;
+        Option option;
+        ResultField **priceField, **amountField;
+    } targets[] = {
+        {{"Panel60", "1차목표가", "Y6", {}, {}, price},
+         {"Panel61", "1차목표 수익액", "Z3", look::maroon},
+         {"r10", "Label22", "고가-매수 대비", "Label21"},
+         &page.y6,
+         &page.z3},
+        {{"Panel64", "2차목표가", "Y7", {}, {}, price},
+         {"Panel65", "2차목표 수익액", "Z4", look::maroon},
+         {"r11", "Label23", "고가-매수 대비", "Label24"},
+         &page.y7,
+         &page.z4},
+        {{"Panel66", "1차 손절가", "Y8", {}, {}, price},
+         {"Panel67", "1차손절 손실액", "Z5", look::navy},
+         {"r12", "Label26", "매수가 대비", "Label25"},
+         &page.y8,
+         &page.z5},
+        {{"Panel35", "2차 손절가", "Y9", {}, {}, price},
+         {"Panel36", "2차손절 손실액", "Z6", look::navy},
+         {"r13", "Label16", "매수가 대비", "Label10"},
+         &page.y9,
+         &page.z6},
+    };
+    int row = 9;
+    for (const auto &target : targets) {
+        const planning::TargetRows rows = planning::addTargetRows(
+            grid, row, target.price, target.amount, target.option, captionWidth);
+        *target.priceField = rows.price;
+        *target.amountField = rows.amount;
+        row += 2;
+    }
 }
 
 } // namespace
 
-QWidget *buildDayTradingPage(QWidget *parent) {
-    auto *page = new QWidget(parent);
-    page->setObjectName(QStringLiteral("TabSheet3"));
+DayTradingPage buildDayTradingPage(QWidget *parent) {
+    DayTradingPage page;
+    page.tabSheet3 = new QWidget(parent);
+    page.tabSheet3->setObjectName(QStringLiteral("TabSheet3"));
     // The caption of the page's tab, which the window never shows.
-    page->setAccessibleName(QStringLiteral("Day 목표가.손절가"));
-    auto *content = new QWidget(page);
+    page.tabSheet3->setAccessibleName(QStringLiteral("Day 목표가.손절가"));
+    auto *content = new QWidget(page.tabSheet3);
     content->setObjectName(QStringLiteral("Panel54"));
     content->setMinimumWidth(318);
     auto *column = new QVBoxLayout(content);
     auto *grid = new QGridLayout;
     grid->setSpacing(3);
     column->addLayout(grid);
-    addTable(grid);
+    addTable(grid, page);
 
     column->addWidget(planning::gaugePanel(content, {"Gauge2Panel",
                                                      "Gauge2",
@@ -107,7 +127,13 @@ QWidget *buildDayTradingPage(QWidget *parent) {
     planning::addVerdict(column, {"Label61", "주가로 보는 데이트레이딩 적격 진단", "Memo4", 200});
     column->addStretch();
 
-    parts::stackPage(page, "ScrollBox3", content, false, buildBottomBar);
+    page.scrollBox3 =
+        parts::stackPage(page.tabSheet3, "ScrollBox3", content, false, [&page](QWidget *tab) {
+            return planning::bottomBar(tab,
+                                       {"Panel24", 30, "SpeedButton12", "Label41",
+                                        "데이트레이딩 즉 일 매매를 목표로한 수치값"},
+                                       &page.speedButton12);
+        });
     return page;
 }
 

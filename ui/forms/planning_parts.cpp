@@ -25,10 +25,10 @@ QString text(const char *utf8) {
 
 } // namespace
 
-void addTargetRows(QGridLayout *grid, int row, const parts::Row &price, const parts::Row &amount,
-                   const Option &option, int captionWidth) {
-    parts::addResultRow(grid, row, price, captionWidth);
-    parts::addResultRow(grid, row + 1, amount, captionWidth);
+TargetRows addTargetRows(QGridLayout *grid, int row, const parts::Row &price,
+                         const parts::Row &amount, const Option &option, int captionWidth) {
+    const TargetRows rows{parts::addResultRow(grid, row, price, captionWidth),
+                          parts::addResultRow(grid, row + 1, amount, captionWidth)};
     QWidget *parent = grid->parentWidget();
     auto *cell = new QWidget(parent);
     auto *column = new QVBoxLayout(cell);
@@ -47,9 +47,11 @@ void addTargetRows(QGridLayout *grid, int row, const parts::Row &price, const pa
     line->addStretch();
     column->addLayout(line);
     grid->addWidget(cell, row, 2, 2, 1);
+    return rows;
 }
 
-void addRangeRow(QGridLayout *grid, int row, const char *label, const char *field, int width) {
+ResultField *addRangeRow(QGridLayout *grid, int row, const char *label, const char *field,
+                         int width) {
     QWidget *parent = grid->parentWidget();
     const QString caption = QStringLiteral("변동폭");
     auto *cell = new QWidget(parent);
@@ -61,6 +63,7 @@ void addRangeRow(QGridLayout *grid, int row, const char *label, const char *fiel
     line->addWidget(range);
     line->addStretch();
     grid->addWidget(cell, row, 1);
+    return range;
 }
 
 QWidget *gaugePanel(QWidget *parent, const GaugeNames &names) {
@@ -138,14 +141,15 @@ void addVerdict(QVBoxLayout *column, const VerdictNames &names) {
     column->addWidget(verdict);
 }
 
-QWidget *bottomBar(QWidget *parent, const BarNames &names) {
+QWidget *bottomBar(QWidget *parent, const BarNames &names, QToolButton **clear) {
     auto *bar = new QWidget(parent);
     bar->setObjectName(QString::fromLatin1(names.bar));
     bar->setFixedHeight(names.height);
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(6, 0, 6, 0);
-    row->addWidget(parts::flatButton(bar, names.clearButton, QStringLiteral("Clear"),
-                                     QStringLiteral("새 파일")));
+    *clear = parts::flatButton(bar, names.clearButton, QStringLiteral("Clear"),
+                               QStringLiteral("새 파일"));
+    row->addWidget(*clear);
     row->addWidget(parts::label(bar, names.label, text(names.text)));
     row->addStretch();
     return bar;

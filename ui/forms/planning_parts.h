@@ -3,6 +3,8 @@
 #include "form_parts.h"
 
 class QGridLayout;
+class QToolButton;
+class ResultField;
 class QGroupBox;
 class QVBoxLayout;
 class QWidget;
@@ -18,13 +20,19 @@ struct Option {
     const char *percentLabel;
 };
 
+struct TargetRows {
+    ResultField *price;
+    ResultField *amount;
+};
+
 // A price result in `row` and the result under it in `row` + 1, with the percentage option
 // in the column at the right spanning both rows.
-void addTargetRows(QGridLayout *grid, int row, const parts::Row &price, const parts::Row &amount,
-                   const Option &option, int captionWidth);
+TargetRows addTargetRows(QGridLayout *grid, int row, const parts::Row &price,
+                         const parts::Row &amount, const Option &option, int captionWidth);
 
 // A range result under its small caption ("변동폭") in column 1 of `row`.
-void addRangeRow(QGridLayout *grid, int row, const char *label, const char *field, int width);
+ResultField *addRangeRow(QGridLayout *grid, int row, const char *label, const char *field,
+                         int width);
 
 struct GaugeNames {
     const char *panel;
@@ -72,8 +80,8 @@ struct BarNames {
     const char *text; // what the page's figures are for
 };
 
-// The bar at the foot of a planning page: its Clear button and the line that says what the
-// page is for.
-QWidget *bottomBar(QWidget *parent, const BarNames &names);
+// The bar at the foot of a planning page: its Clear button, into `clear`, and the line that
+// says what the page is for.
+QWidget *bottomBar(QWidget *parent, const BarNames &names, QToolButton **clear);
 
 } // namespace planning

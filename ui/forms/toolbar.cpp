@@ -24,7 +24,7 @@ QToolButton *toolbarButton(QWidget *parent, const char *name, Glyph glyph, const
 
 } // namespace
 
-QWidget *buildToolbar(QWidget *parent) {
+Toolbar buildToolbar(QWidget *parent) {
     auto *bar =
         new GradientPanel(QStringLiteral("Panel3"), look::toolbarStart, look::white, parent);
     bar->setFixedHeight(43);
@@ -62,7 +62,7 @@ QWidget *buildToolbar(QWidget *parent) {
     row->addWidget(home);
     row->addStretch();
     row->addWidget(icon);
-    return bar;
+    return {bar, newFile, calculate, options, home, icon, lineBuffer};
 }
 
 } // namespace forms

@@ -9,7 +9,6 @@
 #include "bar_gauge.h"
 #include "caption_panel.h"
 #include "clickable_label.h"
-#include "controls.h"
 #include "decimal_spin_field.h"
 #include "field_accessibility.h"
 #include "field_edit.h"
