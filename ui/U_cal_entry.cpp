@@ -4,19 +4,12 @@
 #include "U_cal.h"
 #include "widget_sheet.h"
 #include "widgets/integer_spin_field.h"
+#include "widgets/qtext.h"
 #include "widgets/result_field.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QToolButton>
-
-namespace {
-
-QString qtext(const std::string &text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 void Tf_cal::setPriceStep(IntegerSpinField *field) {
     // A price field of a page not built yet takes its step when it is.

@@ -44,26 +44,26 @@ void Tf_cal::N18Click() {
     markStep(n18_);
     N7Click();
     highlight({options_.r1, options_.r2, options_.r3, options_.r4});
-    showMessage(mx::guidance::optionsStep());
+    showMessage(guidance::optionsStep());
     options_.r1->setFocus(Qt::OtherFocusReason);
 }
 
 void Tf_cal::N110Click() {
-    pointAtInput(n110_, fee_.s1, mx::guidance::quantityStep());
+    pointAtInput(n110_, fee_.s1, guidance::quantityStep());
 }
 
 void Tf_cal::N22Click() {
-    pointAtInput(n22_, fee_.s2, mx::guidance::buyPriceStep());
+    pointAtInput(n22_, fee_.s2, guidance::buyPriceStep());
 }
 
 void Tf_cal::N32Click() {
-    pointAtInput(n32_, fee_.s3, mx::guidance::sellPriceStep());
+    pointAtInput(n32_, fee_.s3, guidance::sellPriceStep());
 }
 
 void Tf_cal::N25Click() {
     markStep(n25_);
     N6Click();
-    showMessage(mx::guidance::calculateStep());
+    showMessage(guidance::calculateStep());
 }
 
 void Tf_cal::RxSpeedButton14Click() {
@@ -83,11 +83,11 @@ void Tf_cal::MX1Click() {
 }
 
 void Tf_cal::N37Click() {
-    showMessage(mx::guidance::telephone(support::telephone));
+    showMessage(guidance::telephone(support::telephone));
 }
 
 void Tf_cal::N38Click() {
-    if (confirm(mx::guidance::promotionalNotice(support::telephone))) {
+    if (confirm(guidance::promotionalNotice(support::telephone))) {
         MX1Click();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "calc/fields.h"
 #include "widgets/bar_gauge.h"
+#include "widgets/qtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,10 +14,6 @@
 #include <stdexcept>
 
 namespace {
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Field texts are mostly digits and separators: those need no trip through a byte array.
 std::string utf8(const QString &text) {

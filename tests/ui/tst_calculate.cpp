@@ -4,6 +4,7 @@
 #include "calc/memory_sheet.h"
 #include "calc/texts.h"
 #include "widgets/bar_gauge.h"
+#include "widgets/qtext.h"
 #include "window_driver.h"
 
 #include <QAction>
@@ -13,10 +14,6 @@
 #include <QToolButton>
 
 namespace {
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QStringList feeResults{"s4", "s5", "e1", "e2", "e3", "e4", "e5", "e6", "e7"};
 

@@ -143,8 +143,7 @@ void EntryAidsTest::arrowsUseTheStepInForce_data() {
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QString>("rules"); // the market's rules applied, or none
-    QTest::newRow("up across 5000 by key") << "4995" << true << false
-                                           << QStringList{"5000", "5010"}
+    QTest::newRow("up across 5000 by key") << "4995" << true << false << QStringList{"5000", "5010"}
                                            << QStringList{"10", "10"} << QString();
     QTest::newRow("down across 5000 by key")
         << "5000" << false << false << QStringList{"4990", "4985"} << QStringList{"5", "5"}
@@ -159,21 +158,19 @@ void EntryAidsTest::arrowsUseTheStepInForce_data() {
         << "1999" << true << false << QStringList{"2004", "2009"} << QStringList{"5", "5"}
         << QString();
     // The exchange's ticks: the arrows go to the next valid price.
-    QTest::newRow("ticks up across 2000") << "1999" << true << false
-                                          << QStringList{"2000", "2005"}
+    QTest::newRow("ticks up across 2000") << "1999" << true << false << QStringList{"2000", "2005"}
                                           << QStringList{"5", "5"} << "kospi 2026-03-06";
-    QTest::newRow("ticks up onto the grid") << "2004" << true << true
-                                            << QStringList{"2005", "2010"}
+    QTest::newRow("ticks up onto the grid") << "2004" << true << true << QStringList{"2005", "2010"}
                                             << QStringList{"5", "5"} << "kospi 2026-03-06";
-    QTest::newRow("ticks down across 2000") << "2004" << false << false
-                                            << QStringList{"2000", "1999"}
-                                            << QStringList{"5", "1"} << "kospi 2026-03-06";
+    QTest::newRow("ticks down across 2000")
+        << "2004" << false << false << QStringList{"2000", "1999"} << QStringList{"5", "1"}
+        << "kospi 2026-03-06";
     QTest::newRow("KOSPI ticks of 2022 at 100,000")
-        << "99900" << true << false << QStringList{"100000", "100500"}
-        << QStringList{"500", "500"} << "kospi 2022-06-01";
+        << "99900" << true << false << QStringList{"100000", "100500"} << QStringList{"500", "500"}
+        << "kospi 2022-06-01";
     QTest::newRow("KOSDAQ ticks of 2022 at 100,000")
-        << "99900" << true << false << QStringList{"100000", "100100"}
-        << QStringList{"100", "100"} << "kosdaq 2022-06-01";
+        << "99900" << true << false << QStringList{"100000", "100100"} << QStringList{"100", "100"}
+        << "kosdaq 2022-06-01";
 }
 
 void EntryAidsTest::arrowsUseTheStepInForce() {

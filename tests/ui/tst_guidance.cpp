@@ -6,6 +6,7 @@
 #include "forms/about_box.h"
 #include "forms/guidance_texts.h"
 #include "forms/support_config.h"
+#include "widgets/qtext.h"
 #include "window_driver.h"
 
 #include <QAbstractButton>
@@ -99,7 +100,7 @@ void GuidanceTest::usageSteps_data() {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<bool>("options"); // the options panel shown afterwards
     QTest::newRow("options") << "N18" << QStringList{"r1", "r2", "r3", "r4"}
-                             << mx::guidance::optionsStep() << "r1" << true;
+                             << guidance::optionsStep() << "r1" << true;
     QTest::newRow("quantity") << "N110" << QStringList{"s1"}
                               << QStringLiteral("매수할 주식의 수량을 기록하세요.") << "s1"
                               << false;
@@ -181,11 +182,10 @@ void GuidanceTest::lastStepAfterCalculate_data() {
         "\"계산하기\"를 클릭하여 입력된 값에 맞는 손익과 수수료등의 다양한 결과를 볼 수 있다.");
     QTest::newRow("no quantity: Calculate's message first")
         << ""
-        << "10000" << QStringList{QString::fromUtf8(mx::texts::quantityMissing.data()), closing}
-        << "";
+        << "10000" << QStringList{qtext(mx::texts::quantityMissing), closing} << "";
     QTest::newRow("no buy price: Calculate's message first")
         << "10"
-        << "" << QStringList{QString::fromUtf8(mx::texts::buyPriceMissing.data()), closing} << "";
+        << "" << QStringList{qtext(mx::texts::buyPriceMissing), closing} << "";
     QTest::newRow("complete trade") << "10"
                                     << "10000" << QStringList{closing} << "9,609";
 }
@@ -308,7 +308,7 @@ void GuidanceTest::aboutBox() {
                                       "이 무료버전보다 성능이 우수한 정식버전은",
                                       "홈페이지에서 다운받을 수 있습니다.",
                                       " "};
-        QCOMPARE(mx::guidance::aboutDescription().split("\r\n"), description);
+        QCOMPARE(guidance::aboutDescription().split("\r\n"), description);
         QCOMPARE(box.findChild<QLabel *>("AboutDescription")->text().split('\n'), description);
         QVERIFY(!box.findChild<QLabel *>("AboutCredit")->text().isEmpty());
         box.show();

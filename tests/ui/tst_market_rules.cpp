@@ -58,10 +58,9 @@ void MarketRulesTest::statement_data() {
     QTest::newRow("fees and tax truncated to the won")
         << false << "0.2"
         << "won" << QStringList{"1,069", "1,095", "14,600", "16,764", "153,236"};
-    QTest::newRow("the defaults tax at a rate of 2019") << false << "0.3"
-                                                        << "round"
-                                                        << QStringList{"1,070", "1,095", "21,900",
-                                                                       "24,065", "145,936"};
+    QTest::newRow("the defaults tax at a rate of 2019")
+        << false << "0.3"
+        << "round" << QStringList{"1,070", "1,095", "21,900", "24,065", "145,936"};
 }
 
 void MarketRulesTest::statement() {

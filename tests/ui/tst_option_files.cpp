@@ -5,6 +5,7 @@
 #include "calc/texts.h"
 #include "settings/file_io.h"
 #include "settings/option_files.h"
+#include "widgets/qtext.h"
 #include "window_driver.h"
 
 #include <QDropEvent>
@@ -224,8 +225,7 @@ void OptionFilesTest::import_data() {
     QTest::addColumn<QStringList>("expected"); // s1..Y5
     QTest::addColumn<QString>("edit6");
     QTest::addColumn<QStringList>("messages");
-    const QString quantity = QString::fromUtf8(mx::texts::quantityMissing.data(),
-                                               qsizetype(mx::texts::quantityMissing.size()));
+    const QString quantity = qtext(mx::texts::quantityMissing);
     QTest::newRow("initial buffer sets nothing, then calculates")
         << QString() << QStringList(10, QString()) << initialStamp << QStringList{quantity};
     QTest::newRow("nine-line option file stops at the tenth line")

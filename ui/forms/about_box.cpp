@@ -25,7 +25,7 @@ QLabel *aboutLabel(QWidget *parent, const char *name, const QString &text) {
 QWidget *caption(QWidget *parent) {
     auto *panel =
         new GradientPanel(QStringLiteral("AboutCaption"), look::toolbarStart, look::white, parent);
-    auto *title = aboutLabel(panel, "AboutTitle", mx::guidance::aboutTitle());
+    auto *title = aboutLabel(panel, "AboutTitle", guidance::aboutTitle());
     look::setPixelSize(title, 15);
     QFont bold = title->font();
     bold.setBold(true);
@@ -40,7 +40,7 @@ QWidget *caption(QWidget *parent) {
 
 AboutBox::AboutBox(const QString &homePage, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("LMDAboutDlg1"));
-    setWindowTitle(mx::guidance::aboutTitle());
+    setWindowTitle(guidance::aboutTitle());
     setModal(true);
 
     auto *name = aboutLabel(this, "AboutName", window_texts::applicationTitle);
@@ -49,7 +49,7 @@ AboutBox::AboutBox(const QString &homePage, QWidget *parent) : QDialog(parent) {
     bold.setBold(true);
     name->setFont(bold);
     auto *versionCaption = aboutLabel(this, "AboutVersionCaption", QStringLiteral("버전"));
-    auto *version = aboutLabel(this, "AboutVersion", mx::guidance::aboutVersion());
+    auto *version = aboutLabel(this, "AboutVersion", guidance::aboutVersion());
     auto *versionRow = new QHBoxLayout;
     versionRow->setSpacing(6);
     versionRow->addWidget(versionCaption);
@@ -57,7 +57,7 @@ AboutBox::AboutBox(const QString &homePage, QWidget *parent) : QDialog(parent) {
     versionRow->addStretch();
 
     // The description keeps its line breaks (carriage return and line feed) as lines.
-    QString lines = mx::guidance::aboutDescription();
+    QString lines = guidance::aboutDescription();
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     auto *description = aboutLabel(this, "AboutDescription", lines);
     auto *credit = aboutLabel(this, "AboutCredit", support::creditLine());

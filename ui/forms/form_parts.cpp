@@ -5,6 +5,7 @@
 #include "widgets/integer_spin_field.h"
 #include "widgets/look.h"
 #include "widgets/panels.h"
+#include "widgets/qtext.h"
 #include "widgets/result_field.h"
 
 #include <QGridLayout>
@@ -156,8 +157,7 @@ void setTextColor(QWidget *widget, const QColor &color) {
 }
 
 QString initialText(const char *name) {
-    const std::string_view text = mx::field(name).initial;
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return qtext(mx::field(name).initial);
 }
 
 QScrollArea *stackPage(QWidget *page, const char *scrollBox, QWidget *content, bool followContent,

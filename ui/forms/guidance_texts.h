@@ -5,7 +5,7 @@
 
 // The fixed texts of the usage steps and the support commands, byte for byte (blanks
 // included). Line breaks inside a message are single carriage returns.
-namespace mx::guidance {
+namespace guidance {
 
 inline QString quoted(const char *word) {
     return QStringLiteral("\"") + QString::fromUtf8(word) + QStringLiteral("\"");
@@ -90,4 +90,4 @@ inline QString aboutDescription() {
         .join(QStringLiteral("\r\n"));
 }
 
-} // namespace mx::guidance
+} // namespace guidance

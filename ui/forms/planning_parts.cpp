@@ -69,10 +69,14 @@ ResultField *addRangeRow(QGridLayout *grid, int row, const char *label, const ch
 QWidget *gaugePanel(QWidget *parent, const GaugeNames &names) {
     auto *panel = new QWidget(parent);
     panel->setObjectName(QString::fromLatin1(names.panel));
-    auto *captions = new QVBoxLayout;
+    // The captions at the left are read first, then the gauge and its axis.
+    auto *captionColumn = new QWidget(panel);
+    captionColumn->setMinimumWidth(120);
+    auto *captions = new QVBoxLayout(captionColumn);
     captions->addStretch();
-    captions->addWidget(parts::label(panel, names.caption, text(names.captionText)));
-    captions->addWidget(parts::label(panel, names.position, QStringLiteral("매수주가의 위치")));
+    captions->addWidget(parts::label(captionColumn, names.caption, text(names.captionText)));
+    captions->addWidget(
+        parts::label(captionColumn, names.position, QStringLiteral("매수주가의 위치")));
     captions->addStretch();
 
     auto *gauge = new BarGauge(QString::fromLatin1(names.gauge), panel);
@@ -90,9 +94,6 @@ QWidget *gaugePanel(QWidget *parent, const GaugeNames &names) {
     axis->addWidget(parts::label(panel, names.foot, QStringLiteral("최저가"), look::navy), 2, 1);
     axis->setRowStretch(1, 1);
 
-    auto *captionColumn = new QWidget(panel);
-    captionColumn->setLayout(captions);
-    captionColumn->setMinimumWidth(120);
     auto *line = new QHBoxLayout(panel);
     line->setContentsMargins(4, 4, 4, 4);
     line->addWidget(captionColumn);

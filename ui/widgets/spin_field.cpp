@@ -1,5 +1,7 @@
 #include "spin_field.h"
 
+#include "qtext.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QToolButton>
@@ -97,10 +99,8 @@ QToolButton *arrowButton(QWidget *parent, Qt::ArrowType arrow) {
 SpinField::SpinField(const mx::FieldSpec &fieldSpec, QWidget *parent)
     : FieldEdit(parent), spec_(fieldSpec), up_(arrowButton(this, Qt::UpArrow)),
       down_(arrowButton(this, Qt::DownArrow)) {
-    setObjectName(
-        QString::fromUtf8(fieldSpec.name.data(), static_cast<qsizetype>(fieldSpec.name.size())));
-    setText(QString::fromUtf8(fieldSpec.initial.data(),
-                              static_cast<qsizetype>(fieldSpec.initial.size())));
+    setObjectName(qtext(fieldSpec.name));
+    setText(qtext(fieldSpec.initial));
     setReadOnly(fieldSpec.readOnly);
     setTextMargins(0, 0, arrowWidth, 0);
     setValidator(new EntryFilter(*this, fieldSpec.kind == mx::FieldKind::DecimalSpin));

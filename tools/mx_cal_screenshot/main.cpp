@@ -1,9 +1,11 @@
 // Saves pictures of the window for review: page 1 (also with the number pad up), the options
 // panel, the two planning pages after a sample calculation, and the about box. Run by
-// tools/screenshot; the folder is its argument. The window starts as at a first start, from a
-// program folder of its own that is removed afterwards.
+// tools/screenshot; the folder is its argument. The window starts as the program starts it (its
+// font, style and Korean Qt texts) and as at a first start, from a program folder of its own
+// that is removed afterwards.
 
 #include "U_cal.h"
+#include "application.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -29,7 +31,8 @@ bool save(QWidget *widget, const QDir &folder, const QString &name) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QApplication application(argc, argv);
+    QApplication app(argc, argv);
+    application::setUp(app);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     const QTemporaryDir programFolder;
     qputenv("MX_CAL_DIR", programFolder.path().toLocal8Bit());
