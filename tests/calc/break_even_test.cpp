@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                      std::nullopt},
         BreakEvenRow{"negative_buy_price", 10, -10000, rates("0.015", "0.3", display), bands,
                      std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 // Small trades under every rounding, with and without the minimum-fee rule, on three grids:
 // the search must find what a scan of every price finds.

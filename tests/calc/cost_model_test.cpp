@@ -195,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  9609.1,
                                  9609.1,
                                  0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(RoundTripTest, BothTaxOrdersAgreeUpToRounding) {
     const Trade trade{17, 10030, 9825};
@@ -266,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(
                   std::int64_t{1} << 62,
                   -(std::int64_t{1} << 62) + (std::int64_t{1} << 31),
                   std::numeric_limits<std::int64_t>::min() + (std::int64_t{1} << 31)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 struct PriceRow {
     const char *name;
@@ -309,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PriceRow{"full_way_across_the_range", INT_MIN, INT_MAX, 100, 2147483645},
                     PriceRow{"percent_above_hundred_taken_as_hundred", 10000, 13000, 250, 13000},
                     PriceRow{"negative_percent_taken_as_zero", 10000, 13000, -5, 10000}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 class DayStopLossPriceTest : public testing::TestWithParam<PriceRow> {};
 
@@ -328,7 +328,7 @@ INSTANTIATE_TEST_SUITE_P(Prices, DayStopLossPriceTest,
                                          PriceRow{"product_beyond_32_bits", 30000000, 0, 100, 0},
                                          PriceRow{"largest_price_lowered", INT_MAX, 0, 2,
                                                   2104533970}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &row) { return std::string(row.param.name); });
 
 struct CheckedRow {
     const char *name;
@@ -357,7 +357,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckedRow{"equal", 46341, 46341, 0},
                     CheckedRow{"difference_beyond", 2000000000, -2000000000, std::nullopt},
                     CheckedRow{"difference_below", -2000000000, 2000000000, std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace mx

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "12345678901234567800000"},
         RateRow{"comma_not_a_number", "0,3", {0, 0}, "0"}, RateRow{"letters", "abc", {0, 0}, "0"},
         RateRow{"infinity_not_a_number", "inf", {0, 0}, "0"}, RateRow{"empty", "", {0, 0}, "0"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 struct ShareRow {
     const char *name;
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ShareRow{"largest_amount", 4611686014132420609, "0.015", 1, 691752902119863},
                     ShareRow{"rate_above_whole_percent", 3, "1e20", 1, 3000000000000000000},
                     ShareRow{"vanishing_rate", 4611686014132420609, "1e-30", 1, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace mx

@@ -30,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StepRow{"at500000", 500000, 1000, "1,000"},
                     StepRow{"two_million", 2000000, 1000, "1,000"},
                     StepRow{"int_max", INT32_MAX, 1000, "1,000"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 struct PadRow {
     const char *name;
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PadRow{"times_ten_at_edge", PadKey::TimesTen, 214748364, 2147483640},
                     PadRow{"times_ten_below_range", PadKey::TimesTen, -214748365, std::nullopt},
                     PadRow{"divide_min", PadKey::DivideByTen, INT32_MIN, -214748364}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 struct CommaRow {
     const char *name;
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CommaRow{"not_a_number_stays", "abc", "abc", std::nullopt},
                     CommaRow{"decimals_round_half_away", "14.5", "14.5", "15"},
                     CommaRow{"date_text_stays", "2026년 3월", "2026년 3월", std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace mx

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, GaugeProgressTest,
                                          ProgressRow{"zero_maximum", 0, 10000, 0, 0},
                                          ProgressRow{"large_without_overflow", 2000000000,
                                                      1999999999, 1999999999, 99}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &row) { return std::string(row.param.name); });
 
 TEST(GaugeModelTest, LowerMaximumLowersProgress) {
     GaugeModel gauge;

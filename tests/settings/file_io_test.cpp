@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, WriteFaults,
                                          FaultRow{"SyncFails", WriteStep::Sync, 1, EIO},
                                          FaultRow{"CloseFails", WriteStep::Close, 1, EIO},
                                          FaultRow{"RenameFails", WriteStep::Rename, 1, EXDEV}),
-                         [](const auto &info) { return info.param.name; });
+                         [](const auto &row) { return row.param.name; });
 
 TEST_F(FileIo, FaultEndsWithItsScope) {
     put(path, "old");
@@ -218,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, PlantedLink,
                                          PlantedRow{"OthersLinkAtTheFile", false, 65534, false},
                                          PlantedRow{"OthersLinkAtTheFolder", true, 65534, false},
                                          PlantedRow{"OwnLinkAtTheFolder", true, ::geteuid(), true}),
-                         [](const auto &info) { return info.param.name; });
+                         [](const auto &row) { return row.param.name; });
 
 TEST_F(FileIo, DanglingOwnLinkIsWrittenThrough) {
     const QString target = dir.filePath("dotfiles/cal.ini");
@@ -312,7 +312,7 @@ TEST_P(FullDisk, CancelsTheSave) {
 INSTANTIATE_TEST_SUITE_P(Rows, FullDisk,
                          testing::Values(DiskRow{"File9941Bytes", 9941, false},
                                          DiskRow{"File6KiB", 6 * 1024, true}),
-                         [](const auto &info) { return info.param.name; });
+                         [](const auto &row) { return row.param.name; });
 
 TEST_F(FileIo, CopyKeepsContentAndPermissions) {
     const QByteArray content = largeContent();

@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                bom + "[c1]\nmycount=1\n"},
         SetRow{"ByteOrderMarkInsideTextIsNoMark", "[x]\n" + bom + "[c1]\n", "c1", "a", "1",
                "[x]\n" + bom + "[c1]\n[c1]\na=1\n"}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 struct ValueRow {
     const char *name;
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValueRow{"SectionAfterByteOrderMark", bom + "[c1]\r\nr5=40\r\n", "c1", "r5", QString("40")},
         ValueRow{"KeyAfterByteOrderMarkBeforeSections", bom + "r5=40\n[c1]\n", "c1", "r5",
                  std::nullopt}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 TEST(IniFile, UntouchedTextComesBackByteForByte) {
     for (const QByteArray &text :

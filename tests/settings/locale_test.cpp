@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LocaleRow{"KoreanToGerman", "ko_KR.UTF-8", "0.015", "de_DE.UTF-8"},
                     LocaleRow{"CToGerman", "C.UTF-8", "0.015", "de_DE.UTF-8"},
                     LocaleRow{"GermanToGerman", "de_DE.UTF-8", "0,015", "de_DE.UTF-8"}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 } // namespace
 } // namespace mx::settings

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "1\n2\n3\n4\n5\n0\n250\n8\n-9\n",
                 {"1", "2", "3", "4", "5", "1", "100", "8", "1"},
                 true}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 TEST_F(OptionFiles, MissingFileChangesNothing) {
     presetOldValues();
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                             nineLines + QByteArray(textFileLimit - nineLines.size() + 1, '\n'),
                             false},
                     SizeRow{"FifteenMiBOfBlankLines", QByteArray(15 * 1024 * 1024, '\n'), false}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 TEST_F(OptionFiles, NamedPipeIsRefusedWithoutBlocking) {
     presetOldValues();
@@ -297,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
                               {"", "+5", "-3", "1,000", "4"},
                               2,
                               {{"s1", "5"}, {"s2", "-3"}}}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 TEST_F(OptionFiles, DroppedFilesOnlyWhenSmallText) {
     const std::tuple<const char *, QByteArray, bool> rows[] = {

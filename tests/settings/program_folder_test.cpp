@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         FolderRow{
             "EarlierFolderIntoNewFolderWithoutIni", "", {}, {earlier, user}, {}, {user, earlier}},
         FolderRow{"OverrideCarriesNothing", "/tmp/mx", {}, {earlier}, {}, {"/tmp/mx", {}}}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 TEST(ProgramFolder, NamesInside) {
     EXPECT_EQ(settingsFilePath("/p"), "/p/cal.ini");
@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RootRow{"AbsoluteXdg", "/data/cfg", "/home/u", "/data/cfg"},
                     RootRow{"RelativeXdgIgnored", "rel/cfg", "/home/u", "/home/u/.config"},
                     RootRow{"HomeUnsetTakesThePasswordDatabase", "", "", "<passwd>/.config"}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 TEST_F(ProgramFolderOnDisk, PipesAreLeftOutWithoutBlocking) {
     const QString pipe = earlierDir + "/fifo";

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldRow{"MarketUnknownReadsKospi", "[c1]\nmarket=nyse\n", "ComboBox1", "konex", "kospi"},
         FieldRow{"RoundingStored", "[c1]\nrounding=ten\n", "ComboBox2", nullptr, "ten"},
         FieldRow{"RoundingUnknownReadsRound", "[c1]\nrounding=up\n", "ComboBox2", "won", "round"}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 struct CounterRow {
     const char *name;
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CounterRow{"NotANumber", "[c1]\nmycount=abc\n", false, "1"},
                     CounterRow{"Negative", "[c1]\nmycount=-5\n", false, "-4"},
                     CounterRow{"LargestInteger", "[c1]\nmycount=2147483647\n", true, "1"}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 struct FitRow {
     const char *name;
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FitRow{"SizesBeyondTheScreenBroughtInside",
                            {30, 20, 16777215, 2147483647},
                            {0, 0, 1280, 984}}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 TEST_F(SettingsTest, FirstStartAndCloseWriteKeysInOrder) {
     start();
@@ -338,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FailingDisk,
                                          FailingStep{"Sync", WriteStep::Sync},
                                          FailingStep{"Close", WriteStep::Close},
                                          FailingStep{"Rename", WriteStep::Rename}),
-                         [](const auto &info) { return info.param.name; });
+                         [](const auto &row) { return row.param.name; });
 
 TEST_F(SettingsTest, FullDiskAtStartAndCloseKeepsEveryLine) {
     testing_support::SmallDisk disk(dir.path(), 16 * 1024);

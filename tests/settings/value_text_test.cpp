@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     IntegerRow{"Fraction", "7.5", std::nullopt},
                     IntegerRow{"Lowest", "-2147483648", std::numeric_limits<std::int32_t>::min()},
                     IntegerRow{"Beyond32Bits", "2147483648", std::nullopt}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 TEST(BooleanText, AnyNonZeroIntegerIsChecked) {
     EXPECT_EQ(ValueText::readBoolean("2"), true);
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DecimalRow{"Empty", QLocale::C, "", std::nullopt},
                     DecimalRow{"Infinity", QLocale::C, "inf", std::nullopt},
                     DecimalRow{"BeyondDouble", QLocale::C, "1e400", std::nullopt}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 struct WriteRow {
     const char *name;
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteRow{"SixteenthDigitRounded", 0.12345678901234567, "0.123456789012346"},
                     WriteRow{"Negative", -0.5, "-0.5"}, WriteRow{"Zero", 0, "0"},
                     WriteRow{"NegativeZero", -0.0, "0"}),
-    [](const auto &info) { return info.param.name; });
+    [](const auto &row) { return row.param.name; });
 
 TEST(DecimalWrite, GermanSeparatorAndNoExponentForNonFinite) {
     const ValueText german(QLocale::German);

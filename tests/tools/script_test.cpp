@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, DateTimeTest,
                                          DateRow{"seconds", "2026-03-07 09:05:00", false},
                                          DateRow{"slashes", "2026/03/07 09:05", false},
                                          DateRow{"sign", "2026-03-07 +9:05", false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &row) { return std::string(row.param.name); });
 
 TEST(DateTimeTest, FieldsInOrder) {
     const auto now = parseDateTime("2026-03-07 09:05");
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExcerptRow{"korean_200", repeated("가", 200), repeated("가", 200)},
         ExcerptRow{"korean_cut_between_characters", repeated("가", 300), repeated("가", 200) + "…"},
         ExcerptRow{"mixed_cut", "a" + repeated("수", 250), "a" + repeated("수", 199) + "…"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(SheetScriptTest, CrLfLinesReadLikeLf) {
     SheetScript crlf;

@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, HelpTest,
                          testing::Values(ArgumentRow{"long", {"--help"}},
                                          ArgumentRow{"short", {"-h"}},
                                          ArgumentRow{"before_another", {"--help", "--bogus"}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &row) { return std::string(row.param.name); });
 
 class RefusedArgumentTest : public testing::TestWithParam<ArgumentRow> {};
 
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, RefusedArgumentTest,
                                          ArgumentRow{"file_name", {"trade.txt"}},
                                          ArgumentRow{"empty", {""}},
                                          ArgumentRow{"before_help", {"--bogus", "--help"}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace mx::testing_support

@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(UnknownFields, RefusedLineTest,
                                          RefusedRow{"unknown_gauge_property", "Gauge1.min=0"},
                                          RefusedRow{"panel_without_property", "Panel24=1"},
                                          RefusedRow{"name_with_blank", " s1=10"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(MalformedLines, RefusedLineTest,
                          testing::Values(RefusedRow{"no_equals", "s1"},
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(MalformedLines, RefusedLineTest,
                                          RefusedRow{"date_impossible", "DateEdit1=2026-02-29"},
                                          RefusedRow{"date_with_time", "DateEdit1=2026-03-06 09:05"},
                                          RefusedRow{"date_unpadded", "DateEdit1=2026-3-6"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &row) { return std::string(row.param.name); });
 
 std::string withCrLf(const std::string &text) {
     std::string converted;

@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 #include <csignal>
 
 namespace {
@@ -153,23 +152,21 @@ void DesktopTest::messageBoxKeepsItsOkButton() {
     QStringList buttons;
     int width = 0;
     QString caption;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
+    const auto show = [&] {
+        if (error) {
+            window.showError(QStringLiteral("x"));
+        } else {
+            window.showMessage(QStringLiteral("x"));
         }
-        for (QAbstractButton *button : box->buttons()) {
+    };
+    QVERIFY(answerBoxes(show, [&](QMessageBox &box) {
+        for (QAbstractButton *button : box.buttons()) {
             buttons << button->text();
         }
-        width = box->width();
-        caption = box->windowTitle();
-        box->buttons().constFirst()->click();
-    });
-    if (error) {
-        window.showError(QStringLiteral("x"));
-    } else {
-        window.showMessage(QStringLiteral("x"));
-    }
+        width = box.width();
+        caption = box.windowTitle();
+        box.buttons().constFirst()->click();
+    }));
     QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
     QCOMPARE(caption, QStringLiteral("MX 주식계산기"));
     QFont title = window.font();

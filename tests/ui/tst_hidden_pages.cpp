@@ -73,8 +73,8 @@ void HiddenPagesTest::keys_data() {
     };
     for (const char *from : {"s1", "e7", "tab bar"}) {
         for (const auto &key : keys) {
-            QTest::addRow("%s from %s", key.name, from)
-                << QString::fromLatin1(from) << key.key.toCombined();
+            const QString row = QString::fromLatin1(key.name) + " from " + from;
+            QTest::newRow(qPrintable(row)) << QString::fromLatin1(from) << key.key.toCombined();
         }
     }
 }

@@ -2,10 +2,41 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+
+bool answerBoxes(const std::function<void()> &action,
+                 const std::function<void(QMessageBox &)> &answer, int limitMs) {
+    bool inTime = true;
+    QPointer<QMessageBox> answered;
+    QElapsedTimer shown;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        if (box != answered) {
+            answered = box;
+            shown.start();
+            answer(*box);
+        } else if (shown.elapsed() > limitMs) {
+            inTime = false;
+            box->reject();
+        }
+    });
+    watch.start();
+    action();
+    watch.stop();
+    return inTime;
+}
 
 QDir WindowDriver::programFolder() {
     static const QString path = [] {
@@ -48,7 +79,7 @@ WindowDriver::WindowDriver(Start start, bool answer) : answer_(answer) {
     window_->show();
     window_->activateWindow();
     if (!QTest::qWaitForWindowActive(window_.get())) {
-        qWarning("the window did not become active");
+        QTest::qFail("the window did not become active", __FILE__, __LINE__);
     }
 }
 

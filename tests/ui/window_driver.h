@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
@@ -16,6 +17,14 @@
 //
 // The program folder of a test binary is one temporary folder, named by MX_CAL_DIR before
 // the first window resolves it; it is removed when the binary ends.
+class QMessageBox;
+
+// Runs `action`, which shows the program's modal message boxes, and hands each box to `answer`
+// once it is up; `answer` reads it and closes it with one of its buttons. A box still up after
+// `limitMs` is closed and the call returns false, so that a test never waits without end.
+bool answerBoxes(const std::function<void()> &action,
+                 const std::function<void(QMessageBox &)> &answer, int limitMs = 5000);
+
 class WindowDriver {
 public:
     // Fresh: the window starts without cal.ini. Stored: it starts from what the folder holds.
