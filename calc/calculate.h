@@ -6,8 +6,9 @@
 // The core reads every value from a Sheet (the field-access interface in sheet.h) by the
 // reading rules of the field catalogue (fields.h), prices each round trip with the cost
 // model (cost_model.h) under the market rules of the trade date (market_rules.h), and
-// writes every result back through the same Sheet as display text. It owns no data and knows nothing of windows, files or the clock: the window and
-// the headless sheet tool implement Sheet and supply the time.
+// writes every result back through the same Sheet as display text. It owns no data and knows
+// nothing of windows, files or the clock: the window and the headless sheet tool implement Sheet
+// and supply the time.
 
 #include "cost_model.h"
 #include "fields.h"
@@ -59,9 +60,27 @@ StatementRounding readStatementRounding(const Sheet &sheet);
 // stands in for r2, whose text stays as it is.
 Commission readCommission(const Sheet &sheet, const LocalDateTime &now);
 
+// The options a commission is made of, as the options panel holds them.
+struct CommissionOptions {
+    std::string_view feeRate; // the text of r1
+    std::string_view taxRate; // the text of r2, or the rate in force under the market's rules
+    std::int32_t minimumFeeThreshold = 0; // r3
+    std::int32_t minimumFee = 0;          // r4
+    bool minimumFeeRule = false;          // CheckBox1
+    StatementRounding rounding = StatementRounding::Display;
+};
+
+// The commission of these options. Each rate is read from its one text both as a number and
+// as an exact decimal, so that the two forms always agree.
+Commission commissionOf(const CommissionOptions &options);
+
+// The tax text that stands in for r2 while the market's rules apply: "0.20".
+std::string taxRateInForceText(Market market, const TradeDate &date);
+
 // The prices a price field steps through: the exchange's ticks in force for the market on
 // the trade date while CheckBox2 is checked, else the program's own steps.
 PriceGrid priceGridOf(const Sheet &sheet, const LocalDateTime &now);
+PriceGrid priceGridOf(bool marketRules, Market market, const TradeDate &date);
 
 // The options panel's tax line for the market and trade date chosen, whether or not
 // CheckBox2 applies them.

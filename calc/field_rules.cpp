@@ -115,27 +115,33 @@ std::string formatPlain(std::int64_t value) {
     return std::to_string(value);
 }
 
-std::string formatMoney(long double value) {
-    long double rounded = roundHalfAway(value);
+char *writeMoneyDigits(long double value, char *out) {
+    const long double rounded = roundHalfAway(value);
     if (rounded == 0) {
-        return "0"; // also for -0.4, which must not show "-0"
+        *out = '0'; // also for -0.4, which must not show "-0"
+        return out + 1;
     }
-    const bool negative = rounded < 0;
-    std::string digits;
+    if (rounded < 0) {
+        *out++ = '-';
+    }
+    const long double magnitude = std::fabs(rounded);
     // Money fits in 64 bits by far; beyond that fall back to the plain digits of the value.
-    if (std::fabs(rounded) < 9.0e18L) {
-        const auto magnitude = static_cast<std::uint64_t>(std::fabs(rounded));
-        digits = std::to_string(magnitude);
-    } else {
-        char buffer[64];
-        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(rounded),
-                                                std::chars_format::fixed, 0);
-        digits.assign(buffer, error == std::errc{} ? end : buffer);
+    if (magnitude < 9.0e18L) {
+        return std::to_chars(out, out + 20, static_cast<std::uint64_t>(magnitude)).ptr;
     }
+    const auto [end, error] =
+        std::to_chars(out, out + moneyDigitsCapacity - 1, magnitude, std::chars_format::fixed, 0);
+    return error == std::errc{} ? end : out;
+}
+
+std::string formatMoney(long double value) {
+    char buffer[moneyDigitsCapacity];
+    std::string_view digits(buffer, writeMoneyDigits(value, buffer));
     std::string grouped;
     grouped.reserve(digits.size() + digits.size() / 3 + 1);
-    if (negative) {
+    if (digits.starts_with('-')) {
         grouped.push_back('-');
+        digits.remove_prefix(1);
     }
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) {

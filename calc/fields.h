@@ -72,6 +72,13 @@ std::int32_t clampToField(const FieldSpec &fieldSpec, std::int64_t value);
 // thousands grouped with commas, a minus sign before negatives, never "-0".
 std::string formatMoney(long double value);
 
+// The room writeMoneyDigits needs.
+inline constexpr std::size_t moneyDigitsCapacity = 65;
+
+// Money rounded as formatMoney rounds it, without the thousands separators ("-1234567"),
+// written into `out` (room for moneyDigitsCapacity characters); returns the end.
+char *writeMoneyDigits(long double value, char *out);
+
 // A whole number as plain decimal digits with a leading minus when negative.
 std::string formatPlain(std::int64_t value);
 

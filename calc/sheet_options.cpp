@@ -21,29 +21,42 @@ StatementRounding readStatementRounding(const Sheet &sheet) {
 }
 
 Commission readCommission(const Sheet &sheet, const LocalDateTime &now) {
-    Commission c;
     const std::string feeRate = sheet.text("r1");
-    std::string taxRate = sheet.text("r2");
-    if (sheet.isChecked("CheckBox2")) {
-        taxRate = formatRate(taxRateInForce(readMarket(sheet), readTradeDate(sheet, now)).rate);
-    }
-    // Both forms of a rate come from one text, so that they always agree.
-    c.feeRate = readDecimal(feeRate);
-    c.exactFeeRate = readDecimalRate(feeRate);
-    c.taxRate = readDecimal(taxRate);
-    c.exactTaxRate = readDecimalRate(taxRate);
-    c.minimumFeeThreshold = readInteger(sheet, "r3");
-    c.minimumFee = readInteger(sheet, "r4");
-    c.minimumFeeRule = sheet.isChecked("CheckBox1");
-    c.rounding = readStatementRounding(sheet);
+    const std::string taxRate =
+        sheet.isChecked("CheckBox2")
+            ? taxRateInForceText(readMarket(sheet), readTradeDate(sheet, now))
+            : sheet.text("r2");
+    return commissionOf({.feeRate = feeRate,
+                         .taxRate = taxRate,
+                         .minimumFeeThreshold = readInteger(sheet, "r3"),
+                         .minimumFee = readInteger(sheet, "r4"),
+                         .minimumFeeRule = sheet.isChecked("CheckBox1"),
+                         .rounding = readStatementRounding(sheet)});
+}
+
+Commission commissionOf(const CommissionOptions &options) {
+    Commission c;
+    c.feeRate = readDecimal(options.feeRate);
+    c.exactFeeRate = readDecimalRate(options.feeRate);
+    c.taxRate = readDecimal(options.taxRate);
+    c.exactTaxRate = readDecimalRate(options.taxRate);
+    c.minimumFeeThreshold = options.minimumFeeThreshold;
+    c.minimumFee = options.minimumFee;
+    c.minimumFeeRule = options.minimumFeeRule;
+    c.rounding = options.rounding;
     return c;
 }
 
+std::string taxRateInForceText(Market market, const TradeDate &date) {
+    return formatRate(taxRateInForce(market, date).rate);
+}
+
 PriceGrid priceGridOf(const Sheet &sheet, const LocalDateTime &now) {
-    if (!sheet.isChecked("CheckBox2")) {
-        return PriceGrid::bands();
-    }
-    return PriceGrid::ticks(readMarket(sheet), readTradeDate(sheet, now));
+    return priceGridOf(sheet.isChecked("CheckBox2"), readMarket(sheet), readTradeDate(sheet, now));
+}
+
+PriceGrid priceGridOf(bool marketRules, Market market, const TradeDate &date) {
+    return marketRules ? PriceGrid::ticks(market, date) : PriceGrid::bands();
 }
 
 std::string taxRateLineOf(const Sheet &sheet, const LocalDateTime &now) {
