@@ -115,9 +115,9 @@ void makeFolders(const QByteArray &path) {
     }
 }
 
-QString homeFolder(const QByteArray &home) {
+QString homeFolder(const QByteArray &home, MissingFolders missing) {
     if (!home.isEmpty()) {
-        return folderFromBytes(home);
+        return folderFromBytes(home, missing);
     }
     // Without HOME, the home folder the system keeps for the user.
     const struct passwd *entry = ::getpwuid(::getuid());
@@ -153,6 +153,12 @@ ProgramFolderInputs withDiskProbes(ProgramFolderInputs inputs) {
     return inputs;
 }
 
+QString settingsFolderToRead(const ProgramFolderInputs &inputs) {
+    const ProgramFolderChoice choice = chooseProgramFolder(inputs);
+    const QString &folder = choice.migrateFrom.isEmpty() ? choice.folder : choice.migrateFrom;
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
 QString setUpProgramFolder(const ProgramFolderInputs &inputs) {
     const ProgramFolderChoice choice = chooseProgramFolder(inputs);
     const QString folder = QDir::cleanPath(QFileInfo(choice.folder).absoluteFilePath());
@@ -170,25 +176,29 @@ QString setUpProgramFolder(const ProgramFolderInputs &inputs) {
     return folder;
 }
 
-QString userConfigRoot(const QByteArray &xdgConfigHome, const QByteArray &home) {
+QString userConfigRoot(const QByteArray &xdgConfigHome, const QByteArray &home,
+                       MissingFolders missing) {
     // A relative XDG_CONFIG_HOME is to be ignored.
     if (xdgConfigHome.startsWith('/')) {
-        return folderFromBytes(xdgConfigHome);
+        return folderFromBytes(xdgConfigHome, missing);
     }
-    return homeFolder(home) + QStringLiteral("/.config");
+    return homeFolder(home, missing) + QStringLiteral("/.config");
+}
+
+ProgramFolderInputs programFolderInputs(const QString &executableDir, MissingFolders missing) {
+    const QString configRoot = userConfigRoot(qgetenv("XDG_CONFIG_HOME"), qgetenv("HOME"), missing);
+    ProgramFolderInputs inputs;
+    inputs.overrideDir = folderFromBytes(qgetenv("MX_CAL_DIR"), missing);
+    inputs.executableDir = executableDir;
+    inputs.userConfigDir = configRoot + QLatin1Char('/') + QLatin1String(userFolderName);
+    inputs.earlierUserConfigDir =
+        configRoot + QLatin1Char('/') + QString::fromUtf16(earlierUserFolderName);
+    return withDiskProbes(std::move(inputs));
 }
 
 QString programFolder() {
-    static const QString folder = [] {
-        const QString configRoot = userConfigRoot(qgetenv("XDG_CONFIG_HOME"), qgetenv("HOME"));
-        ProgramFolderInputs inputs;
-        inputs.overrideDir = folderFromBytes(qgetenv("MX_CAL_DIR"));
-        inputs.executableDir = QCoreApplication::applicationDirPath();
-        inputs.userConfigDir = configRoot + QLatin1Char('/') + QLatin1String(userFolderName);
-        inputs.earlierUserConfigDir =
-            configRoot + QLatin1Char('/') + QString::fromUtf16(earlierUserFolderName);
-        return setUpProgramFolder(withDiskProbes(std::move(inputs)));
-    }();
+    static const QString folder = setUpProgramFolder(
+        programFolderInputs(QCoreApplication::applicationDirPath(), MissingFolders::Create));
     return folder;
 }
 
@@ -197,11 +207,13 @@ bool mergeFolder(const QString &from, const QString &to) {
     return QFileInfo(to).isDir() && mergeContent(from, to, true);
 }
 
-QString folderFromBytes(const QByteArray &bytes) {
+QString folderFromBytes(const QByteArray &bytes, MissingFolders missing) {
     if (isUtf8(bytes)) {
         return QFile::decodeName(bytes);
     }
-    makeFolders(bytes);
+    if (missing == MissingFolders::Create) {
+        makeFolders(bytes);
+    }
     const int fd = ::open(bytes.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         return QFile::decodeName(bytes);

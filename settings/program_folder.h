@@ -42,15 +42,28 @@ ProgramFolderChoice chooseProgramFolder(const ProgramFolderInputs &inputs);
 // `inputs` with probes that look at the real disk.
 ProgramFolderInputs withDiskProbes(ProgramFolderInputs inputs);
 
+// The folder whose cal.ini the program would start with, found without creating, copying or
+// removing anything: the chosen folder, or the earlier versions' folder while the choice still
+// has that folder to carry over (its cal.ini is what the copy would bring). An absolute path.
+QString settingsFolderToRead(const ProgramFolderInputs &inputs);
+
 // Chooses, creates the chosen folder when missing, carries the earlier folder over and clears
 // away what interrupted runs left in it. When the copy did not bring the settings file, the
 // earlier folder itself is used for this run and the copy is tried again at the next start,
 // so that no setting is left behind. An absolute path.
 QString setUpProgramFolder(const ProgramFolderInputs &inputs);
 
+// Whether naming a folder by bytes that are not UTF-8 may create it (see folderFromBytes).
+enum class MissingFolders { Create, Leave };
+
 // The user's configuration folder: XDG_CONFIG_HOME when it is an absolute path, else
 // ".config" in the home folder (HOME, or the system's record of the user when HOME is unset).
-QString userConfigRoot(const QByteArray &xdgConfigHome, const QByteArray &home);
+QString userConfigRoot(const QByteArray &xdgConfigHome, const QByteArray &home,
+                       MissingFolders missing = MissingFolders::Create);
+
+// What this process chooses its program folder by: MX_CAL_DIR, XDG_CONFIG_HOME and HOME of the
+// environment and the folder of the executable, with probes that look at the real disk.
+ProgramFolderInputs programFolderInputs(const QString &executableDir, MissingFolders missing);
 
 // The program folder of this process, set up once on first use. Needs the application
 // object.
@@ -63,9 +76,10 @@ QString programFolder();
 bool mergeFolder(const QString &from, const QString &to);
 
 // A folder named by the bytes of an environment variable. Bytes that are not UTF-8 cannot be
-// held in a QString without changing them: such a folder is created, opened once and reached
-// for the rest of the run through this process's descriptor of it ("/proc/self/fd/N").
-QString folderFromBytes(const QByteArray &bytes);
+// held in a QString without changing them: such a folder is created (unless `missing` says to
+// leave a missing one alone), opened once and reached for the rest of the run through this
+// process's descriptor of it ("/proc/self/fd/N").
+QString folderFromBytes(const QByteArray &bytes, MissingFolders missing = MissingFolders::Create);
 
 // `path` as messages show it: a folder reached through a descriptor by its own name, with
 // the characters that are not UTF-8 replaced.

@@ -142,6 +142,19 @@ TEST_F(ProgramFolderOnDisk, EarlierSettingsAreCopiedOnce) {
     EXPECT_EQ(contentOf(userDir + "/cal.ini"), "[c1]\nmycount=12\nr5=40\n");
 }
 
+// A reader that is no window reads the settings the window would start with and leaves the
+// folders as they are: the earlier folder's until the copy has been made, then the new one's.
+TEST_F(ProgramFolderOnDisk, SettingsAreReadWhereTheyWouldBeFoundWithoutSettingUp) {
+    ProgramFolderInputs inputs;
+    inputs.executableDir = bin;
+    inputs.userConfigDir = userDir;
+    inputs.earlierUserConfigDir = earlierDir;
+    EXPECT_EQ(settingsFolderToRead(withDiskProbes(inputs)), earlierDir);
+    EXPECT_EQ(entriesOf(config), QStringList{"MX 주식계산기"});
+    EXPECT_EQ(setUp(), userDir);
+    EXPECT_EQ(settingsFolderToRead(withDiskProbes(inputs)), userDir);
+}
+
 TEST_F(ProgramFolderOnDisk, FailedCopyUsesTheEarlierFolderAndTriesAgain) {
     {
         const ScopedWriteFault fault(
@@ -204,6 +217,9 @@ TEST_F(ProgramFolderOnDisk, FolderNamedByBytesThatAreNotUtf8) {
         QFileInfo::exists(home.filePath(QString::fromUtf8(bytes.mid(bytes.lastIndexOf('/') + 1)))));
     EXPECT_EQ(shownPath(settingsFilePath(folder)), QString::fromUtf8(bytes) + "/cal.ini");
     EXPECT_EQ(folderFromBytes("/plain/ascii"), "/plain/ascii");
+    const QByteArray missing = QFile::encodeName(home.path()) + "/missing\xff";
+    folderFromBytes(missing, MissingFolders::Leave);
+    EXPECT_NE(::stat(missing.constData(), &info), 0);
 }
 
 struct RootRow {
