@@ -1,4 +1,5 @@
-// mx_cal_sheet's arguments: --help prints the usage and reads nothing, anything else is refused.
+// mx_cal_sheet's arguments: --help prints the usage and --version the version, reading
+// nothing; an argument that is not known, or a journal's option that is not valid, is refused.
 #include "tool_runner.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@ namespace {
 struct ArgumentRow {
     const char *name;
     std::vector<std::string> arguments;
+    std::string reason = {}; // "unknown argument: " and the first argument when empty
 };
 
 void PrintTo(const ArgumentRow &row, std::ostream *out) {
@@ -24,9 +26,35 @@ TEST_P(HelpTest, PrintsUsageAndIgnoresInput) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_TRUE(run.out.starts_with("Usage: mx_cal_sheet")) << run.out;
-    for (const char *topic : {"NAME=TEXT", "CheckBox2=1|0", "ComboBox1=kospi|kosdaq|konex|etf",
-                              "DateEdit1=YYYY-MM-DD", "ComboBox2=round|won|ten", "@calc",
-                              "@now=YYYY-MM-DD HH:MM", "message=TEXT", "Output:", "Exit status:"}) {
+    for (const char *topic : {"NAME=TEXT",
+                              "CheckBox2=1|0",
+                              "ComboBox1=kospi|kosdaq|konex|etf",
+                              "DateEdit1=YYYY-MM-DD",
+                              "ComboBox2=round|won|ten",
+                              "@calc",
+                              "@now=YYYY-MM-DD HH:MM",
+                              "message=TEXT",
+                              "Output:",
+                              "Exit status:",
+                              "--csv [FILE]",
+                              "--fee-rate RATE",
+                              "--tax-rate RATE",
+                              "--min-fee THRESHOLD:FEE",
+                              "--rules",
+                              "--market KEY",
+                              "--rounding round|won|ten",
+                              "--settings",
+                              "--bom",
+                              "break_even",
+                              "default 0.029",
+                              "default 0.3",
+                              "traded today",
+                              "s4 매수총가",
+                              "e1 매수수수료",
+                              "e7 총수익",
+                              "e8 손익분기가",
+                              "r13",
+                              "--version"}) {
         EXPECT_NE(run.out.find(topic), std::string::npos) << topic;
     }
     // The same text whatever the input: the trade was not read, let alone calculated.
@@ -42,21 +70,63 @@ INSTANTIATE_TEST_SUITE_P(Arguments, HelpTest,
 class RefusedArgumentTest : public testing::TestWithParam<ArgumentRow> {};
 
 TEST_P(RefusedArgumentTest, ExitsTwoNamingTheArgument) {
-    const ToolRun run = runSheetTool(trade, GetParam().arguments);
+    const ArgumentRow &row = GetParam();
+    const ToolRun run = runSheetTool(trade, row.arguments);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("unknown argument: " + GetParam().arguments.front()), std::string::npos)
-        << run.err;
-    EXPECT_NE(run.err.find("--help"), std::string::npos) << run.err;
+    const std::string reason =
+        row.reason.empty() ? "unknown argument: " + row.arguments.front() : row.reason;
+    EXPECT_EQ(run.err, "mx_cal_sheet: " + reason + "\nTry 'mx_cal_sheet --help'.\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, RefusedArgumentTest,
-                         testing::Values(ArgumentRow{"version", {"--version"}},
-                                         ArgumentRow{"single_letter", {"-x"}},
-                                         ArgumentRow{"file_name", {"trade.txt"}},
-                                         ArgumentRow{"empty", {""}},
-                                         ArgumentRow{"before_help", {"--bogus", "--help"}}),
-                         [](const auto &row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, RefusedArgumentTest,
+    testing::Values(
+        ArgumentRow{"single_letter", {"-x"}}, ArgumentRow{"file_name", {"trade.txt"}},
+        ArgumentRow{"empty", {""}}, ArgumentRow{"before_help", {"--bogus", "--help"}},
+        ArgumentRow{"version_with_value", {"--version=2"}},
+        ArgumentRow{"journal_option_without_csv",
+                    {"--rules"},
+                    "--rules is an option of the journal, which needs --csv"},
+        ArgumentRow{"second_file", {"--csv", "a.csv", "b.csv"}, "unknown argument: b.csv"},
+        ArgumentRow{"fee_rate_word",
+                    {"--csv", "--fee-rate", "low"},
+                    "--fee-rate takes a percentage from 0 to 100, not: low"},
+        ArgumentRow{"tax_rate_above_100",
+                    {"--csv", "--tax-rate=100.5"},
+                    "--tax-rate takes a percentage from 0 to 100, not: 100.5"},
+        ArgumentRow{"fee_rate_without_value", {"--csv", "--fee-rate"}, "--fee-rate needs a value"},
+        ArgumentRow{"minimum_fee_without_fee",
+                    {"--csv", "--min-fee", "200000"},
+                    "--min-fee takes THRESHOLD:FEE in whole won, such as 200000:500, not: 200000"},
+        ArgumentRow{"minimum_fee_negative",
+                    {"--csv", "--min-fee", "200000:-1"},
+                    "--min-fee takes THRESHOLD:FEE in whole won, such as 200000:500, not: "
+                    "200000:-1"},
+        ArgumentRow{"market_unknown",
+                    {"--csv", "--market", "nyse"},
+                    "--market takes kospi, kosdaq, konex or etf, not: nyse"},
+        ArgumentRow{"rounding_unknown",
+                    {"--csv", "--rounding", "floor"},
+                    "--rounding takes round, won or ten, not: floor"},
+        ArgumentRow{"flag_with_value", {"--csv", "--rules=1"}, "--rules takes no value"}),
+    [](const auto &row) { return std::string(row.param.name); });
+
+TEST(VersionTest, PrintsTheProjectVersionAndReadsNothing) {
+    const ToolRun run = runSheetTool(trade, {"--version", "--bogus"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "mx_cal_sheet " MX_CAL_VERSION "\n");
+    EXPECT_EQ(run.err, "");
+}
+
+// Files the journal cannot read are refused like arguments, with the reason of the system.
+TEST(RefusedFileTest, MissingJournal) {
+    const ToolRun run = runSheetTool("", {"--csv", "/nonexistent/journal.csv"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "mx_cal_sheet: /nonexistent/journal.csv: cannot open: No such file or directory\n");
+}
 
 } // namespace
 } // namespace mx::testing_support

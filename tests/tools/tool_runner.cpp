@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -58,7 +59,8 @@ void writeAll(int fd, std::string_view text) {
 
 } // namespace
 
-ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments) {
+ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments,
+                     const std::vector<std::string> &environment) {
     TempFile in;
     TempFile out;
     TempFile err;
@@ -77,6 +79,9 @@ ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arg
         dup2(in.fd(), STDIN_FILENO);
         dup2(out.fd(), STDOUT_FILENO);
         dup2(err.fd(), STDERR_FILENO);
+        for (const std::string &entry : environment) {
+            putenv(const_cast<char *>(entry.c_str()));
+        }
         execv(MX_CAL_SHEET_PATH, argv.data());
         _exit(127);
     }
@@ -87,6 +92,29 @@ ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arg
     run.out = out.contents();
     run.err = err.contents();
     return run;
+}
+
+std::vector<std::string> outputLines(const std::string &text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string sheetResults(const std::string &directives) {
+    std::map<std::string, std::string> shown;
+    for (const std::string &line : outputLines(runSheetTool(directives).out)) {
+        const auto equals = line.find('=');
+        std::string value = line.substr(equals + 1);
+        std::erase(value, ',');
+        shown[line.substr(0, equals)] = value;
+    }
+    const std::string loss = shown["e5"] == "0" ? "0" : "-" + shown["e5"];
+    const std::string net = shown["e6"] != "0" ? shown["e6"] : loss;
+    return shown["s4"] + "," + shown["s5"] + "," + shown["e1"] + "," + shown["e2"] + "," +
+           shown["e3"] + "," + shown["e4"] + "," + net + "," + shown["e8"];
 }
 
 } // namespace mx::testing_support

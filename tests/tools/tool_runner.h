@@ -12,7 +12,16 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs the built mx_cal_sheet with `input` on its standard input and the given arguments.
-ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments = {});
+// Runs the built mx_cal_sheet with `input` on its standard input and the given arguments, its
+// environment this process's with the "NAME=VALUE" entries of `environment` set.
+ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments = {},
+                     const std::vector<std::string> &environment = {});
+
+// The lines of the tool's output, without their line breaks.
+std::vector<std::string> outputLines(const std::string &text);
+
+// What the one-sheet mode shows after `directives` in the columns a journal adds: s4, s5, e1 ..
+// e4, the net result (e6, or e5 negated) and e8, without thousands separators.
+std::string sheetResults(const std::string &directives);
 
 } // namespace mx::testing_support

@@ -1,67 +1,28 @@
-// mx_cal_sheet: runs the Calculate command of MX 주식계산기 without a window.
-// Directives on standard input, every field of the sheet on standard output.
+// mx_cal_sheet: runs the Calculate command of MX 주식계산기 without a window. Directives on
+// standard input, every field of the sheet on standard output; or, with --csv, a journal of
+// trades in, each trade's fees, tax, net result and break-even price out.
 
+#include "command_line.h"
+#include "journal.h"
 #include "report.h"
+#include "saved_options.h"
 #include "script.h"
+#include "usage.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
-constexpr std::string_view usage = R"(Usage: mx_cal_sheet [--help] < directives
+using namespace mx::sheet_tool;
 
-Runs the Calculate command of MX 주식계산기 on a sheet that starts as the window
-starts, reading one directive per line from standard input:
-
-  NAME=TEXT      types TEXT into the field NAME (s1, s2, s3, r1 .. r9, W1, Y1, ...);
-                 CheckBox1 takes 1 or 0; a memo field (Memo3, Memo4) gains a line
-  CheckBox2=1|0  applies the market's tax and ticks of the trade date (off: r2)
-  ComboBox1=kospi|kosdaq|konex|etf
-                 the market
-  DateEdit1=YYYY-MM-DD
-                 the trade date; empty: the date of @now, else today
-  ComboBox2=round|won|ten
-                 fees and tax rounded only on display, truncated to whole won,
-                 or fees truncated to 10 won and the tax to whole won
-  GaugeN.max=N, GaugeN.progress=N, GaugeN.color=red|blue
-                 set gauge 1, 2 or 3
-  Panel24.visible=1|0
-                 shows or hides the day-trading bottom bar
-  @calc          runs Calculate now; without any @calc line it runs once at the end
-  @now=YYYY-MM-DD HH:MM
-                 the local time Calculate stamps (default: the clock)
-  # ...          a comment; blank lines are skipped as well
-
-Output: one line "message=TEXT" per message Calculate showed, in order (a carriage
-return written as \r), then one line NAME=VALUE per field in byte order of the
-names, with the same texts the window shows.
-
-Example:
-  printf 's1=10\ns2=10000\ns3=11000\n' | mx_cal_sheet | grep '^e6='
-  e6=9,609
-
-Exit status: 0 when every line was taken and the fields were written (messages
-such as a missing quantity are output, not failures); 2 when a line is refused
-(the line number and the reason go to standard error, nothing to standard output)
-or an argument is not known.
-)";
-
-} // namespace
-
-int main(int argc, char *argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            std::cout << usage;
-            return 0;
-        }
-        std::cerr << "mx_cal_sheet: unknown argument: " << argument << '\n'
-                  << "Try 'mx_cal_sheet --help'.\n";
-        return 2;
-    }
-    mx::sheet_tool::SheetScript script;
+int oneSheet() {
+    SheetScript script;
     std::string line;
     long number = 0;
     try {
@@ -70,10 +31,67 @@ int main(int argc, char *argv[]) {
             script.apply(line);
         }
         script.finish();
-    } catch (const mx::sheet_tool::ScriptError &error) {
+    } catch (const ScriptError &error) {
         std::cerr << "mx_cal_sheet: line " << number << ": " << error.what() << '\n';
         return 2;
     }
-    mx::sheet_tool::writeReport(std::cout, script.sheet(), script.messages());
+    writeReport(std::cout, script.sheet(), script.messages());
     return 0;
+}
+
+// The file descriptor of the journal to read.
+int openJournal(const std::string &file) {
+    if (file.empty() || file == "-") {
+        return STDIN_FILENO;
+    }
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        throw StreamError(file + ": cannot open: " + std::strerror(errno));
+    }
+    return fd;
+}
+
+int journal(const CommandLine &commandLine) {
+    try {
+        mx::MemorySheet panel;
+        if (commandLine.savedOptions) {
+            loadSavedOptions(panel);
+        }
+        const mx::LocalDateTime now = localClock();
+        JournalOptions options = optionsOf(panel, {now.year, now.month, now.day});
+        applyCommandLine(commandLine, options);
+        const bool standardInput = commandLine.file.empty() || commandLine.file == "-";
+        CsvReader in(openJournal(commandLine.file),
+                     standardInput ? "standard input" : commandLine.file);
+        CsvWriter out(STDOUT_FILENO, "standard output");
+        return runJournal(options, in, out, std::cerr) > 0 ? 1 : 0;
+    } catch (const std::runtime_error &error) { // HeaderError, StreamError
+        std::cerr << "mx_cal_sheet: " << error.what() << '\n';
+        return 2;
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    CommandLine commandLine;
+    try {
+        commandLine = parseCommandLine({argv + 1, static_cast<std::size_t>(argc - 1)});
+    } catch (const UsageError &error) {
+        std::cerr << "mx_cal_sheet: " << error.what() << '\n' << "Try 'mx_cal_sheet --help'.\n";
+        return 2;
+    }
+    switch (commandLine.action) {
+    case CommandLine::Action::Help:
+        std::cout << usage;
+        return 0;
+    case CommandLine::Action::Version:
+        std::cout << "mx_cal_sheet " MX_CAL_VERSION "\n";
+        return 0;
+    case CommandLine::Action::Journal:
+        return journal(commandLine);
+    case CommandLine::Action::OneSheet:
+        break;
+    }
+    return oneSheet();
 }

@@ -29,13 +29,6 @@ int daysInMonth(int year, int month) {
     return month == 2 && leap ? 29 : days[month - 1];
 }
 
-LocalDateTime localClock() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
-}
-
 std::optional<bool> flag(std::string_view value) {
     if (value == "1") {
         return true;
@@ -57,6 +50,13 @@ std::string alternatives(std::span<const std::string_view> keys) {
 }
 
 } // namespace
+
+LocalDateTime localClock() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
+}
 
 std::string excerpt(std::string_view text) {
     std::size_t characters = 0;

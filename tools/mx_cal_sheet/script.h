@@ -24,6 +24,9 @@ inline constexpr std::size_t excerptLength = 200;
 // when it is longer.
 std::string excerpt(std::string_view text);
 
+// The local time of the system clock, to the minute.
+LocalDateTime localClock();
+
 // "YYYY-MM-DD HH:MM" as a valid local date and time, or nothing.
 std::optional<LocalDateTime> parseDateTime(std::string_view text);
 

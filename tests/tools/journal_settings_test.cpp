@@ -1,0 +1,135 @@
+// mx_cal_sheet --csv --settings: the journal starts from the options saved in cal.ini, found as
+// the window finds it, and leaves every folder and file as it was.
+#include "tool_runner.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <stdlib.h>
+
+namespace mx::testing_support {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file below `root` with its content; folders as "/".
+std::map<std::string, std::string> snapshot(const fs::path &root) {
+    std::map<std::string, std::string> entries;
+    for (const auto &entry : fs::recursive_directory_iterator(root)) {
+        std::ostringstream content;
+        if (entry.is_regular_file()) {
+            content << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+        } else {
+            content << "/";
+        }
+        entries[fs::relative(entry.path(), root).string()] = content.str();
+    }
+    return entries;
+}
+
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::string pattern = (fs::temp_directory_path() / "mx_journal_XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TemporaryFolder() { fs::remove_all(path_); }
+    TemporaryFolder(const TemporaryFolder &) = delete;
+    TemporaryFolder &operator=(const TemporaryFolder &) = delete;
+
+    const fs::path &path() const { return path_; }
+
+    void put(const std::string &name, const std::string &content) const {
+        fs::create_directories((path_ / name).parent_path());
+        std::ofstream(path_ / name, std::ios::binary) << content;
+    }
+
+private:
+    fs::path path_;
+};
+
+const std::string savedOptions = "[c1]\nmycount=7\nr1=0.015\nr2=0.25\ncheckbox1=1\nr3=150000\n"
+                                 "r4=300\ncheckbox2=1\nmarket=kosdaq\nrounding=ten\n";
+
+// Trades of a journal, the first without a market of its own, and the same trades typed into
+// the sheet.
+const std::string journal = "date,market,quantity,buy,sell\n"
+                            "2026-03-06,,10,10000,10100\n"
+                            "2025-12-26,kospi,100,71300,73000\n";
+const std::string sheetTrades[] = {"DateEdit1=2026-03-06\ns1=10\ns2=10000\ns3=10100\n",
+                                   "DateEdit1=2025-12-26\nComboBox1=kospi\n"
+                                   "s1=100\ns2=71300\ns3=73000\n"};
+
+// Where cal.ini lies below a home folder of its own, the environment that leads there ("@"
+// stands for the home folder), the options given on the command line, and the same options as
+// directives of the sheet.
+struct SettingsRow {
+    const char *name;
+    const char *settingsFile;
+    std::vector<std::string> environment;
+    std::vector<std::string> options;
+    const char *panel;
+};
+
+void PrintTo(const SettingsRow &row, std::ostream *out) {
+    *out << row.name;
+}
+
+class JournalSettingsTest : public testing::TestWithParam<SettingsRow> {};
+
+TEST_P(JournalSettingsTest, PricesAsTheSheetWithTheSameOptionsAndChangesNothing) {
+    const SettingsRow &row = GetParam();
+    const TemporaryFolder home;
+    if (*row.settingsFile != '\0') {
+        home.put(row.settingsFile, savedOptions);
+    }
+    std::vector<std::string> environment{
+        "MX_CAL_DIR=", "XDG_CONFIG_HOME=", "HOME=" + home.path().string()};
+    for (std::string entry : row.environment) {
+        entry.replace(entry.find('@'), 1, home.path().string());
+        environment.push_back(entry);
+    }
+    const auto before = snapshot(home.path());
+    std::vector<std::string> arguments{"--csv", "--settings"};
+    arguments.insert(arguments.end(), row.options.begin(), row.options.end());
+    const ToolRun run = runSheetTool(journal, arguments, environment);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(snapshot(home.path()), before);
+    const std::vector<std::string> lines = outputLines(run.out);
+    const std::vector<std::string> trades = outputLines(journal);
+    ASSERT_EQ(lines.size(), trades.size());
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i], trades[i] + "," + sheetResults(row.panel + sheetTrades[i - 1]));
+    }
+}
+
+// The panel of the saved options; the command line overrides them one by one.
+constexpr const char *savedPanel = "r1=0.015\nr2=0.25\nCheckBox1=1\nr3=150000\nr4=300\n"
+                                   "CheckBox2=1\nComboBox1=kosdaq\nComboBox2=ten\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, JournalSettingsTest,
+    testing::Values(
+        SettingsRow{
+            "folder_of_mx_cal_dir", "saved/cal.ini", {"MX_CAL_DIR=@/saved"}, {}, savedPanel},
+        SettingsRow{"user_folder", ".config/mx_cal/cal.ini", {}, {}, savedPanel},
+        SettingsRow{"earlier_folder_not_yet_carried_over",
+                    "cfg/MX 주식계산기/cal.ini",
+                    {"XDG_CONFIG_HOME=@/cfg"},
+                    {},
+                    savedPanel},
+        SettingsRow{"command_line_overrides",
+                    "saved/cal.ini",
+                    {"MX_CAL_DIR=@/saved"},
+                    {"--fee-rate", "0.029", "--no-min-fee", "--no-rules", "--market", "kospi",
+                     "--rounding", "won"},
+                    "r1=0.029\nr2=0.25\nCheckBox1=0\nr3=150000\nr4=300\nCheckBox2=0\n"
+                    "ComboBox1=kospi\nComboBox2=won\n"},
+        SettingsRow{
+            "none_where_the_window_looks", "elsewhere/cal.ini", {"MX_CAL_DIR=@/none"}, {}, ""}),
+    [](const auto &row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace mx::testing_support
