@@ -3,11 +3,14 @@
 // from rounding and truncation: |e| < E. While g rises, every price more than 2E of g below a
 // losing price also loses, so a binary search on the real net result followed by a scan of
 // that width finds the lowest break-even price exactly. Where g does not rise, the only
-// candidates lie within 2E of g above the first losing price.
+// candidates lie within 2E of g above the first losing price. The search starts from the
+// estimated crossing of g with 0, and narrows from the whole stretch only where the prices
+// around it do not bear the estimate out.
 #include "break_even.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace mx {
 namespace {
@@ -39,13 +42,13 @@ public:
         if (stretch.lo > stretch.hi) {
             return std::nullopt;
         }
-        if (breaksEven(stretch.lo)) {
-            return stretch.lo;
-        }
         const long double slope = slopeOf(stretch);
         const long double span = 2 * errorBound(stretch); // of g between a loss and a gain
         if (slope - slopeTolerance > 0) {
-            return lowestWhileRising(stretch, width(span, slope - slopeTolerance));
+            return lowestWhileRising(stretch, slope, width(span, slope - slopeTolerance));
+        }
+        if (breaksEven(stretch.lo)) {
+            return stretch.lo;
         }
         // g does not rise: a gain lies within `span` of g above the losing first price.
         const std::int64_t reach = slope + slopeTolerance < 0
@@ -94,13 +97,59 @@ private:
                                                                : highestPrice;
     }
 
-    std::optional<std::int64_t> lowestWhileRising(const Stretch &stretch,
-                                                  std::int64_t reach) const {
-        std::int64_t lo = stretch.lo; // loses
-        std::int64_t hi = stretch.hi;
-        if (!breaksEven(hi)) {
-            return firstBetween(std::max(stretch.lo, hi - reach), hi);
+    // The price at which g crosses 0.
+    long double crossingOf(const Stretch &stretch, long double slope) const {
+        const long double cost = static_cast<long double>(std::int64_t{quantity_} * buyPrice_) +
+                                 buyFee_ + (stretch.minimumSellFee ? commission_.minimumFee : 0);
+        return cost / (slope * quantity_);
+    }
+
+    // Every price more than `reach` below the crossing loses and every price more than `reach`
+    // above it gains: the grid prices just beyond those two marks, when they bear that out. The
+    // losing one lies more than `reach` above the stretch's first price, so that no price below
+    // it breaks even. Empty where the estimate is not borne out or leaves the stretch.
+    std::optional<std::pair<std::int64_t, std::int64_t>>
+    bracketAround(long double crossing, const Stretch &stretch, std::int64_t reach) const {
+        if (!(crossing > static_cast<long double>(stretch.lo + 2 * reach) &&
+              crossing < static_cast<long double>(stretch.hi - reach))) {
+            return std::nullopt;
         }
+        const auto mark = static_cast<std::int64_t>(crossing);
+        const std::int64_t losing = grid_.below(mark - reach + 1);
+        const std::int64_t gaining = grid_.above(mark + reach);
+        if (losing - reach <= stretch.lo || gaining > stretch.hi || breaksEven(losing) ||
+            !breaksEven(gaining)) {
+            return std::nullopt;
+        }
+        return std::pair{losing, gaining};
+    }
+
+    std::optional<std::int64_t> lowestWhileRising(const Stretch &stretch, long double slope,
+                                                  std::int64_t reach) const {
+        // Where the reach is no wider than a scan may look, the crossing tells the answer's
+        // neighbourhood, or that none of the stretch's prices gains.
+        if (reach < scanLimit) {
+            const long double crossing = crossingOf(stretch, slope);
+            if (crossing > static_cast<long double>(stretch.hi + 2 * reach)) {
+                return std::nullopt;
+            }
+            if (const auto bracket = bracketAround(crossing, stretch, reach)) {
+                return lowestBetween(stretch, bracket->first, bracket->second, reach);
+            }
+        }
+        if (breaksEven(stretch.lo)) {
+            return stretch.lo;
+        }
+        if (!breaksEven(stretch.hi)) {
+            return firstBetween(std::max(stretch.lo, stretch.hi - reach), stretch.hi);
+        }
+        return lowestBetween(stretch, stretch.lo, stretch.hi, reach);
+    }
+
+    // The lowest price of the stretch that breaks even, from a losing price `lo` and a gaining
+    // price `hi` of it.
+    std::int64_t lowestBetween(const Stretch &stretch, std::int64_t lo, std::int64_t hi,
+                               std::int64_t reach) const {
         while (grid_.above(lo) < hi) {
             std::int64_t middle = grid_.below(lo + (hi - lo) / 2 + 1);
             if (middle <= lo) {
@@ -110,7 +159,7 @@ private:
         }
         // lo loses and hi, the next price, gains; a lower gain lies within `reach` below lo.
         if (const auto earlier = firstBetween(std::max(stretch.lo, lo - reach), lo)) {
-            return earlier;
+            return *earlier;
         }
         return hi;
     }
