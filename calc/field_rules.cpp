@@ -116,6 +116,15 @@ std::string formatPlain(std::int64_t value) {
 }
 
 char *writeMoneyDigits(long double value, char *out) {
+    // Most money is a double well within 2^52, which rounds exactly in double arithmetic and
+    // converts to an integer without switching the rounding of the x87 unit.
+    const auto narrow = static_cast<double>(value);
+    if (static_cast<long double>(narrow) == value && std::fabs(narrow) < 0x1p52) {
+        auto whole = static_cast<std::int64_t>(narrow); // toward zero
+        const double fraction = narrow - static_cast<double>(whole);
+        whole += fraction >= 0.5 ? 1 : (fraction <= -0.5 ? -1 : 0);
+        return std::to_chars(out, out + 20, whole).ptr;
+    }
     const long double rounded = roundHalfAway(value);
     if (rounded == 0) {
         *out = '0'; // also for -0.4, which must not show "-0"

@@ -36,6 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
                     MoneyRow{"half_up", 14.5L, "15"}, MoneyRow{"negative_half", -14.5L, "-15"},
                     MoneyRow{"small_negative", -0.4L, "0"},
                     MoneyRow{"negative_half_won", -0.5L, "-1"},
+                    MoneyRow{"just_below_half_in_extended", 0.5L - 0x1p-60L, "0"},
+                    MoneyRow{"just_above_half_in_extended", -2.5L - 0x1p-60L, "-3"},
                     MoneyRow{"below_half", 9609.1L, "9,609"}, MoneyRow{"three_digits", 999, "999"},
                     MoneyRow{"rounds_into_next_group", 999.5L, "1,000"},
                     MoneyRow{"grouping", 1234567, "1,234,567"},
