@@ -36,7 +36,8 @@ public:
     Search(std::int32_t quantity, std::int32_t buyPrice, const Commission &commission,
            const PriceGrid &grid)
         : quantity_(quantity), buyPrice_(buyPrice), commission_(commission), grid_(grid),
-          buyFee_(evaluate(buyPrice).buyFee) {}
+          buyFee_(sideFeeOf(std::int64_t{quantity} * buyPrice, commission)),
+          feeShare_(commission.feeRate / 100), taxShare_(commission.taxRate / 100) {}
 
     std::optional<std::int64_t> lowest(const Stretch &stretch) const {
         if (stretch.lo > stretch.hi) {
@@ -70,8 +71,7 @@ private:
 
     // The rise of g per won of sell amount.
     long double slopeOf(const Stretch &stretch) const {
-        const long double tax = commission_.taxRate / 100;
-        return 1 - tax - (stretch.minimumSellFee ? 0 : commission_.feeRate / 100);
+        return 1 - taxShare_ - (stretch.minimumSellFee ? 0 : feeShare_);
     }
 
     // E: truncation cuts less than one unit from each truncated figure; the rest is rounding,
@@ -82,8 +82,7 @@ private:
             const bool tenWon = commission_.rounding == StatementRounding::TenWonFees;
             truncation = 1 + (stretch.minimumSellFee ? 0 : (tenWon ? 10 : 1));
         }
-        const long double rates =
-            1 + std::fabs(commission_.feeRate / 100) + std::fabs(commission_.taxRate / 100);
+        const long double rates = 1 + std::fabs(feeShare_) + std::fabs(taxShare_);
         const long double size = static_cast<long double>(quantity_) * stretch.hi * rates +
                                  std::int64_t{quantity_} * buyPrice_ + std::fabs(buyFee_) +
                                  std::fabs(static_cast<long double>(commission_.minimumFee));
@@ -181,6 +180,9 @@ private:
     const Commission &commission_;
     const PriceGrid &grid_;
     long double buyFee_;
+    // The two rates as shares of an amount.
+    long double feeShare_;
+    long double taxShare_;
 };
 
 std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {

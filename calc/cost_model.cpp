@@ -46,39 +46,46 @@ long double sideFee(const Commission &commission, std::int64_t amount, long doub
     return percentage;
 }
 
-void priceForDisplay(RoundTrip &r, const Commission &commission, SellAmount sellAmount,
-                     TaxOrder taxOrder) {
-    // Extended precision holds every 64-bit amount exactly.
-    const auto buy = static_cast<long double>(r.buyAmount);
-    const auto sell = static_cast<long double>(r.sellAmount);
-    const long double feeShare = commission.feeRate / 100.0L;
-    r.buyFee = static_cast<double>(sideFee(commission, r.buyAmount, feeShare * buy));
-    r.sellFee = static_cast<double>(sideFee(commission, r.sellAmount, feeShare * sell));
-    r.tax = static_cast<double>(taxOrder == TaxOrder::RateOverHundred
+// The amounts of one round trip, and what they cost. Each member is set where it is formed, so
+// that no round trip is first cleared and then filled.
+struct Amounts {
+    std::int64_t buy, sell, gross;
+};
+struct Costs {
+    long double buyFee, sellFee, tax, totalCost, netResult;
+};
+
+Costs priceForDisplay(const Amounts &a, const Commission &commission, SellAmount sellAmount,
+                      TaxOrder taxOrder) {
+    const auto sell = static_cast<long double>(a.sell);
+    Costs c;
+    c.buyFee = sideFeeOf(a.buy, commission);
+    c.sellFee = sideFeeOf(a.sell, commission);
+    c.tax = static_cast<double>(taxOrder == TaxOrder::RateOverHundred
                                     ? commission.taxRate / 100.0L * sell
                                     : commission.taxRate * sell * hundredth);
-    const auto gross = static_cast<long double>(r.grossDifference);
+    const auto gross = static_cast<long double>(a.gross);
     if (sellAmount == SellAmount::Integer) {
         // The fee/profit sheet holds the total cost and takes the net result from it.
-        r.totalCost = static_cast<double>(r.buyFee + r.sellFee + r.tax);
-        r.netResult = static_cast<double>(gross - r.totalCost);
+        c.totalCost = static_cast<double>(c.buyFee + c.sellFee + c.tax);
+        c.netResult = static_cast<double>(gross - c.totalCost);
     } else {
         // A scenario forms its net result in one extended expression.
-        const long double costs = r.tax + r.buyFee + r.sellFee;
-        r.totalCost = static_cast<double>(costs);
-        r.netResult = static_cast<double>(gross - costs);
+        const long double costs = c.tax + c.buyFee + c.sellFee;
+        c.totalCost = static_cast<double>(costs);
+        c.netResult = static_cast<double>(gross - costs);
     }
+    return c;
 }
 
-void priceTruncated(RoundTrip &r, const Commission &commission) {
-    const std::int64_t feeUnit = commission.rounding == StatementRounding::TenWonFees ? 10 : 1;
-    r.buyFee = sideFee(commission, r.buyAmount,
-                       truncatedShare(r.buyAmount, commission.exactFeeRate, feeUnit));
-    r.sellFee = sideFee(commission, r.sellAmount,
-                        truncatedShare(r.sellAmount, commission.exactFeeRate, feeUnit));
-    r.tax = truncatedShare(r.sellAmount, commission.exactTaxRate, 1);
-    r.totalCost = r.buyFee + r.sellFee + r.tax;
-    r.netResult = static_cast<long double>(r.grossDifference) - r.totalCost;
+Costs priceTruncated(const Amounts &a, const Commission &commission) {
+    Costs c;
+    c.buyFee = sideFeeOf(a.buy, commission);
+    c.sellFee = sideFeeOf(a.sell, commission);
+    c.tax = truncatedShare(a.sell, commission.exactTaxRate, 1);
+    c.totalCost = c.buyFee + c.sellFee + c.tax;
+    c.netResult = static_cast<long double>(a.gross) - c.totalCost;
+    return c;
 }
 
 } // namespace
@@ -104,23 +111,36 @@ std::optional<std::int32_t> checkedSubtract(std::int32_t a, std::int32_t b) {
     return result;
 }
 
+long double sideFeeOf(std::int64_t amount, const Commission &commission) {
+    if (commission.rounding == StatementRounding::Display) {
+        // Extended precision holds every 64-bit amount exactly.
+        const long double feeShare = commission.feeRate / 100.0L;
+        return static_cast<double>(
+            sideFee(commission, amount, feeShare * static_cast<long double>(amount)));
+    }
+    const std::int64_t feeUnit = commission.rounding == StatementRounding::TenWonFees ? 10 : 1;
+    return sideFee(commission, amount, truncatedShare(amount, commission.exactFeeRate, feeUnit));
+}
+
 RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, SellAmount sellAmount,
                             TaxOrder taxOrder) {
-    RoundTrip r;
-    r.buyAmount = std::int64_t{trade.quantity} * trade.buyPrice;
-    r.sellAmount = std::int64_t{trade.quantity} * trade.sellPrice;
-    r.grossDifference = r.sellAmount - r.buyAmount;
-    if (commission.rounding == StatementRounding::Display) {
-        priceForDisplay(r, commission, sellAmount, taxOrder);
-    } else {
-        priceTruncated(r, commission);
-    }
-    if (r.netResult > 0) {
-        r.netProfit = r.netResult;
-    } else {
-        r.netLoss = 0.0 - r.netResult; // a break-even trade is a loss of 0, not -0
-    }
-    return r;
+    const std::int64_t buy = std::int64_t{trade.quantity} * trade.buyPrice;
+    const std::int64_t sell = std::int64_t{trade.quantity} * trade.sellPrice;
+    const Amounts amounts{buy, sell, sell - buy};
+    const Costs c = commission.rounding == StatementRounding::Display
+                        ? priceForDisplay(amounts, commission, sellAmount, taxOrder)
+                        : priceTruncated(amounts, commission);
+    const bool profit = c.netResult > 0;
+    return {.buyAmount = buy,
+            .sellAmount = sell,
+            .buyFee = c.buyFee,
+            .sellFee = c.sellFee,
+            .tax = c.tax,
+            .totalCost = c.totalCost,
+            .grossDifference = amounts.gross,
+            .netResult = c.netResult,
+            .netProfit = profit ? c.netResult : 0,
+            .netLoss = profit ? 0 : 0.0 - c.netResult}; // a break-even trade is a loss of 0, not -0
 }
 
 std::int32_t fiveWonPrice(std::int32_t buyPrice, std::int32_t basePrice, std::int32_t percent) {

@@ -70,6 +70,9 @@ struct Trade {
     std::int32_t sellPrice = 0;
 };
 
+// The fee of one side of a round trip on `amount`, as evaluateRoundTrip forms either side's.
+long double sideFeeOf(std::int64_t amount, const Commission &commission);
+
 // Prices one round trip under the commission's rounding.
 RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, SellAmount sellAmount,
                             TaxOrder taxOrder);
