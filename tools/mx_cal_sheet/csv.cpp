@@ -16,7 +16,8 @@ constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 }
 
 bool needsQuotes(std::string_view text) {
-    return text.find_first_of(",\"\r\n") != std::string_view::npos;
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <limits>
 #include <span>
 #include <utility>
@@ -272,16 +273,22 @@ void writeMoney(CsvWriter &out, long double value) {
     out.rawField(moneyDigitsCapacity, [value](char *to) { return writeMoneyDigits(value, to); });
 }
 
+// Whole won, as the window shows them, need no rounding.
+void writeWholeWon(CsvWriter &out, std::int64_t value) {
+    out.rawField(20, [value](char *to) { return std::to_chars(to, to + 20, value).ptr; });
+}
+
 // The figures as the window shows them in s4, s5, e1..e4, e6 or e5 (a loss negative) and e8.
 void writeResults(CsvWriter &out, const PricedRow &row) {
     const RoundTrip &r = row.trip;
+    writeWholeWon(out, r.buyAmount);
+    writeWholeWon(out, r.sellAmount);
     for (const long double figure :
-         {static_cast<long double>(r.buyAmount), static_cast<long double>(r.sellAmount), r.buyFee,
-          r.sellFee, r.tax, r.totalCost, r.netProfit > 0 ? r.netProfit : -r.netLoss}) {
+         {r.buyFee, r.sellFee, r.tax, r.totalCost, r.netProfit > 0 ? r.netProfit : -r.netLoss}) {
         writeMoney(out, figure);
     }
     if (row.breakEven) {
-        writeMoney(out, *row.breakEven);
+        writeWholeWon(out, *row.breakEven);
     } else {
         out.field({});
     }
