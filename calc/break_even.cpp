@@ -61,13 +61,11 @@ public:
     }
 
 private:
-    RoundTrip evaluate(std::int64_t price) const {
+    bool breaksEven(std::int64_t price) const {
         const Trade trade{quantity_, buyPrice_, static_cast<std::int32_t>(price)};
-        return evaluateRoundTrip(trade, commission_, SellAmount::Integer,
-                                 TaxOrder::RateOverHundred);
+        return netResultOf(trade, buyFee_, commission_, SellAmount::Integer,
+                           TaxOrder::RateOverHundred) >= 0;
     }
-
-    bool breaksEven(std::int64_t price) const { return evaluate(price).netResult >= 0; }
 
     // The rise of g per won of sell amount.
     long double slopeOf(const Stretch &stretch) const {

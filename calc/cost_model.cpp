@@ -46,10 +46,11 @@ long double sideFee(const Commission &commission, std::int64_t amount, long doub
     return percentage;
 }
 
-// The amounts of one round trip, and what they cost. Each member is set where it is formed, so
-// that no round trip is first cleared and then filled.
+// The amounts of one round trip with the fee of its buy side, and what they cost. Each member is
+// set where it is formed, so that no round trip is first cleared and then filled.
 struct Amounts {
     std::int64_t buy, sell, gross;
+    long double buyFee;
 };
 struct Costs {
     long double buyFee, sellFee, tax, totalCost, netResult;
@@ -59,7 +60,7 @@ Costs priceForDisplay(const Amounts &a, const Commission &commission, SellAmount
                       TaxOrder taxOrder) {
     const auto sell = static_cast<long double>(a.sell);
     Costs c;
-    c.buyFee = sideFeeOf(a.buy, commission);
+    c.buyFee = a.buyFee;
     c.sellFee = sideFeeOf(a.sell, commission);
     c.tax = static_cast<double>(taxOrder == TaxOrder::RateOverHundred
                                     ? commission.taxRate / 100.0L * sell
@@ -80,12 +81,25 @@ Costs priceForDisplay(const Amounts &a, const Commission &commission, SellAmount
 
 Costs priceTruncated(const Amounts &a, const Commission &commission) {
     Costs c;
-    c.buyFee = sideFeeOf(a.buy, commission);
+    c.buyFee = a.buyFee;
     c.sellFee = sideFeeOf(a.sell, commission);
     c.tax = truncatedShare(a.sell, commission.exactTaxRate, 1);
     c.totalCost = c.buyFee + c.sellFee + c.tax;
     c.netResult = static_cast<long double>(a.gross) - c.totalCost;
     return c;
+}
+
+Costs priceAmounts(const Amounts &a, const Commission &commission, SellAmount sellAmount,
+                   TaxOrder taxOrder) {
+    return commission.rounding == StatementRounding::Display
+               ? priceForDisplay(a, commission, sellAmount, taxOrder)
+               : priceTruncated(a, commission);
+}
+
+Amounts amountsOf(const Trade &trade, long double buyFee) {
+    const std::int64_t buy = std::int64_t{trade.quantity} * trade.buyPrice;
+    const std::int64_t sell = std::int64_t{trade.quantity} * trade.sellPrice;
+    return {buy, sell, sell - buy, buyFee};
 }
 
 } // namespace
@@ -124,15 +138,12 @@ long double sideFeeOf(std::int64_t amount, const Commission &commission) {
 
 RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, SellAmount sellAmount,
                             TaxOrder taxOrder) {
-    const std::int64_t buy = std::int64_t{trade.quantity} * trade.buyPrice;
-    const std::int64_t sell = std::int64_t{trade.quantity} * trade.sellPrice;
-    const Amounts amounts{buy, sell, sell - buy};
-    const Costs c = commission.rounding == StatementRounding::Display
-                        ? priceForDisplay(amounts, commission, sellAmount, taxOrder)
-                        : priceTruncated(amounts, commission);
+    const Amounts amounts =
+        amountsOf(trade, sideFeeOf(std::int64_t{trade.quantity} * trade.buyPrice, commission));
+    const Costs c = priceAmounts(amounts, commission, sellAmount, taxOrder);
     const bool profit = c.netResult > 0;
-    return {.buyAmount = buy,
-            .sellAmount = sell,
+    return {.buyAmount = amounts.buy,
+            .sellAmount = amounts.sell,
             .buyFee = c.buyFee,
             .sellFee = c.sellFee,
             .tax = c.tax,
@@ -141,6 +152,11 @@ RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, Se
             .netResult = c.netResult,
             .netProfit = profit ? c.netResult : 0,
             .netLoss = profit ? 0 : 0.0 - c.netResult}; // a break-even trade is a loss of 0, not -0
+}
+
+long double netResultOf(const Trade &trade, long double buyFee, const Commission &commission,
+                        SellAmount sellAmount, TaxOrder taxOrder) {
+    return priceAmounts(amountsOf(trade, buyFee), commission, sellAmount, taxOrder).netResult;
 }
 
 std::int32_t fiveWonPrice(std::int32_t buyPrice, std::int32_t basePrice, std::int32_t percent) {

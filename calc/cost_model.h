@@ -77,6 +77,12 @@ long double sideFeeOf(std::int64_t amount, const Commission &commission);
 RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, SellAmount sellAmount,
                             TaxOrder taxOrder);
 
+// The net result evaluateRoundTrip gives for `trade`, where `buyFee` is sideFeeOf its buy amount:
+// one position priced at many sell prices without forming its buy fee and the whole round trip
+// each time.
+long double netResultOf(const Trade &trade, long double buyFee, const Commission &commission,
+                        SellAmount sellAmount, TaxOrder taxOrder);
+
 // A price p percent of the way from `buyPrice` towards `basePrice`, rounded to whole won
 // and then down to a last digit of 0 or 5. The percentage is taken within 0..100, as the
 // percentage fields hold it, so the price lies between the two and stays a 32-bit price.
