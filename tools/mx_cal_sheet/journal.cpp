@@ -49,12 +49,14 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+char lowerCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string lowerCase(std::string_view text) {
     std::string lower(text);
     for (char &c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
+        c = lowerCase(c);
     }
     return lower;
 }
@@ -283,10 +285,11 @@ void writeResults(CsvWriter &out, const PricedRow &row) {
     const RoundTrip &r = row.trip;
     writeWholeWon(out, r.buyAmount);
     writeWholeWon(out, r.sellAmount);
-    for (const long double figure :
-         {r.buyFee, r.sellFee, r.tax, r.totalCost, r.netProfit > 0 ? r.netProfit : -r.netLoss}) {
-        writeMoney(out, figure);
-    }
+    writeMoney(out, r.buyFee);
+    writeMoney(out, r.sellFee);
+    writeMoney(out, r.tax);
+    writeMoney(out, r.totalCost);
+    writeMoney(out, r.netProfit > 0 ? r.netProfit : -r.netLoss);
     if (row.breakEven) {
         writeWholeWon(out, *row.breakEven);
     } else {
@@ -311,9 +314,10 @@ JournalOptions optionsOf(const Sheet &sheet, const TradeDate &today) {
 }
 
 std::optional<Market> parseMarketName(std::string_view text) {
-    const std::string name = lowerCase(trimmed(text));
+    const std::string_view name = trimmed(text);
     for (const auto &[known, market] : marketNames) {
-        if (name == known) {
+        if (std::equal(name.begin(), name.end(), known.begin(), known.end(),
+                       [](char a, char b) { return lowerCase(a) == b; })) {
             return market;
         }
     }
