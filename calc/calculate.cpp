@@ -23,10 +23,11 @@ void calculate(Sheet &sheet, const LocalDateTime &now) {
         sheet.showMessage(texts::buyPriceMissing);
         return;
     }
-    feeSheet(sheet, now);
-    breakEvenSection(sheet, now);
-    longTermSection(sheet, now);
-    dayTradingSection(sheet, now);
+    const Commission commission = readCommission(sheet, now);
+    feeSheet(sheet, now, commission);
+    breakEvenSection(sheet, commission, priceGridOf(sheet, now));
+    longTermSection(sheet, commission);
+    dayTradingSection(sheet, commission);
     gaugeSteps(sheet);
     diagnosis(sheet);
 }

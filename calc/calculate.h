@@ -35,13 +35,13 @@ void calculate(Sheet &sheet, const LocalDateTime &now);
 // The time stamp written into Edit6: "2026년 3월 7일  9시 5분 ".
 std::string formatTimeStamp(const LocalDateTime &now);
 
-// The sections Calculate runs, in its order.
-void feeSheet(Sheet &sheet, const LocalDateTime &now);
-// e8: the lowest price on the grid in force at which selling s1 shares bought at s2 breaks
-// even, or empty when there is none (or s1 or s2 is not above 0).
-void breakEvenSection(Sheet &sheet, const LocalDateTime &now);
-void longTermSection(Sheet &sheet, const LocalDateTime &now);
-void dayTradingSection(Sheet &sheet, const LocalDateTime &now);
+// The sections Calculate runs, in its order, under the commission it read once for them all.
+void feeSheet(Sheet &sheet, const LocalDateTime &now, const Commission &commission);
+// e8: the lowest price on `grid` at which selling s1 shares bought at s2 breaks even, or
+// empty when there is none (or s1 or s2 is not above 0).
+void breakEvenSection(Sheet &sheet, const Commission &commission, const PriceGrid &grid);
+void longTermSection(Sheet &sheet, const Commission &commission);
+void dayTradingSection(Sheet &sheet, const Commission &commission);
 void gaugeSteps(Sheet &sheet);
 void diagnosis(Sheet &sheet); // N11Click
 

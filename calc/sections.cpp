@@ -10,9 +10,9 @@ namespace {
 // The trade of the fee/profit sheet, priced again at each scenario sell price.
 class Scenarios {
 public:
-    Scenarios(const Sheet &sheet, const LocalDateTime &now)
+    Scenarios(const Sheet &sheet, const Commission &commission)
         : quantity_(readInteger(sheet, "s1")), buyPrice_(readInteger(sheet, "s2")),
-          commission_(readCommission(sheet, now)) {}
+          commission_(commission) {}
 
     std::int32_t buyPrice() const { return buyPrice_; }
 
@@ -25,7 +25,7 @@ public:
 private:
     std::int32_t quantity_;
     std::int32_t buyPrice_;
-    Commission commission_;
+    const Commission &commission_;
 };
 
 void writeMoney(Sheet &sheet, std::string_view name, long double value) {
@@ -78,11 +78,11 @@ void runPriceSteps(Sheet &sheet, const Scenarios &trade, std::span<const PriceSt
 
 } // namespace
 
-void feeSheet(Sheet &sheet, const LocalDateTime &now) {
+void feeSheet(Sheet &sheet, const LocalDateTime &now, const Commission &commission) {
     sheet.setText("Edit6", formatTimeStamp(now));
     const Trade trade{readInteger(sheet, "s1"), readInteger(sheet, "s2"), readInteger(sheet, "s3")};
-    const RoundTrip r = evaluateRoundTrip(trade, readCommission(sheet, now), SellAmount::Integer,
-                                          TaxOrder::RateOverHundred);
+    const RoundTrip r =
+        evaluateRoundTrip(trade, commission, SellAmount::Integer, TaxOrder::RateOverHundred);
     writeMoney(sheet, "s4", r.buyAmount);
     writeMoney(sheet, "s5", r.sellAmount);
     writeMoney(sheet, "e1", r.buyFee);
@@ -94,15 +94,14 @@ void feeSheet(Sheet &sheet, const LocalDateTime &now) {
     writeMoney(sheet, "e7", r.netProfit > 0 ? r.grossDifference : 0);
 }
 
-void breakEvenSection(Sheet &sheet, const LocalDateTime &now) {
+void breakEvenSection(Sheet &sheet, const Commission &commission, const PriceGrid &grid) {
     const std::optional<std::int32_t> price =
-        breakEvenPrice(readInteger(sheet, "s1"), readInteger(sheet, "s2"),
-                       readCommission(sheet, now), priceGridOf(sheet, now));
+        breakEvenPrice(readInteger(sheet, "s1"), readInteger(sheet, "s2"), commission, grid);
     sheet.setText("e8", price ? formatMoney(*price) : "");
 }
 
-void longTermSection(Sheet &sheet, const LocalDateTime &now) {
-    const Scenarios trade(sheet, now);
+void longTermSection(Sheet &sheet, const Commission &commission) {
+    const Scenarios trade(sheet, commission);
     const std::int32_t high = readInteger(sheet, "W1");
     const std::int32_t low = readInteger(sheet, "W2");
     const auto plain = TaxOrder::RateOverHundred;
@@ -119,8 +118,8 @@ void longTermSection(Sheet &sheet, const LocalDateTime &now) {
     runPriceSteps(sheet, trade, steps);
 }
 
-void dayTradingSection(Sheet &sheet, const LocalDateTime &now) {
-    const Scenarios trade(sheet, now);
+void dayTradingSection(Sheet &sheet, const Commission &commission) {
+    const Scenarios trade(sheet, commission);
     const std::int32_t upper = readInteger(sheet, "Y1");
     const std::int32_t lower = readInteger(sheet, "Y2");
     const std::int32_t high = readInteger(sheet, "Y4");

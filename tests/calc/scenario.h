@@ -4,15 +4,13 @@
 #include <map>
 #include <ostream>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace mx::testing_support {
 
-// One row of the Calculate tables. The script is written in the directives of the
-// headless tool, so that the same row runs on the core directly and through the tool.
-// Every script starts at "@now=2026-03-07 09:05"; without "@calc" it ends with one.
+// One row of the Calculate tables, written in the directives of the headless tool. Every
+// script starts at "@now=2026-03-07 09:05"; without "@calc" it ends with one.
 struct Scenario {
     std::string name;
     std::vector<std::string> script{};
@@ -35,26 +33,15 @@ struct Snapshot {
     std::map<std::string, std::vector<std::string>> memos;
 };
 
-enum class Runner { Core, Tool };
+// Runs a script on the sheet tool's own interpreter (the directives of mx_cal_sheet, in this
+// process) from "@now=2026-03-07 09:05", and reads what its report prints.
+Snapshot runScript(const std::vector<std::string> &script);
 
-inline void PrintTo(Runner runner, std::ostream *out) {
-    *out << (runner == Runner::Core ? "core" : "tool");
-}
+class ScenarioTest : public ::testing::TestWithParam<Scenario> {};
 
-Snapshot runOnCore(const std::vector<std::string> &script);
-Snapshot runOnTool(const std::vector<std::string> &script);
+std::string scenarioName(const ::testing::TestParamInfo<Scenario> &info);
 
-using ScenarioParam = std::tuple<Scenario, Runner>;
-
-class ScenarioTest : public ::testing::TestWithParam<ScenarioParam> {};
-
-std::string scenarioName(const ::testing::TestParamInfo<ScenarioParam> &info);
-
-// Runs every row of `rows` once on the core and once through the tool.
 #define MX_SCENARIO_TABLE(group, rows)                                                             \
-    INSTANTIATE_TEST_SUITE_P(group, ScenarioTest,                                                  \
-                             ::testing::Combine(::testing::ValuesIn(rows),                         \
-                                                ::testing::Values(Runner::Core, Runner::Tool)),    \
-                             scenarioName)
+    INSTANTIATE_TEST_SUITE_P(group, ScenarioTest, ::testing::ValuesIn(rows), scenarioName)
 
 } // namespace mx::testing_support

@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                            {-2147483647, 100, 400, 500},
                            {-16777215, 100, 400, 500}},
                     FitRow{"SizesBeyondTheScreenBroughtInside",
-                           {30, 20, 16777215, 2147483647},
+                           {30, 20, 16777215, 16777215},
                            {0, 0, 1280, 984}}),
     [](const auto &row) { return row.param.name; });
 

@@ -1,4 +1,7 @@
-// The contract of mx_cal_sheet as a program: exit status, error lines and output shape.
+// The contract of mx_cal_sheet as a program: exit status, error lines and output shape, and
+// the program printing what its own interpreter of the directives reports.
+#include "mx_cal_sheet/report.h"
+#include "mx_cal_sheet/script.h"
 #include "tool_runner.h"
 
 #include <algorithm>
@@ -34,6 +37,37 @@ std::vector<std::string> linesNamed(const std::string &text, const std::string &
     }
     return found;
 }
+
+struct ScriptRow {
+    const char *name;
+    std::string input;
+};
+
+class ToolAsItsScript : public testing::TestWithParam<ScriptRow> {};
+
+// The Calculate tables run on the interpreter in-process; a few rows run through the program
+// as well, which must print exactly what the interpreter reports.
+TEST_P(ToolAsItsScript, PrintsWhatTheInterpreterReports) {
+    sheet_tool::SheetScript script;
+    for (const std::string &line : linesOf(GetParam().input)) {
+        script.apply(line);
+    }
+    script.finish();
+    std::ostringstream report;
+    sheet_tool::writeReport(report, script.sheet(), script.messages());
+    const ToolRun run = runSheetTool(GetParam().input);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, report.str());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ToolAsItsScript,
+    testing::Values(ScriptRow{"AllThreePages", fullTrade},
+                    ScriptRow{"MissingQuantity", "@now=2026-03-07 09:05\ns2=10000\n"},
+                    ScriptRow{"StatementOf2026", "@now=2026-03-07 09:05\ns1=100\ns2=71300\n"
+                                                 "s3=73000\nr1=0.015\nCheckBox2=1\n"
+                                                 "DateEdit1=2026-03-06\nComboBox2=ten\n"}),
+    [](const auto &row) { return std::string(row.param.name); });
 
 struct RefusedRow {
     const char *name;
