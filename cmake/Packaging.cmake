@@ -27,11 +27,14 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 Korean stock market. From a quantity, a buy price and a sell price it
 works out the brokerage fee of each side (with an optional minimum-fee
 rule), the transaction tax, the total cost and the net profit or loss
-of the round trip, to the won. Its window is in Korean.
+of the round trip, to the won, optionally by the tax and price ticks in
+force on the trade date and with the truncation of a broker's statement.
+Its window is in Korean.
 .
 The package also holds mx_cal_sheet, which runs the same calculation
 without a window: field values on standard input, every result on
-standard output.")
+standard output; or a whole journal of trades in CSV, one priced row
+each.")
 
 # /usr/share/doc/mx-cal/copyright in Debian's machine-readable form, its licence text taken
 # from LICENSE; the changelog and the manual pages compressed as Debian ships them.
