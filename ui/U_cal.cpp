@@ -47,9 +47,9 @@ void widenForCaption(QMessageBox &box) {
     }
 }
 
-void messageBox(QWidget *parent, const QString &text, QMessageBox::Icon icon) {
-    QMessageBox box(icon, window_texts::applicationTitle, displayedLines(text), QMessageBox::Ok,
-                    parent);
+void messageBox(QWidget *parent, const QString &text) {
+    QMessageBox box(QMessageBox::NoIcon, window_texts::applicationTitle, displayedLines(text),
+                    QMessageBox::Ok, parent);
     // Every box of one button says "OK", whatever language Qt speaks.
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     widenForCaption(box);
@@ -103,9 +103,7 @@ mx::LocalDateTime localTime() {
 } // namespace
 
 Tf_cal::Tf_cal(QWidget *parent, Seams seams)
-    : QMainWindow(parent),
-      messageSink_([this](const QString &text) { messageBox(this, text, QMessageBox::NoIcon); }),
-      errorSink_([this](const QString &text) { messageBox(this, text, QMessageBox::Critical); }),
+    : QMainWindow(parent), messageSink_([this](const QString &text) { messageBox(this, text); }),
       clock_(localTime), question_([this](const QString &text) { return questionBox(this, text); }),
       dialogRunner_([](QDialog &dialog) { dialog.exec(); }), urlOpener_(openInBrowser),
       fileDialogs_([this](FileDialogMode mode, const QString &folder, const QString &filter,
@@ -114,7 +112,6 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
       }),
       programFolder_(mx::settings::programFolder()) {
     replaceIfGiven(messageSink_, std::move(seams.messages));
-    replaceIfGiven(errorSink_, std::move(seams.errors));
     replaceIfGiven(clock_, std::move(seams.clock));
     replaceIfGiven(question_, std::move(seams.question));
     replaceIfGiven(dialogRunner_, std::move(seams.dialogs));
@@ -182,10 +179,6 @@ Tf_cal::~Tf_cal() = default;
 
 void Tf_cal::showMessage(const QString &text) {
     messageSink_(text);
-}
-
-void Tf_cal::showError(const QString &text) {
-    errorSink_(text);
 }
 
 mx::LocalDateTime Tf_cal::now() const {

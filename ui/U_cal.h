@@ -5,7 +5,7 @@
 // Tf_cal assembles the window from its regions (toolbar, the three pages, the commission
 // options panel, the number pad) and the menus, and holds the handlers of every command under
 // their fixed names. The calculation itself is the core's (calc/): the window hands it a
-// WidgetSheet over its fields. Messages, error boxes, the Yes/No question, modal dialogs, the
+// WidgetSheet over its fields. Messages, the Yes/No question, modal dialogs, the
 // web addresses handed to the desktop, the time of day and the file dialogs go through one
 // replaceable function each, so that tests can run the window without blocking or opening a
 // browser. Creating the window loads cal.ini from the program folder and closing it saves it.
@@ -53,7 +53,6 @@ public:
     // show a message or the promotional notice. An empty one keeps the window's own.
     struct Seams {
         MessageSink messages;
-        MessageSink errors;
         Clock clock;
         Question question;
         DialogRunner dialogs;
@@ -69,7 +68,6 @@ public:
     ~Tf_cal() override;
 
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
-    void setErrorSink(MessageSink sink) { errorSink_ = std::move(sink); }
     // Runs a modal dialog (the about box) until the user closes it.
     void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
     // Hands a web address to the desktop's default handler.
@@ -77,8 +75,6 @@ public:
 
     // A modal message box captioned with the application title, with one OK button.
     void showMessage(const QString &text);
-    // The top-level error box, for a failure that ends a command.
-    void showError(const QString &text);
     mx::LocalDateTime now() const;
     // The confirmation box captioned "Confirm" with a question icon, "&Yes" and "&No".
     bool confirm(const QString &text);
@@ -264,7 +260,6 @@ private:
     QPointer<QWidget> focusOnPages_; // the field the pages give the keyboard back to
     std::unique_ptr<WidgetSheet> sheet_;
     MessageSink messageSink_;
-    MessageSink errorSink_;
     Clock clock_;
     Question question_;
     DialogRunner dialogRunner_;

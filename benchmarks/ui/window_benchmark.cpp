@@ -76,7 +76,6 @@ Tf_cal &window() {
     static Tf_cal *shown = [] {
         auto *w = new Tf_cal;
         w->setMessageSink([](const QString &) {});
-        w->setErrorSink([](const QString &) {});
         // MX_CAL_BENCHMARK_RULES=1: the market's rules of the trade date and the statement's
         // rounding on, for both Calculate and its floor.
         if (qEnvironmentVariableIntValue("MX_CAL_BENCHMARK_RULES") == 1) {

@@ -47,7 +47,6 @@ private slots:
     void fieldContextMenuInKorean_data();
     void fieldContextMenuInKorean();
     void fileDialogInKorean();
-    void messageBoxKeepsItsOkButton_data();
     void messageBoxKeepsItsOkButton();
     void darkDesktop();
     void endOfSessionSavesTheSettings();
@@ -137,28 +136,15 @@ void DesktopTest::fileDialogInKorean() {
     QVERIFY(hasHangul(dialog.windowTitle()));
 }
 
-void DesktopTest::messageBoxKeepsItsOkButton_data() {
-    QTest::addColumn<bool>("error");
-    QTest::newRow("message") << false;
-    QTest::newRow("error box") << true;
-}
-
 // The window's own boxes, shown for real and closed by their button: one "OK" whatever language
 // Qt speaks, and wide enough for a title bar to show the caption whole.
 void DesktopTest::messageBoxKeepsItsOkButton() {
-    QFETCH(bool, error);
     WindowDriver::programFolder();
     Tf_cal window;
     QStringList buttons;
     int width = 0;
     QString caption;
-    const auto show = [&] {
-        if (error) {
-            window.showError(QStringLiteral("x"));
-        } else {
-            window.showMessage(QStringLiteral("x"));
-        }
-    };
+    const auto show = [&] { window.showMessage(QStringLiteral("x")); };
     QVERIFY(answerBoxes(show, [&](QMessageBox &box) {
         for (QAbstractButton *button : box.buttons()) {
             buttons << button->text();

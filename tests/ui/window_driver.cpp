@@ -57,7 +57,6 @@ WindowDriver::WindowDriver(Start start, bool answer) : answer_(answer) {
     }
     Tf_cal::Seams seams;
     seams.messages = [this](const QString &text) { messages_.append(text); };
-    seams.errors = [this](const QString &text) { errors_.append(text); };
     seams.question = [this](const QString &text) {
         questions_.append(text);
         const QWidgetList windows = QApplication::topLevelWidgets();

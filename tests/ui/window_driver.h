@@ -60,7 +60,6 @@ public:
     void showPageOf(const QWidget *widget);
 
     const QStringList &messages() const { return messages_; }
-    const QStringList &errors() const { return errors_; }
     const QStringList &questions() const { return questions_; }
     // For each question, whether the main window was already on the screen.
     const QList<bool> &windowShownAtQuestions() const { return shownAtQuestions_; }
@@ -76,7 +75,6 @@ public:
 
 private:
     QStringList messages_;
-    QStringList errors_;
     QStringList questions_;
     QList<bool> shownAtQuestions_;
     QList<QUrl> opened_;

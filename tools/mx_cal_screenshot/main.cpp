@@ -38,7 +38,6 @@ int main(int argc, char *argv[]) {
     qputenv("MX_CAL_DIR", programFolder.path().toLocal8Bit());
     Tf_cal::Seams seams;
     seams.messages = [](const QString &) {};
-    seams.errors = [](const QString &) {};
     seams.clock = [] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; };
     Tf_cal window(nullptr, std::move(seams));
     window.show();
