@@ -142,19 +142,19 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     // PageControl1 has one tab, "수수료, 손익", whose page is a stack of the three pages (the
     // planning pages join it after the first frame, see buildHiddenRegions). They have no tab
     // of their own, so no key, click, wheel or screen-reader action can bring them forward;
-    // Calculate and the entry aids fill their fields all the same.
-    pageStack_ = new QStackedWidget;
-    pageStack_->setObjectName(QStringLiteral("PageStack"));
-    fee_ = forms::buildFeePage(pageStack_);
-    pageStack_->addWidget(fee_.tabSheet1);
+    // Calculate and the entry aids fill their fields all the same. The stack stands in the
+    // window before a page is made in it, so that no control is set up twice.
     pageControl_ = new QTabWidget(client);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
+    pageStack_ = new QStackedWidget;
+    pageStack_->setObjectName(QStringLiteral("PageStack"));
     pageControl_->addTab(pageStack_, QStringLiteral("수수료, 손익"));
     // A tab bar with a single tab has nothing to choose: the keyboard goes to the fields.
     pageControl_->setFocusPolicy(Qt::NoFocus);
     pageControl_->tabBar()->setFocusPolicy(Qt::NoFocus);
-
     clientLayout_->addWidget(pageControl_, 1);
+    fee_ = forms::buildFeePage(pageStack_);
+    pageStack_->addWidget(fee_.tabSheet1);
     setCentralWidget(client);
     pad_ = forms::buildNumberPad(client);
 

@@ -80,7 +80,9 @@ QString initialText(const char *name);
 
 // Lays out a page: the scroll box `scrollBox` over `content`, taking the height, above the bar
 // that `buildBar` makes for the page's foot. The box is made before the bar, so that the page's
-// children, in the order a screen reader reads them, run from top to bottom.
+// children, in the order a screen reader reads them, run from top to bottom. Called while
+// `content` is still empty: controls made in it afterwards are set up once, where moving a
+// filled tree into the box would set each of them up again.
 QScrollArea *stackPage(QWidget *page, const char *scrollBox, QWidget *content, bool followContent,
                        const std::function<QWidget *(QWidget *page)> &buildBar);
 

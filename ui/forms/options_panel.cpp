@@ -171,9 +171,13 @@ OptionsPanel buildOptionsPanel(QWidget *parent) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(4);
     options.panel7 = panel;
-    // The groups scroll where the window is shorter than they are.
+    // The groups scroll where the window is shorter than they are. The box stands before the
+    // controls are made in it: moving them into it afterwards would set up each one again.
     auto *content = new QWidget;
     content->setObjectName(QStringLiteral("Panel6"));
+    auto *frame = new QVBoxLayout(panel);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(new ScrollBox(QStringLiteral("ScrollBox4"), content, false, panel));
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(10, 6, 10, 6);
     column->setSpacing(4);
@@ -210,10 +214,6 @@ OptionsPanel buildOptionsPanel(QWidget *parent) {
                       Qt::AlignLeft);
     column->addWidget(marketRulesGroup(content, options));
     column->addStretch();
-
-    auto *frame = new QVBoxLayout(panel);
-    frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(new ScrollBox(QStringLiteral("ScrollBox4"), content, false, panel));
     panel->setVisible(false);
     return options;
 }

@@ -86,6 +86,13 @@ DayTradingPage buildDayTradingPage(QWidget *parent) {
     auto *content = new QWidget(page.tabSheet3);
     content->setObjectName(QStringLiteral("Panel54"));
     content->setMinimumWidth(318);
+    page.scrollBox3 =
+        parts::stackPage(page.tabSheet3, "ScrollBox3", content, false, [&page](QWidget *tab) {
+            return planning::bottomBar(tab,
+                                       {"Panel24", 30, "SpeedButton12", "Label41",
+                                        "데이트레이딩 즉 일 매매를 목표로한 수치값"},
+                                       &page.speedButton12);
+        });
     auto *column = new QVBoxLayout(content);
     auto *grid = new QGridLayout;
     grid->setSpacing(3);
@@ -127,13 +134,6 @@ DayTradingPage buildDayTradingPage(QWidget *parent) {
     planning::addVerdict(column, {"Label61", "주가로 보는 데이트레이딩 적격 진단", "Memo4", 200});
     column->addStretch();
 
-    page.scrollBox3 =
-        parts::stackPage(page.tabSheet3, "ScrollBox3", content, false, [&page](QWidget *tab) {
-            return planning::bottomBar(tab,
-                                       {"Panel24", 30, "SpeedButton12", "Label41",
-                                        "데이트레이딩 즉 일 매매를 목표로한 수치값"},
-                                       &page.speedButton12);
-        });
     return page;
 }
 

@@ -54,6 +54,8 @@ FeePage buildFeePage(QWidget *parent) {
     auto *content =
         new GradientPanel(QStringLiteral("Panel1"), look::silver, look::white, page.tabSheet1);
     page.panel1 = content;
+    page.scrollBox2 = parts::stackPage(page.tabSheet1, "ScrollBox2", content, true,
+                                       [&page](QWidget *tab) { return buildBottomBar(tab, page); });
     auto *grid = new QGridLayout(content);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setHorizontalSpacing(4);
@@ -103,8 +105,6 @@ FeePage buildFeePage(QWidget *parent) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
 
-    page.scrollBox2 = parts::stackPage(page.tabSheet1, "ScrollBox2", content, true,
-                                       [&page](QWidget *tab) { return buildBottomBar(tab, page); });
     return page;
 }
 

@@ -89,6 +89,12 @@ LongTermPage buildLongTermPage(QWidget *parent) {
     auto *content = new QWidget(page.tabSheet2);
     content->setObjectName(QStringLiteral("Panel45"));
     content->setMinimumWidth(319);
+    page.scrollBox1 =
+        parts::stackPage(page.tabSheet2, "ScrollBox1", content, false, [&page](QWidget *tab) {
+            return planning::bottomBar(
+                tab, {"Panel44", 28, "SpeedButton11", "Label42", "장기 주식거래를 목표로한 수치값"},
+                &page.speedButton11);
+        });
     auto *column = new QVBoxLayout(content);
     auto *grid = new QGridLayout;
     grid->setSpacing(3);
@@ -114,12 +120,6 @@ LongTermPage buildLongTermPage(QWidget *parent) {
     planning::addVerdict(column, {"Label45", "주가로 보는 장기 투자 적격 진단", "Memo3", 160});
     column->addStretch();
 
-    page.scrollBox1 =
-        parts::stackPage(page.tabSheet2, "ScrollBox1", content, false, [&page](QWidget *tab) {
-            return planning::bottomBar(
-                tab, {"Panel44", 28, "SpeedButton11", "Label42", "장기 주식거래를 목표로한 수치값"},
-                &page.speedButton11);
-        });
     return page;
 }
 
