@@ -3,6 +3,7 @@
 // program's message boxes keep their OK button.
 
 #include "application.h"
+#include "widgets/look.h"
 #include "window_driver.h"
 
 #include <QAction>
@@ -13,8 +14,10 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleFactory>
 #include <QTest>
 #include <csignal>
+#include <memory>
 
 namespace {
 
@@ -207,6 +210,19 @@ QList<QImage> pictures() {
 // looks as it does under the default one: it fixes the colours of its text together with those
 // of its backgrounds.
 void DesktopTest::darkDesktop() {
+    // The window's own colours are Fusion's light ones as a desktop without a scheme gives them,
+    // written out, since a platform theme (GTK's dark Adwaita) hands Fusion its dark colours.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette fixed = look::windowPalette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            if (role != QPalette::NoRole) {
+                const auto g = QPalette::ColorGroup(group);
+                const auto r = QPalette::ColorRole(role);
+                QCOMPARE(fixed.color(g, r), fusion->standardPalette().color(g, r));
+            }
+        }
+    }
     const QString style = QApplication::style()->name();
     // A caret that does not blink is in all pictures alike.
     QApplication::setCursorFlashTime(0);

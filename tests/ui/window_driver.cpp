@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
-#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 bool answerBoxes(const std::function<void()> &action,

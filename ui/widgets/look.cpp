@@ -2,10 +2,7 @@
 
 #include <QPalette>
 #include <QStringList>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QWidget>
-#include <memory>
 
 namespace look {
 
@@ -44,16 +41,36 @@ void setTextColor(QWidget *widget, const QColor &color) {
 }
 
 QPalette windowPalette() {
-    // Fusion's colours, light under every desktop: the desktop's style may be a dark one.
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QPalette standard = fusion->standardPalette();
-    QPalette fixed;
+    // Fusion's light colours as Qt draws them on a desktop without a colour scheme of its own.
+    // They are written out rather than taken from the style: a desktop's platform theme (GTK's
+    // dark Adwaita) hands Fusion its own dark colours as Fusion's standard palette.
+    const QColor window(239, 239, 239);
+    const QColor shadow = window.darker(150).darker(135);
+    QPalette fixed(Qt::black, window, window.lighter(150), window.darker(150), window.darker(130),
+                   Qt::black, Qt::white);
+    fixed.setColor(QPalette::Midlight, window.darker(130).lighter(110));
+    fixed.setColor(QPalette::Button, window);
+    fixed.setColor(QPalette::Shadow, shadow);
+    fixed.setColor(QPalette::HighlightedText, Qt::white);
+    for (const QPalette::ColorRole role :
+         {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+        fixed.setColor(QPalette::Disabled, role, QColor(190, 190, 190));
+    }
+    fixed.setColor(QPalette::Disabled, QPalette::Base, window);
+    fixed.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    fixed.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+    fixed.setColor(QPalette::Active, QPalette::Highlight, QColor(48, 140, 198));
+    fixed.setColor(QPalette::Inactive, QPalette::Highlight, QColor(48, 140, 198));
+    fixed.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    QColor placeholder(Qt::black);
+    placeholder.setAlpha(128);
+    fixed.setColor(QPalette::PlaceholderText, placeholder);
+    // Every role set, in every group, marks it as the window's own.
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const auto g = QPalette::ColorGroup(group);
             const auto r = QPalette::ColorRole(role);
-            // Setting every role marks it as the window's own.
-            fixed.setColor(g, r, standard.color(g, r));
+            fixed.setColor(g, r, fixed.color(g, r));
         }
     }
     return fixed;
