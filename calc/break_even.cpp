@@ -18,11 +18,14 @@ namespace {
 constexpr std::int64_t highestPrice = 2147483647;
 // The widest scan, in won of price.
 constexpr std::int64_t scanLimit = std::int64_t{1} << 18;
-// Bounds the rounding of slopes formed in extended precision.
-constexpr long double slopeTolerance = 0x1p-50L;
+// Bounds, relative to the size of the rates, the rounding of slopes formed in double precision,
+// generously.
+constexpr double slopeTolerance = 0x1p-44;
 // Bounds, relative to the size of the amounts, the rounding of fees, tax and net in extended
 // and double precision, generously.
-constexpr long double relativeError = 0x1p-44L;
+constexpr double relativeError = 0x1p-44;
+// Widens what double arithmetic gives for a number of prices beyond its rounding.
+constexpr double widening = 1 + 0x1p-40;
 
 // Prices from `lo` to `hi` (valid prices of the grid) where the sell fee is either always the
 // minimum fee or always the percentage.
@@ -37,23 +40,27 @@ public:
            const PriceGrid &grid)
         : quantity_(quantity), buyPrice_(buyPrice), commission_(commission), grid_(grid),
           buyFee_(sideFeeOf(std::int64_t{quantity} * buyPrice, commission)),
-          feeShare_(commission.feeRate / 100), taxShare_(commission.taxRate / 100) {}
+          feeShare_(static_cast<double>(commission.feeRate) * 0.01),
+          taxShare_(static_cast<double>(commission.taxRate) * 0.01),
+          tolerance_(slopeTolerance * (1 + std::fabs(feeShare_) + std::fabs(taxShare_))) {}
 
     std::optional<std::int64_t> lowest(const Stretch &stretch) const {
         if (stretch.lo > stretch.hi) {
             return std::nullopt;
         }
-        const long double slope = slopeOf(stretch);
-        const long double span = 2 * errorBound(stretch); // of g between a loss and a gain
-        if (slope - slopeTolerance > 0) {
-            return lowestWhileRising(stretch, slope, width(span, slope - slopeTolerance));
+        const double slope = slopeOf(stretch);
+        const double span = 2 * errorBound(stretch); // of g between a loss and a gain
+        if (slope - tolerance_ > 0) {
+            // Prices per won of g, at the slowest rise the slope allows.
+            const double pricesPerWon = 1 / ((slope - tolerance_) * quantity_);
+            return lowestWhileRising(stretch, pricesPerWon, width(span, pricesPerWon));
         }
         if (breaksEven(stretch.lo)) {
             return stretch.lo;
         }
         // g does not rise: a gain lies within `span` of g above the losing first price.
-        const std::int64_t reach = slope + slopeTolerance < 0
-                                       ? width(span, -(slope + slopeTolerance))
+        const std::int64_t reach = slope + tolerance_ < 0
+                                       ? width(span, -1 / ((slope + tolerance_) * quantity_))
                                        : stretch.hi - stretch.lo;
         const std::int64_t end =
             std::min({stretch.hi, stretch.lo + reach, stretch.lo + scanLimit - 1});
@@ -67,38 +74,41 @@ private:
                            TaxOrder::RateOverHundred) >= 0;
     }
 
-    // The rise of g per won of sell amount.
-    long double slopeOf(const Stretch &stretch) const {
+    // The rise of g per won of sell amount. The search's estimates are formed in double
+    // precision, within the tolerances above: only breaksEven decides.
+    double slopeOf(const Stretch &stretch) const {
         return 1 - taxShare_ - (stretch.minimumSellFee ? 0 : feeShare_);
     }
 
     // E: truncation cuts less than one unit from each truncated figure; the rest is rounding,
     // bounded relative to the largest amounts of the stretch.
-    long double errorBound(const Stretch &stretch) const {
-        long double truncation = 0;
+    double errorBound(const Stretch &stretch) const {
+        double truncation = 0;
         if (commission_.rounding != StatementRounding::Display) {
             const bool tenWon = commission_.rounding == StatementRounding::TenWonFees;
             truncation = 1 + (stretch.minimumSellFee ? 0 : (tenWon ? 10 : 1));
         }
-        const long double rates = 1 + std::fabs(feeShare_) + std::fabs(taxShare_);
-        const long double size = static_cast<long double>(quantity_) * stretch.hi * rates +
-                                 std::int64_t{quantity_} * buyPrice_ + std::fabs(buyFee_) +
-                                 std::fabs(static_cast<long double>(commission_.minimumFee));
+        const double rates = 1 + std::fabs(feeShare_) + std::fabs(taxShare_);
+        const double size =
+            static_cast<double>(quantity_) * static_cast<double>(stretch.hi) * rates +
+            static_cast<double>(std::int64_t{quantity_} * buyPrice_) + std::fabs(buyFeeEstimate_) +
+            std::fabs(static_cast<double>(commission_.minimumFee));
         return truncation + relativeError * size;
     }
 
-    // The prices across which g changes by `span` at `slope` per won of amount, rounded up.
-    std::int64_t width(long double span, long double slope) const {
-        const long double prices = std::ceil(span / (slope * quantity_)) + 1;
-        return prices < static_cast<long double>(highestPrice) ? static_cast<std::int64_t>(prices)
-                                                               : highestPrice;
+    // The prices across which g changes by `span`, at `pricesPerWon` prices for each won of g,
+    // rounded up, and one more (a cut toward zero, plus 2, rounds up without a call to ceil).
+    std::int64_t width(double span, double pricesPerWon) const {
+        const double prices = span * widening * pricesPerWon;
+        return prices < static_cast<double>(highestPrice) ? static_cast<std::int64_t>(prices) + 2
+                                                          : highestPrice;
     }
 
-    // The price at which g crosses 0.
-    long double crossingOf(const Stretch &stretch, long double slope) const {
-        const long double cost = static_cast<long double>(std::int64_t{quantity_} * buyPrice_) +
-                                 buyFee_ + (stretch.minimumSellFee ? commission_.minimumFee : 0);
-        return cost / (slope * quantity_);
+    // The price at which g crosses 0, rising at that rate.
+    double crossingOf(const Stretch &stretch, double pricesPerWon) const {
+        const double cost = static_cast<double>(std::int64_t{quantity_} * buyPrice_) +
+                            buyFeeEstimate_ + (stretch.minimumSellFee ? commission_.minimumFee : 0);
+        return cost * pricesPerWon;
     }
 
     // Every price more than `reach` below the crossing loses and every price more than `reach`
@@ -106,9 +116,9 @@ private:
     // losing one lies more than `reach` above the stretch's first price, so that no price below
     // it breaks even. Empty where the estimate is not borne out or leaves the stretch.
     std::optional<std::pair<std::int64_t, std::int64_t>>
-    bracketAround(long double crossing, const Stretch &stretch, std::int64_t reach) const {
-        if (!(crossing > static_cast<long double>(stretch.lo + 2 * reach) &&
-              crossing < static_cast<long double>(stretch.hi - reach))) {
+    bracketAround(double crossing, const Stretch &stretch, std::int64_t reach) const {
+        if (!(crossing > static_cast<double>(stretch.lo + 2 * reach) &&
+              crossing < static_cast<double>(stretch.hi - reach))) {
             return std::nullopt;
         }
         const auto mark = static_cast<std::int64_t>(crossing);
@@ -121,13 +131,13 @@ private:
         return std::pair{losing, gaining};
     }
 
-    std::optional<std::int64_t> lowestWhileRising(const Stretch &stretch, long double slope,
+    std::optional<std::int64_t> lowestWhileRising(const Stretch &stretch, double pricesPerWon,
                                                   std::int64_t reach) const {
         // Where the reach is no wider than a scan may look, the crossing tells the answer's
         // neighbourhood, or that none of the stretch's prices gains.
         if (reach < scanLimit) {
-            const long double crossing = crossingOf(stretch, slope);
-            if (crossing > static_cast<long double>(stretch.hi + 2 * reach)) {
+            const double crossing = crossingOf(stretch, pricesPerWon);
+            if (crossing > static_cast<double>(stretch.hi + 2 * reach)) {
                 return std::nullopt;
             }
             if (const auto bracket = bracketAround(crossing, stretch, reach)) {
@@ -178,12 +188,15 @@ private:
     const Commission &commission_;
     const PriceGrid &grid_;
     long double buyFee_;
-    // The two rates as shares of an amount.
-    long double feeShare_;
-    long double taxShare_;
+    double buyFeeEstimate_ = static_cast<double>(buyFee_);
+    // The two rates as shares of an amount, and the tolerance of slopes formed from them.
+    double feeShare_;
+    double taxShare_;
+    double tolerance_;
 };
 
-std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {
+// In 32 bits, the operands' own width, which divides several times faster than 64.
+std::int32_t ceilDiv(std::int32_t a, std::int32_t b) {
     return a / b + (a % b != 0 && (a < 0) == (b < 0) ? 1 : 0);
 }
 

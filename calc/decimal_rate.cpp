@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <utility>
 
 namespace mx {
 namespace {
@@ -24,28 +23,6 @@ Int128 powerOfTen(int n) {
     }
     return power;
 }
-
-// 10^n for n in 0..18, the powers of ten a signed 64-bit integer holds.
-constexpr auto smallPowersOfTen = [] {
-    std::array<std::int64_t, 19> powers{1};
-    for (std::size_t n = 1; n < powers.size(); ++n) {
-        powers[n] = powers[n - 1] * 10;
-    }
-    return powers;
-}();
-
-// value ÷ 10^N, truncated toward zero: a division by a constant, which the compiler turns into
-// a multiplication.
-template <std::size_t N> std::int64_t dividedByPowerOfTen(std::int64_t value) {
-    return value / smallPowersOfTen[N];
-}
-
-template <std::size_t... N> constexpr auto divisionsBy(std::index_sequence<N...>) {
-    return std::array{&dividedByPowerOfTen<N>...};
-}
-
-// The division by 10^n at index n.
-constexpr auto smallDivisions = divisionsBy(std::make_index_sequence<smallPowersOfTen.size()>{});
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -121,18 +98,12 @@ std::string formatRate(const DecimalRate &rate) {
 }
 
 long double truncatedShare(std::int64_t amount, const DecimalRate &rate, std::int64_t unit) {
-    const std::int64_t exponent = std::int64_t{rate.scale} + 2;
     // Most shares are of amounts and rates whose product fits in 64 bits, where the same
     // division is much cheaper.
-    std::int64_t smallProduct = 0;
-    if (exponent >= 0 && exponent < std::ssize(smallPowersOfTen) &&
-        !__builtin_mul_overflow(amount, rate.units, &smallProduct)) {
-        const std::int64_t share = smallDivisions[static_cast<std::size_t>(exponent)](smallProduct);
-        // The units of statements, 1 and 10, are constants too.
-        const std::int64_t whole =
-            unit == 1 ? share : (unit == 10 ? share / 10 * 10 : share / unit * unit);
-        return static_cast<long double>(whole);
+    if (const std::optional<std::int64_t> share = wholeShare(amount, rate, unit)) {
+        return static_cast<long double>(*share);
     }
+    const std::int64_t exponent = std::int64_t{rate.scale} + 2;
     // |amount × units| < 2^63 × 10^18 < 2^123. The share is that product ÷ 10^exponent, the
     // rate being in percent.
     const Int128 product = static_cast<Int128>(amount) * rate.units;

@@ -77,10 +77,12 @@ inline constexpr std::size_t moneyDigitsCapacity = 65;
 
 // Money rounded as formatMoney rounds it, without the thousands separators ("-1234567"),
 // written into `out` (room for moneyDigitsCapacity characters); returns the end.
-char *writeMoneyDigits(long double value, char *out);
+char *writeMoneyDigits(const long double &value, char *out);
 
 // A whole number as plain decimal digits with a leading minus when negative.
 std::string formatPlain(std::int64_t value);
+// The same written into `out` (room for 20 characters); returns the end.
+char *writeWholeDigits(std::int64_t value, char *out);
 
 // A decimal number with exactly `decimals` decimals ("0.029", "0.3").
 std::string formatDecimal(long double value, int decimals);

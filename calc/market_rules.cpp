@@ -115,17 +115,20 @@ std::optional<TradeDate> parseTradeDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
         return std::nullopt;
     }
-    int parts[3] = {0, 0, 0};
-    const std::size_t starts[] = {0, 5, 8};
-    const std::size_t lengths[] = {4, 2, 2};
-    for (int i = 0; i < 3; ++i) {
-        for (const char c : text.substr(starts[i], lengths[i])) {
-            if (c < '0' || c > '9') {
-                return std::nullopt;
+    // The digits at `from` up to `to`, or -1, which no part of a date is, where one is not a
+    // digit.
+    const auto number = [text](std::size_t from, std::size_t to) {
+        int value = 0;
+        for (std::size_t i = from; i < to; ++i) {
+            const unsigned digit = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+            if (digit > 9) {
+                return -1;
             }
-            parts[i] = parts[i] * 10 + (c - '0');
+            value = value * 10 + static_cast<int>(digit);
         }
-    }
+        return value;
+    };
+    const int parts[3] = {number(0, 4), number(5, 7), number(8, 10)};
     const TradeDate date{parts[0], parts[1], parts[2]};
     if (date.year < 1 || date.month < 1 || date.month > 12 || date.day < 1 ||
         date.day > daysInMonth(date.year, date.month)) {
@@ -204,10 +207,11 @@ PriceGrid PriceGrid::ticks(Market market, const TradeDate &date) {
 
 const PriceBand &PriceGrid::bandOf(std::int64_t price) const {
     const PriceBand *band = &bands_.front();
-    for (const PriceBand &candidate : bands_) {
-        if (candidate.from <= price) {
-            band = &candidate;
+    for (const PriceBand &candidate : bands_.subspan(1)) {
+        if (candidate.from > price) {
+            break; // the bands rise
         }
+        band = &candidate;
     }
     return *band;
 }

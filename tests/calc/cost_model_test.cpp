@@ -165,6 +165,18 @@ INSTANTIATE_TEST_SUITE_P(
                                  153236,
                                  153236,
                                  0},
+                    // The amount times the fee rate's digits leaves 64 bits: the share is
+                    // taken in 128 bits.
+                    RoundTripRow{"ten_won_fees_of_a_product_beyond_64_bits",
+                                 {INT_MAX, 300000000, 300000000},
+                                 truncating(StatementRounding::TenWonFees),
+                                 SellAmount::Integer,
+                                 96636764115000,
+                                 96636764115000,
+                                 1288490188200000,
+                                 -1481763716430000,
+                                 0,
+                                 1481763716430000},
                     RoundTripRow{"minimum_fee_charged_as_is_under_truncation",
                                  {10, 10000, 11000},
                                  truncating(StatementRounding::TenWonFees, true),
