@@ -193,6 +193,29 @@ TEST(JournalTest, OtherColumnsCarriedThroughAndQuotedWhereNeeded) {
     EXPECT_EQ(run.err, "mx_cal_sheet: line 4: the sell price is not a whole number: bad\n");
 }
 
+// A journal many times the size of the reader's buffer, with rows that cross its end, quoted
+// rows and a note longer than the buffer: every row comes out in order, as it came in.
+TEST(JournalTest, RowsAcrossTheReadersBuffer) {
+    std::string journal = "note,quantity,buy,sell\n";
+    std::vector<std::string> rows;
+    for (int i = 0; i < 6000; ++i) {
+        const std::string note = i == 3000    ? std::string(100000, 'n')
+                                 : i % 7 == 0 ? "\"a, " + std::to_string(i) + "\""
+                                              : "row " + std::to_string(i);
+        rows.push_back(note + "," + std::to_string(1 + i % 50) + ",10000,11000");
+        journal += rows.back() + (i % 5 == 0 ? "\r\n" : "\n");
+    }
+    journal += "last,1,10000,x\n";
+    const ToolRun run = runSheetTool(journal, {"--csv"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "mx_cal_sheet: line 6002: the sell price is not a whole number: x\n");
+    const std::vector<std::string> lines = outputLines(run.out);
+    ASSERT_EQ(lines.size(), rows.size() + 1);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_TRUE(lines[i + 1].starts_with(rows[i] + ",")) << "row " << i;
+    }
+}
+
 // A row that cannot be priced, between two that can, in a journal of the columns
 // quantity,buy,sell,date,market: left out with its line and reason, exit status 1.
 struct RefusedRow {

@@ -27,19 +27,86 @@ CsvReader::CsvReader(int fd, std::string name)
 
 void CsvReader::skipByteOrderMark() {
     started_ = true;
-    while (end_ < byteOrderMark.size() && !atEnd_) {
-        const ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-        if (n > 0) {
-            end_ += static_cast<std::size_t>(n);
-        } else if (n == 0) {
-            atEnd_ = true;
-        } else if (errno != EINTR) {
-            fail(name_, "cannot read");
-        }
+    while (end_ < byteOrderMark.size() && readOn()) {
     }
     if (std::string_view(buffer_.data(), end_).starts_with(byteOrderMark)) {
         begin_ = byteOrderMark.size();
     }
+}
+
+// Reads on into the room after the buffer's bytes; false at the end of the input.
+bool CsvReader::readOn() {
+    for (;;) {
+        const ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        if (n > 0) {
+            end_ += static_cast<std::size_t>(n);
+            return true;
+        }
+        if (n == 0) {
+            atEnd_ = true;
+            return false;
+        }
+        if (errno != EINTR) {
+            fail(name_, "cannot read");
+        }
+    }
+}
+
+// Reads the next record in place when it stands on one line of the buffer and holds no quote:
+// its fields are views of the buffer, the line break (and a CR before it) is taken from the
+// input. A partial line at the end of the buffer is moved to its front and the input read on.
+// False, and nothing taken, for a record with quotes, a line longer than the buffer, and the
+// end of the input.
+bool CsvReader::readPlainRecord() {
+    const char *newline = nullptr;
+    std::size_t searched = begin_;
+    for (;;) {
+        newline = static_cast<const char *>(
+            std::memchr(buffer_.data() + searched, '\n', end_ - searched));
+        if (newline != nullptr || atEnd_) {
+            break;
+        }
+        if (begin_ == 0 && end_ == buffer_.size()) {
+            return false;
+        }
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+        searched = end_;
+        readOn();
+    }
+    const char *from = buffer_.data() + begin_;
+    const char *to = newline != nullptr ? newline : buffer_.data() + end_;
+    if (newline != nullptr && to != from && to[-1] == '\r') {
+        --to;
+    }
+    if (newline == nullptr && to == from) {
+        return false;
+    }
+    // One pass splits the line at its commas and looks for what needs quotes.
+    bool carriageReturn = false;
+    const char *field = from;
+    for (const char *c = from; c != to; ++c) {
+        if (*c == ',') {
+            fields_.emplace_back(field, static_cast<std::size_t>(c - field));
+            field = c + 1;
+        } else if (*c == '"') {
+            fields_.clear();
+            return false;
+        } else if (*c == '\r') {
+            carriageReturn = true; // a lone CR, which the writer quotes
+        }
+    }
+    fields_.emplace_back(field, static_cast<std::size_t>(to - field));
+    const std::string_view line(from, static_cast<std::size_t>(to - from));
+    plainRecord_ = carriageReturn ? std::nullopt : std::optional(line);
+    if (newline != nullptr) {
+        ++nextLine_;
+        begin_ = static_cast<std::size_t>(newline - buffer_.data()) + 1;
+    } else {
+        begin_ = end_;
+    }
+    return true;
 }
 
 bool CsvReader::fill() {
@@ -89,10 +156,15 @@ bool CsvReader::next() {
     if (!started_) {
         skipByteOrderMark();
     }
-    text_.clear();
-    ends_.clear();
     unterminated_ = false;
     line_ = nextLine_;
+    fields_.clear();
+    if (readPlainRecord()) {
+        return true;
+    }
+    plainRecord_.reset();
+    text_.clear();
+    ends_.clear();
     int c = get();
     if (c < 0) {
         return false;
@@ -135,7 +207,6 @@ bool CsvReader::next() {
     if (c == '\n') {
         ++nextLine_;
     }
-    fields_.clear();
     std::size_t from = 0;
     for (const std::size_t to : ends_) {
         fields_.emplace_back(text_.data() + from, to - from);

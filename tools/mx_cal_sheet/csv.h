@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -18,7 +20,8 @@ public:
 // Reads CSV records one at a time from a file descriptor, as spreadsheet programs write them
 // (RFC 4180): fields separated by commas, records by LF or CR LF, a field in double quotes
 // holding commas, line breaks and "" for a quote. A UTF-8 byte-order mark at the start is
-// skipped. Text after a closing quote is kept as it stands. Only one record is held at a time.
+// skipped. Text after a closing quote is kept as it stands. Only one record is held at a time:
+// one that stands on a line of the buffer without quotes is read in place.
 class CsvReader {
 public:
     CsvReader(int fd, std::string name);
@@ -29,6 +32,9 @@ public:
 
     // The fields of the record read last, with their quotes taken off; valid until next().
     std::span<const std::string_view> fields() const { return fields_; }
+    // That record as CsvWriter writes its fields, when none of them needs quotes: its bytes
+    // without the line break. Empty for a record that needs quotes.
+    std::optional<std::string_view> plainRecord() const { return plainRecord_; }
     // The physical line, counted from 1, that the record read last starts on.
     long line() const { return line_; }
     // Whether that record ran to the end of the input inside a quoted field.
@@ -36,6 +42,8 @@ public:
 
 private:
     void skipByteOrderMark();
+    bool readOn();
+    bool readPlainRecord();
     bool fill();
     int get();
     int peek();
@@ -51,6 +59,7 @@ private:
     std::string text_;              // the record's fields, back to back
     std::vector<std::size_t> ends_; // where each field ends in text_
     std::vector<std::string_view> fields_;
+    std::optional<std::string_view> plainRecord_;
     long nextLine_ = 1;
     long line_ = 0;
     bool unterminated_ = false;
@@ -65,6 +74,11 @@ public:
     // Raw bytes, such as a byte-order mark.
     void raw(std::string_view bytes);
     void field(std::string_view text);
+    // Fields joined by commas, none of them needing quotes (CsvReader::plainRecord).
+    void plainFields(std::string_view joined) {
+        rawField(joined.size(),
+                 [joined](char *out) { return std::copy(joined.begin(), joined.end(), out); });
+    }
     // A field as `write` writes it, into at most `size` characters, quoted by `write` where
     // CSV needs it (a number never needs it); `write` returns the end of what it wrote.
     template <typename Write> void rawField(std::size_t size, Write write) {

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <limits>
 #include <span>
 #include <utility>
@@ -122,6 +121,22 @@ enum class NumberFault { None, Missing, NotWhole, Negative, Beyond };
 // A whole number as spreadsheets write one: blanks around it, an optional sign, and commas
 // between groups of three digits ("71,300").
 NumberFault readAmount(std::string_view text, std::int32_t &value) {
+    // Most amounts are plain digits, short enough for 32 bits.
+    if (!text.empty() && text.size() < 10) {
+        std::int32_t plain = 0;
+        std::size_t at = 0;
+        for (; at < text.size(); ++at) {
+            const unsigned digit = static_cast<unsigned char>(text[at]) - unsigned{'0'};
+            if (digit > 9) {
+                break;
+            }
+            plain = plain * 10 + static_cast<std::int32_t>(digit);
+        }
+        if (at == text.size()) {
+            value = plain;
+            return NumberFault::None;
+        }
+    }
     text = trimmed(text);
     if (text.empty()) {
         return NumberFault::Missing;
@@ -271,13 +286,13 @@ private:
     std::vector<std::pair<DecimalRate, Commission>> ruled_;
 };
 
-void writeMoney(CsvWriter &out, long double value) {
-    out.rawField(moneyDigitsCapacity, [value](char *to) { return writeMoneyDigits(value, to); });
+void writeMoney(CsvWriter &out, const long double &value) {
+    out.rawField(moneyDigitsCapacity, [&value](char *to) { return writeMoneyDigits(value, to); });
 }
 
 // Whole won, as the window shows them, need no rounding.
 void writeWholeWon(CsvWriter &out, std::int64_t value) {
-    out.rawField(20, [value](char *to) { return std::to_chars(to, to + 20, value).ptr; });
+    out.rawField(20, [value](char *to) { return writeWholeDigits(value, to); });
 }
 
 // The figures as the window shows them in s4, s5, e1..e4, e6 or e5 (a loss negative) and e8.
@@ -289,7 +304,8 @@ void writeResults(CsvWriter &out, const PricedRow &row) {
     writeMoney(out, r.sellFee);
     writeMoney(out, r.tax);
     writeMoney(out, r.totalCost);
-    writeMoney(out, r.netProfit > 0 ? r.netProfit : -r.netLoss);
+    // The net result rounds as e6 shows a profit and as e5, negated, shows a loss.
+    writeMoney(out, r.netResult);
     if (row.breakEven) {
         writeWholeWon(out, *row.breakEven);
     } else {
@@ -352,8 +368,12 @@ long runJournal(const JournalOptions &options, CsvReader &in, CsvWriter &out,
             reason = "the row has " + std::to_string(fields.size()) + " fields, the header " +
                      std::to_string(columns.count);
         } else if (pricer.price(fields, columns, row, reason)) {
-            for (const std::string_view field : fields) {
-                out.field(field);
+            if (const std::optional<std::string_view> plain = in.plainRecord()) {
+                out.plainFields(*plain);
+            } else {
+                for (const std::string_view field : fields) {
+                    out.field(field);
+                }
             }
             writeResults(out, row);
             out.endRecord();
