@@ -17,6 +17,7 @@ namespace {
 
 // Signals reach the event loop through a pipe: a handler may do nothing but write to it.
 int signalPipe[2] = {-1, -1};
+bool terminating = false;
 
 void onTermination(int) {
     const char byte = 1;
@@ -34,6 +35,7 @@ void closeOnTermination(QApplication &app) {
         char byte = 0;
         while (::read(signalPipe[0], &byte, 1) > 0) {
         }
+        terminating = true;
         QApplication::closeAllWindows();
     });
     struct sigaction action {};
@@ -61,6 +63,10 @@ void setUp(QApplication &app) {
     } else {
         delete qtTexts;
     }
+}
+
+bool terminationRequested() {
+    return terminating;
 }
 
 } // namespace application
