@@ -73,6 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DecimalRow{"CommaInGerman", QLocale::German, "0,029", 0.029},
                     DecimalRow{"PointInGerman", QLocale::German, "0.029", 0.029},
                     DecimalRow{"CommaWithExponent", QLocale::C, "2,5e-1", 0.25},
+                    DecimalRow{"PersianSeparatorInCLocale", QLocale::C, "0\u066B05", 0.05},
                     DecimalRow{"NegativeComma", QLocale::German, "-1,5", -1.5},
                     DecimalRow{"BothSeparators", QLocale::German, "1,000.5", std::nullopt},
                     DecimalRow{"TwoCommas", QLocale::C, "1,000,5", std::nullopt},
