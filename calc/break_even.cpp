@@ -188,6 +188,8 @@ private:
     const Commission &commission_;
     const PriceGrid &grid_;
     long double buyFee_;
+    // The same in double precision, taken once: each conversion from extended precision goes
+    // through memory.
     double buyFeeEstimate_ = static_cast<double>(buyFee_);
     // The two rates as shares of an amount, and the tolerance of slopes formed from them.
     double feeShare_;

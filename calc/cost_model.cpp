@@ -130,6 +130,12 @@ std::optional<WholeCosts> wholeCostsOf(std::int64_t buy, std::int64_t sell,
     return c;
 }
 
+Costs extended(const WholeCosts &c) {
+    return {static_cast<long double>(c.buyFee), static_cast<long double>(c.sellFee),
+            static_cast<long double>(c.tax), static_cast<long double>(c.totalCost),
+            static_cast<long double>(c.netResult)};
+}
+
 Costs priceAmounts(const Amounts &a, const Commission &commission, SellAmount sellAmount,
                    TaxOrder taxOrder) {
     return commission.rounding == StatementRounding::Display
@@ -184,30 +190,18 @@ RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, Se
                             TaxOrder taxOrder) {
     const std::int64_t buy = std::int64_t{trade.quantity} * trade.buyPrice;
     const std::int64_t sell = std::int64_t{trade.quantity} * trade.sellPrice;
-    if (const std::optional<WholeCosts> c = wholeCostsOf(buy, sell, commission)) {
-        const auto net = static_cast<long double>(c->netResult);
-        const bool profit = c->netResult > 0;
-        return {.buyAmount = buy,
-                .sellAmount = sell,
-                .buyFee = static_cast<long double>(c->buyFee),
-                .sellFee = static_cast<long double>(c->sellFee),
-                .tax = static_cast<long double>(c->tax),
-                .totalCost = static_cast<long double>(c->totalCost),
-                .grossDifference = sell - buy,
-                .netResult = net,
-                .netProfit = profit ? net : 0,
-                .netLoss = profit ? 0 : 0.0L - net};
-    }
-    const Amounts amounts = amountsOf(trade, sideFeeOf(buy, commission));
-    const Costs c = priceAmounts(amounts, commission, sellAmount, taxOrder);
+    const std::optional<WholeCosts> whole = wholeCostsOf(buy, sell, commission);
+    const Costs c = whole ? extended(*whole)
+                          : priceAmounts(amountsOf(trade, sideFeeOf(buy, commission)), commission,
+                                         sellAmount, taxOrder);
     const bool profit = c.netResult > 0;
-    return {.buyAmount = amounts.buy,
-            .sellAmount = amounts.sell,
+    return {.buyAmount = buy,
+            .sellAmount = sell,
             .buyFee = c.buyFee,
             .sellFee = c.sellFee,
             .tax = c.tax,
             .totalCost = c.totalCost,
-            .grossDifference = amounts.gross,
+            .grossDifference = sell - buy,
             .netResult = c.netResult,
             .netProfit = profit ? c.netResult : 0,
             .netLoss = profit ? 0 : 0.0 - c.netResult}; // a break-even trade is a loss of 0, not -0

@@ -109,21 +109,10 @@ bool CsvReader::readPlainRecord() {
     return true;
 }
 
+// Starts the buffer afresh once all its bytes are taken; false at the end of the input.
 bool CsvReader::fill() {
-    while (!atEnd_) {
-        const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
-        if (n > 0) {
-            begin_ = 0;
-            end_ = static_cast<std::size_t>(n);
-            return true;
-        }
-        if (n == 0) {
-            atEnd_ = true;
-        } else if (errno != EINTR) {
-            fail(name_, "cannot read");
-        }
-    }
-    return false;
+    begin_ = end_ = 0;
+    return !atEnd_ && readOn();
 }
 
 int CsvReader::get() {
@@ -235,8 +224,7 @@ void CsvWriter::raw(std::string_view bytes) {
 
 void CsvWriter::field(std::string_view text) {
     if (!needsQuotes(text)) {
-        rawField(text.size(),
-                 [text](char *out) { return std::copy(text.begin(), text.end(), out); });
+        plainFields(text);
         return;
     }
     rawField(2 * text.size() + 2, [text](char *out) {

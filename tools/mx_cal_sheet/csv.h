@@ -74,7 +74,8 @@ public:
     // Raw bytes, such as a byte-order mark.
     void raw(std::string_view bytes);
     void field(std::string_view text);
-    // Fields joined by commas, none of them needing quotes (CsvReader::plainRecord).
+    // A field that needs no quotes, or fields joined by commas of which none needs them
+    // (CsvReader::plainRecord).
     void plainFields(std::string_view joined) {
         rawField(joined.size(),
                  [joined](char *out) { return std::copy(joined.begin(), joined.end(), out); });
