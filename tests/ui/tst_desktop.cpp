@@ -213,13 +213,14 @@ void DesktopTest::darkDesktop() {
     // The window's own colours are Fusion's light ones as a desktop without a scheme gives them,
     // written out, since a platform theme (GTK's dark Adwaita) hands Fusion its dark colours.
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette standard = fusion->standardPalette();
     const QPalette fixed = look::windowPalette();
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             if (role != QPalette::NoRole) {
                 const auto g = QPalette::ColorGroup(group);
                 const auto r = QPalette::ColorRole(role);
-                QCOMPARE(fixed.color(g, r), fusion->standardPalette().color(g, r));
+                QCOMPARE(fixed.color(g, r), standard.color(g, r));
             }
         }
     }
