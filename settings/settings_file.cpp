@@ -110,13 +110,18 @@ bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
     window.setHeight(
         fit(storedPlacement(ini, "height", window.placement().height()), available.height()));
 
-    // A window past an edge of the screen, on either side, comes back to its left or top.
+    // A window past the right or bottom edge of the screen comes back to its left or top. A
+    // window a little past the left or top edge (as desktops place snapped windows) stays, but
+    // one with less than half of it on screen would be all but lost, and comes back too.
     const QRect frame = window.placement();
     const QSize screen = window.screenSize();
-    if (frame.x() < 0 || qint64{screen.width()} < qint64{frame.x()} + frame.width() + 20) {
+    const auto mostlyOff = [](int edge, int extent) { return qint64{edge} < -qint64{extent} / 2; };
+    if (mostlyOff(frame.x(), frame.width()) ||
+        qint64{screen.width()} < qint64{frame.x()} + frame.width() + 20) {
         window.setLeft(0);
     }
-    if (frame.y() < 0 || qint64{screen.height()} < qint64{frame.y()} + frame.height() + 40) {
+    if (mostlyOff(frame.y(), frame.height()) ||
+        qint64{screen.height()} < qint64{frame.y()} + frame.height() + 40) {
         window.setTop(0);
     }
 
