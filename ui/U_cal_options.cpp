@@ -2,6 +2,7 @@
 #include "forms/window_texts.h"
 #include "widget_sheet.h"
 #include "widgets/decimal_spin_field.h"
+#include "widgets/look.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -56,7 +57,10 @@ void Tf_cal::applyMarketRules() {
     if (options_.panel7 == nullptr) {
         return;
     }
-    options_.r2->setEnabled(!sheet_->isChecked("CheckBox2"));
+    const bool rules = sheet_->isChecked("CheckBox2");
+    options_.r2->setEnabled(!rules);
+    // In force, the line is the tax; otherwise a note in gray that r2 applies.
+    look::setTextColor(options_.edit7, rules ? look::maroon : look::gray);
     options_.edit7->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
 }
 

@@ -178,7 +178,7 @@ void WindowLayoutTest::whatARegionReads_data() {
                        "거래일 기준 세율·호가단위 적용",
                        "시장",
                        "매매일",
-                       "적용 세율 0.20% (2025-12-29 매매분부터)",
+                       "제세금율 적용 중 (거래일 기준 세율 0.20% 미적용)",
                        "정산 방식"};
     QTest::newRow("number pad") << "Panel38"
                                 << QStringList{"+1", "-1", "*10", "/10", "0", "[숫자판 닫기]"};

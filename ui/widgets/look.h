@@ -16,6 +16,7 @@ inline const QColor maroon{128, 0, 0};          // gains and upper prices
 inline const QColor navy{0, 0, 128};            // losses and lower prices
 inline const QColor toolbarStart{128, 128, 255};
 inline const QColor magenta{255, 0, 255};
+inline const QColor gray{128, 128, 128}; // a note on what does not apply
 
 inline constexpr int windowPixelSize = 12;
 inline constexpr int pricePixelSize = 13;
