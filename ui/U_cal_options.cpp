@@ -5,7 +5,7 @@
 #include "widgets/look.h"
 
 #include <QApplication>
-#include <QLineEdit>
+#include <QLabel>
 #include <QTabWidget>
 
 // The keyboard follows what the client area shows: the options panel takes the focus into its
@@ -60,8 +60,8 @@ void Tf_cal::applyMarketRules() {
     const bool rules = sheet_->isChecked("CheckBox2");
     options_.r2->setEnabled(!rules);
     // In force, the line is the tax; otherwise a note in gray that r2 applies.
-    look::setTextColor(options_.edit7, rules ? look::maroon : look::gray);
-    options_.edit7->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
+    look::setTextColor(options_.label65, rules ? look::maroon : look::gray);
+    options_.label65->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
 }
 
 void Tf_cal::stepPricesAgain() {

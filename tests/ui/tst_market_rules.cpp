@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 #include <QToolButton>
 
@@ -93,8 +94,8 @@ void MarketRulesTest::statement() {
 void MarketRulesTest::taxLineAndTaxRate() {
     WindowDriver driver;
     driver.window().N7Click();
-    auto *line = driver.find<QLineEdit>("Edit7");
-    const auto color = [line] { return line->palette().color(QPalette::Text); };
+    auto *line = driver.find<QLabel>("Label65");
+    const auto color = [line] { return line->palette().color(QPalette::WindowText); };
     // While r2 applies, the line says so, in gray.
     QCOMPARE(line->text(), QStringLiteral("제세금율 적용 중 (거래일 기준 세율 0.20% 미적용)"));
     QCOMPARE(color(), QColor(128, 128, 128));

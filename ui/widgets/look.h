@@ -25,6 +25,8 @@ inline constexpr int smallPixelSize = 11;
 // The window's face: 굴림 where installed, else a Korean face a Linux desktop has, hinted by
 // the face's own instructions.
 QFont windowFont(int pixelSize = windowPixelSize);
+// A face of fixed pitch with Hangul of its own (굴림체 where installed), else the desktop's.
+QFont fixedFont(int pixelSize = windowPixelSize);
 
 // Background of a field, panel or label (its base and window colours).
 void setBackground(QWidget *widget, const QColor &color);
