@@ -1,3 +1,5 @@
+// The commission options and the tax of a market and date. The fees and the sell tax, which the
+// cost model evaluates many times over, are defined beside it in cost_model.cpp.
 #include "commission.h"
 
 #include "fields.h"
@@ -16,21 +18,6 @@ Rate rateOf(const DecimalRate &exact) {
         static_cast<long double>(exact.units) /
             static_cast<long double>(detail::powersOfTen[static_cast<std::size_t>(exact.scale)]),
         exact};
-}
-
-long double sideFee(std::int64_t amount, const CommissionOptions &options) {
-    const bool minimum = options.minimumFeeRule && amount < options.minimumFeeThreshold;
-    if (options.rounding == StatementRounding::Display) {
-        // Extended precision holds every 64-bit amount exactly.
-        const long double feeShare = options.feeRate.percent / 100.0L;
-        return static_cast<double>(minimum ? options.minimumFee
-                                           : feeShare * static_cast<long double>(amount));
-    }
-    if (const std::optional<std::int64_t> fee = wholeFee(amount, options)) {
-        return static_cast<long double>(*fee);
-    }
-    const std::int64_t unit = options.rounding == StatementRounding::TenWonFees ? 10 : 1;
-    return minimum ? options.minimumFee : truncatedShare(amount, options.feeRate.exact, unit);
 }
 
 } // namespace
@@ -52,14 +39,6 @@ Rate readRate(std::string_view text) {
     return {readDecimal(text), readDecimalRate(text)};
 }
 
-long double buyFee(std::int64_t amount, const CommissionOptions &options) {
-    return sideFee(amount, options);
-}
-
-long double sellFee(std::int64_t amount, const CommissionOptions &options) {
-    return sideFee(amount, options);
-}
-
 Commission commissionFor(const CommissionOptions &options, Market market, const TradeDate &date) {
     if (!options.marketRules) {
         return {options, options.taxRate, Rate{}, options.taxRate};
@@ -70,18 +49,6 @@ Commission commissionFor(const CommissionOptions &options, Market market, const 
 
 Commission commissionFor(const CommissionOptions &options) {
     return commissionFor(options, options.market, options.tradeDate);
-}
-
-SellTax sellTax(std::int64_t amount, const Commission &commission) {
-    const bool rural = commission.ruralTax.exact.units != 0;
-    if (commission.options.rounding == StatementRounding::Display) {
-        const auto sell = static_cast<long double>(amount);
-        return {static_cast<double>(commission.tax.percent / 100.0L * sell),
-                rural ? static_cast<double>(commission.ruralTax.percent / 100.0L * sell) : 0.0};
-    }
-    const long double transaction = truncatedShare(amount, commission.transactionTax.exact, 1);
-    const long double ruralTax = rural ? truncatedShare(amount, commission.ruralTax.exact, 1) : 0;
-    return {transaction + ruralTax, ruralTax};
 }
 
 SellTax sellTax(std::int64_t amount, const CommissionOptions &options, Market market,

@@ -38,6 +38,21 @@ std::int64_t percentWithinBounds(std::int32_t percent) {
     return std::clamp(percent, 0, 100);
 }
 
+long double sideFee(std::int64_t amount, const CommissionOptions &options) {
+    const bool minimum = options.minimumFeeRule && amount < options.minimumFeeThreshold;
+    if (options.rounding == StatementRounding::Display) {
+        // Extended precision holds every 64-bit amount exactly.
+        const long double feeShare = options.feeRate.percent / 100.0L;
+        return static_cast<double>(minimum ? options.minimumFee
+                                           : feeShare * static_cast<long double>(amount));
+    }
+    if (const std::optional<std::int64_t> fee = wholeFee(amount, options)) {
+        return static_cast<long double>(*fee);
+    }
+    const std::int64_t unit = options.rounding == StatementRounding::TenWonFees ? 10 : 1;
+    return minimum ? options.minimumFee : truncatedShare(amount, options.feeRate.exact, unit);
+}
+
 // The amounts of one round trip with the fee of its buy side, and what they cost. Each member is
 // set where it is formed, so that no round trip is first cleared and then filled.
 struct Amounts {
@@ -136,6 +151,26 @@ Amounts amountsOf(const Trade &trade, long double buyFee) {
 }
 
 } // namespace
+
+long double buyFee(std::int64_t amount, const CommissionOptions &options) {
+    return sideFee(amount, options);
+}
+
+long double sellFee(std::int64_t amount, const CommissionOptions &options) {
+    return sideFee(amount, options);
+}
+
+SellTax sellTax(std::int64_t amount, const Commission &commission) {
+    const bool rural = commission.ruralTax.exact.units != 0;
+    if (commission.options.rounding == StatementRounding::Display) {
+        const auto sell = static_cast<long double>(amount);
+        return {static_cast<double>(commission.tax.percent / 100.0L * sell),
+                rural ? static_cast<double>(commission.ruralTax.percent / 100.0L * sell) : 0.0};
+    }
+    const long double transaction = truncatedShare(amount, commission.transactionTax.exact, 1);
+    const long double ruralTax = rural ? truncatedShare(amount, commission.ruralTax.exact, 1) : 0;
+    return {transaction + ruralTax, ruralTax};
+}
 
 std::optional<std::int32_t> checkedSubtract(std::int32_t a, std::int32_t b) {
     std::int32_t result = 0;

@@ -15,11 +15,6 @@ constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     throw StreamError(name + ": " + what + ": " + std::strerror(errno));
 }
 
-bool needsQuotes(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
-}
-
 class FileSource : public ByteSource {
 public:
     FileSource(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
@@ -134,13 +129,13 @@ bool CsvReader::readPlainRecord() {
         static_cast<std::size_t>(to - from) > limits_.recordSize) {
         return false;
     }
-    // One pass splits the line at its separators and looks for what needs quotes.
+    // One pass splits the line at its separators and looks for what needs quotes. The separator
+    // is held apart: the fields' stores could otherwise change it.
+    const char separator = separator_;
     bool carriageReturn = false;
-    unsigned char high = 0;
     const char *field = from;
     for (const char *c = from; c != to; ++c) {
-        high |= static_cast<unsigned char>(*c);
-        if (*c == separator_) {
+        if (*c == separator) {
             fields_.emplace_back(field, static_cast<std::size_t>(c - field));
             field = c + 1;
         } else if (*c == '"') {
@@ -159,7 +154,7 @@ bool CsvReader::readPlainRecord() {
     } else {
         begin_ = end_;
     }
-    decodeFields(high < 0x80);
+    decodeFields(isAscii(line));
     return true;
 }
 
@@ -371,79 +366,6 @@ void CsvReader::decodeFields(bool ascii) {
         from = ends[i];
     }
     plainRecord_.reset();
-}
-
-CsvWriter::CsvWriter(int fd, std::string name)
-    : fd_(fd), name_(std::move(name)), buffer_(std::size_t{1} << 16) {}
-
-// Makes room for `size` more bytes, writing out the records ended so far and keeping the one
-// begun.
-void CsvWriter::reserve(std::size_t size) {
-    if (used_ + size <= buffer_.size()) {
-        return;
-    }
-    writeOut(recordStart_);
-    std::memmove(buffer_.data(), buffer_.data() + recordStart_, used_ - recordStart_);
-    used_ -= recordStart_;
-    recordStart_ = 0;
-    if (used_ + size > buffer_.size()) {
-        buffer_.resize(used_ + size);
-    }
-}
-
-void CsvWriter::raw(std::string_view bytes) {
-    reserve(bytes.size());
-    std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
-    used_ += bytes.size();
-}
-
-void CsvWriter::field(std::string_view text) {
-    if (!needsQuotes(text)) {
-        plainFields(text);
-        return;
-    }
-    rawField(2 * text.size() + 2, [text](char *out) {
-        *out++ = '"';
-        for (const char c : text) {
-            if (c == '"') {
-                *out++ = '"';
-            }
-            *out++ = c;
-        }
-        *out++ = '"';
-        return out;
-    });
-}
-
-void CsvWriter::endRecord() {
-    reserve(1);
-    buffer_[used_++] = '\n';
-    fieldsInRecord_ = 0;
-    recordStart_ = used_;
-}
-
-void CsvWriter::writeOut(std::size_t size) {
-    std::size_t written = 0;
-    while (written < size) {
-        const ssize_t n = ::write(fd_, buffer_.data() + written, size - written);
-        if (n > 0) {
-            written += static_cast<std::size_t>(n);
-        } else if (n == 0 || errno != EINTR) {
-            errno = n == 0 ? EIO : errno;
-            fail(name_, "cannot write");
-        }
-    }
-}
-
-void CsvWriter::flush() {
-    writeOut(used_);
-    used_ = recordStart_ = 0;
-}
-
-void CsvWriter::flushWholeRecords() {
-    used_ = recordStart_;
-    fieldsInRecord_ = 0;
-    flush();
 }
 
 } // namespace mx::sheet_tool

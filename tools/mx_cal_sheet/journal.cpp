@@ -10,6 +10,7 @@
 #include <array>
 #include <new>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 namespace mx::sheet_tool {
@@ -51,12 +52,11 @@ struct PricedRow {
 };
 
 // Prices rows under one set of options. Rows of one market and date share the commission made
-// for them, and most rows follow one of the same market and date.
+// for them.
 class RowPricer {
 public:
     RowPricer(const CommissionOptions &options, const TableReader &table)
-        : options_(options), table_(table), last_(commissionFor(options)),
-          lastMarket_(options.market), lastDate_(options.tradeDate) {}
+        : options_(options), table_(table), plain_(commissionFor(options)) {}
 
     // Prices the row `fields` or says in `reason` why it cannot be priced.
     bool price(std::span<const std::string_view> fields, PricedRow &row, std::string &reason) {
@@ -112,20 +112,27 @@ private:
         return at == TableReader::absent ? std::string_view() : fields[at];
     }
 
+    // The commission of the market and date, made once for the first row of them: a journal
+    // spans a few hundred trading days at most.
     const Commission &commissionOf(Market market, const TradeDate &date) {
-        if (options_.marketRules && (market != lastMarket_ || date != lastDate_)) {
-            last_ = commissionFor(options_, market, date);
-            lastMarket_ = market;
-            lastDate_ = date;
+        if (!options_.marketRules) {
+            return plain_;
         }
-        return last_;
+        const auto key = static_cast<std::uint64_t>(static_cast<unsigned>(date.year)) << 24 |
+                         static_cast<std::uint64_t>(date.month) << 16 |
+                         static_cast<std::uint64_t>(date.day) << 8 |
+                         static_cast<std::uint64_t>(market);
+        auto made = made_.find(key);
+        if (made == made_.end()) {
+            made = made_.emplace(key, commissionFor(options_, market, date)).first;
+        }
+        return made->second;
     }
 
     const CommissionOptions &options_;
     const TableReader &table_;
-    Commission last_;
-    Market lastMarket_;
-    TradeDate lastDate_;
+    Commission plain_;
+    std::unordered_map<std::uint64_t, Commission> made_;
 };
 
 void writeMoney(CsvWriter &out, const long double &value) {
@@ -145,20 +152,30 @@ void writeResults(CsvWriter &out, const PricedRow &row) {
     writeWholeWon(out, r.sellAmount);
     writeMoney(out, r.buyFee);
     writeMoney(out, r.sellFee);
-    writeMoney(out, r.tax);
-    // The two parts as shown add up to the tax as shown.
-    const long double shownRural = roundHalfAway(r.ruralTax);
-    writeMoney(out, roundHalfAway(r.tax) - shownRural);
-    writeMoney(out, shownRural);
+    // The two parts as shown add up to the tax as shown; most sells pay one tax.
+    if (r.ruralTax == 0) {
+        std::array<char, moneyDigitsCapacity> tax{};
+        const std::size_t length =
+            static_cast<std::size_t>(writeMoneyDigits(r.tax, tax.data()) - tax.data());
+        const std::string_view digits(tax.data(), length);
+        out.plainFields(digits);
+        out.plainFields(digits);
+        writeWholeWon(out, 0);
+    } else {
+        writeMoney(out, r.tax);
+        const long double shownRural = roundHalfAway(r.ruralTax);
+        writeMoney(out, roundHalfAway(r.tax) - shownRural);
+        writeMoney(out, shownRural);
+    }
     writeMoney(out, r.totalCost);
     // The net result rounds as e6 shows a profit and as e5, negated, shows a loss.
     writeMoney(out, r.netResult);
     if (row.breakEven) {
         writeWholeWon(out, *row.breakEven);
     } else {
-        out.field({});
+        out.plainFields({});
     }
-    out.field({});
+    out.plainFields({}); // no reason
 }
 
 void writeHeader(const JournalOptions &options, const TableReader &table, CsvWriter &out) {

@@ -235,7 +235,10 @@ std::string_view TableReader::nameOf(std::size_t spec) const {
 }
 
 bool TableReader::repeatsHeader(std::span<const std::string_view> fields) const {
-    if (fields.size() < header_.size()) {
+    // Most rows start with a character that the header's first name does not.
+    if (fields.size() < header_.size() ||
+        (!fields[0].empty() && !normalHeader_[0].empty() && blankAt(fields[0], 0) == 0 &&
+         lowerCase(fields[0][0]) != normalHeader_[0][0])) {
         return false;
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
