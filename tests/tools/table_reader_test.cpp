@@ -149,6 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DateRow{"with_seconds_after_t", "20250306T9:30:15", march6},
                     DateRow{"with_fraction_and_zone", "2025/03/06 09:30:15.250+09:00", march6},
                     DateRow{"with_utc", "2025-03-06T09:30:15Z", march6},
+                    DateRow{"dots_and_blanks", "2025. 3. 6.", march6},
+                    DateRow{"dots_and_blanks_and_time", "2025. 03. 06. 09:30", march6},
                     DateRow{"leap_day", "2024/2/29", TradeDate{2024, 2, 29}},
                     DateRow{"not_a_leap_day", "2025/2/29", std::nullopt},
                     DateRow{"separators_mixed", "2025/03-06", std::nullopt},
@@ -159,6 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DateRow{"hour_25", "2025-03-06 25:00", std::nullopt},
                     DateRow{"words_after", "2025-03-06 오전 9:30", std::nullopt},
                     DateRow{"t_alone", "2025-03-06T", std::nullopt},
+                    DateRow{"blanks_after_a_dash", "2025- 3- 6", std::nullopt},
+                    DateRow{"nine_digits", "202503061", std::nullopt},
                     DateRow{"empty", "", std::nullopt}),
     [](const auto &row) { return std::string(row.param.name); });
 

@@ -211,6 +211,42 @@ std::string unusedColumnsNote(const JournalOptions &options, const TableReader &
            "market on its date\n";
 }
 
+// Prices and writes every row of `table`, a refused one in its place; the number refused.
+long priceRows(const JournalOptions &options, TableReader &table, CsvWriter &out,
+               std::ostream &refusals) {
+    RowPricer pricer(options.commission, table);
+    PricedRow row;
+    std::string reason;
+    long refused = 0;
+    while (table.next()) {
+        const std::span<const std::string_view> fields = table.fields();
+        reason = table.fault();
+        if (reason.empty() && pricer.price(fields, row, reason)) {
+            if (const std::optional<std::string_view> plain = table.plainRecord()) {
+                out.plainFields(*plain);
+            } else {
+                for (const std::string_view field : fields) {
+                    out.field(field);
+                }
+            }
+            writeResults(out, row);
+            out.endRecord();
+            continue;
+        }
+        ++refused;
+        for (const std::string_view field : fields) {
+            out.field(field);
+        }
+        for (std::size_t i = 0; i < resultCount; ++i) {
+            out.field({});
+        }
+        out.field(reason);
+        out.endRecord();
+        refusals << "mx_cal_sheet: line " + std::to_string(table.line()) + ": " + reason + "\n";
+    }
+    return refused;
+}
+
 } // namespace
 
 JournalOptions optionsOf(const Sheet &sheet, const TradeDate &today) {
@@ -219,50 +255,21 @@ JournalOptions optionsOf(const Sheet &sheet, const TradeDate &today) {
 
 long runJournal(const JournalOptions &options, CsvReader &in, CsvWriter &out,
                 std::ostream &refusals) {
-    TableReader table(in, journalColumns, resultColumns);
-    writeHeader(options, table, out);
-    RowPricer pricer(options.commission, table);
-    PricedRow row;
-    std::string reason;
-    long refused = 0;
     try {
-        while (table.next()) {
-            const std::span<const std::string_view> fields = table.fields();
-            reason = table.fault();
-            if (reason.empty() && pricer.price(fields, row, reason)) {
-                if (const std::optional<std::string_view> plain = table.plainRecord()) {
-                    out.plainFields(*plain);
-                } else {
-                    for (const std::string_view field : fields) {
-                        out.field(field);
-                    }
-                }
-                writeResults(out, row);
-                out.endRecord();
-                continue;
-            }
-            ++refused;
-            for (const std::string_view field : fields) {
-                out.field(field);
-            }
-            for (std::size_t i = 0; i < resultCount; ++i) {
-                out.field({});
-            }
-            out.field(reason);
-            out.endRecord();
-            refusals << "mx_cal_sheet: line " + std::to_string(table.line()) + ": " + reason + "\n";
-        }
+        TableReader table(in, journalColumns, resultColumns);
+        writeHeader(options, table, out);
+        const long refused = priceRows(options, table, out, refusals);
+        out.flush();
+        refusals << unusedColumnsNote(options, table);
+        return refused;
     } catch (const std::bad_alloc &) {
         out.flushWholeRecords();
-        throw StreamError("line " + std::to_string(table.line()) +
+        throw StreamError("line " + std::to_string(in.line()) +
                           ": not enough memory to read the row");
     } catch (const StreamError &) {
         out.flushWholeRecords();
         throw;
     }
-    out.flush();
-    refusals << unusedColumnsNote(options, table);
-    return refused;
 }
 
 } // namespace mx::sheet_tool

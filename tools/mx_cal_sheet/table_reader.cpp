@@ -396,33 +396,42 @@ std::optional<TradeDate> readDate(std::string_view text) {
     if (const auto plain = parseTradeDate(text)) {
         return plain;
     }
-    const std::size_t cut = text.find_first_of(" T");
-    if (cut != std::string_view::npos && !isTime(trimmed(text.substr(cut + 1)))) {
-        return std::nullopt;
-    }
-    const std::string_view day = text.substr(0, cut);
     std::size_t at = 0;
-    const int year = digitsAt(day, at, 4, 4);
+    const int year = digitsAt(text, at, 4, 4);
     int month = -1;
-    int dayOfMonth = -1;
-    if (day.size() == 8) {
-        month = digitsAt(day, at, 2, 2);
-        dayOfMonth = digitsAt(day, at, 2, 2);
-    }
-    if (month < 0 && at == 4 && at < day.size() &&
-        (day[at] == '-' || day[at] == '/' || day[at] == '.')) {
-        const char separator = day[at++];
-        month = digitsAt(day, at, 1, 2);
-        if (at < day.size() && day[at] == separator) {
+    int day = -1;
+    if (at == 4 && at < text.size() && text[at] >= '0' && text[at] <= '9') {
+        month = digitsAt(text, at, 2, 2);
+        day = digitsAt(text, at, 2, 2);
+    } else if (at == 4 && at < text.size() &&
+               std::string_view("-/.").find(text[at]) != std::string_view::npos) {
+        // After a dot, blanks may follow, and a dot may close the date: "2025. 3. 6.".
+        const char separator = text[at];
+        const auto skip = [&text, &at, separator] {
             ++at;
-            dayOfMonth = digitsAt(day, at, 1, 2);
+            while (separator == '.' && at < text.size() && text[at] == ' ') {
+                ++at;
+            }
+        };
+        skip();
+        month = digitsAt(text, at, 1, 2);
+        if (at < text.size() && text[at] == separator) {
+            skip();
+            day = digitsAt(text, at, 1, 2);
+            at += separator == '.' && at < text.size() && text[at] == '.' ? 1 : 0;
         }
     }
-    if (year < 0 || month < 0 || dayOfMonth < 0 || at != day.size()) {
+    if (year < 0 || month < 0 || day < 0) {
+        return std::nullopt;
+    }
+    // What follows is nothing, or a time after a blank or "T".
+    const std::string_view rest = text.substr(at);
+    if (!rest.empty() &&
+        ((rest.front() != ' ' && rest.front() != 'T') || !isTime(trimmed(rest.substr(1))))) {
         return std::nullopt;
     }
     // The calendar's own check, on the date written out in full.
-    return parseTradeDate(formatTradeDate({year, month, dayOfMonth}));
+    return parseTradeDate(formatTradeDate({year, month, day}));
 }
 
 } // namespace mx::sheet_tool

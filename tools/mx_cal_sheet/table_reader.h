@@ -104,8 +104,10 @@ enum class NumberFault { None, Missing, NotWhole, Negative, Beyond };
 NumberFault readAmount(std::string_view text, std::int32_t &value);
 
 // A date as exports write it: 2025-03-06, 2025/03/06, 2025.03.06 or 20250306, month and day with
-// one digit or two (2025-3-6), and any of these followed by a time (09:30, 09:30:15, 9:30:15.250)
-// after a blank or "T"; blanks around it. Nothing for a text that is not a real calendar date.
+// one digit or two (2025-3-6), with blanks after the dots and a closing dot as Korean
+// spreadsheets show it ("2025. 3. 6."), and any of these followed by a time (09:30, 09:30:15,
+// 9:30:15.250) after a blank or "T"; blanks around it. Nothing for a text that is not a real
+// calendar date.
 std::optional<TradeDate> readDate(std::string_view text);
 
 // What a reason says of a date that readDate does not read.

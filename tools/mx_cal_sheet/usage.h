@@ -57,9 +57,9 @@ any order and case, with blanks anywhere in a name ("수 량"):
                  also 매수단가, 매입단가, 매수가, 매수평균가
   sell           s3, the sell price in won                            (required)
                  also 매도단가, 매도가, 매도평균가
-  date           the trade date: 2025-03-06, 2025/03/06, 2025.03.06 or
-                 20250306, month and day of one digit or two, and any of
-                 these with a time after a blank or T                 (optional)
+  date           the trade date: 2025-03-06, 2025/03/06, 2025.03.06,
+                 2025. 3. 6. or 20250306, month and day of one digit or
+                 two, and any of these with a time after a blank or T (optional)
                  also 매매일자, 거래일자, 체결일자, 매매일, 거래일, 일자
   market         kospi, kosdaq, konex, etf, 코스피, 코스닥, 코넥스,
                  ETF·ETN, 유가증권(시장), 코스닥시장, 코넥스시장 or ETN
