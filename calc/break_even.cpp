@@ -39,9 +39,9 @@ public:
     Search(std::int32_t quantity, std::int32_t buyPrice, const Commission &commission,
            const PriceGrid &grid)
         : quantity_(quantity), buyPrice_(buyPrice), commission_(commission), grid_(grid),
-          buyFee_(sideFeeOf(std::int64_t{quantity} * buyPrice, commission)),
-          feeShare_(static_cast<double>(commission.feeRate) * 0.01),
-          taxShare_(static_cast<double>(commission.taxRate) * 0.01),
+          buyFee_(buyFee(std::int64_t{quantity} * buyPrice, commission.options)),
+          feeShare_(static_cast<double>(commission.options.feeRate.percent) * 0.01),
+          taxShare_(static_cast<double>(commission.tax.percent) * 0.01),
           tolerance_(slopeTolerance * (1 + std::fabs(feeShare_) + std::fabs(taxShare_))) {}
 
     std::optional<std::int64_t> lowest(const Stretch &stretch) const {
@@ -84,15 +84,18 @@ private:
     // bounded relative to the largest amounts of the stretch.
     double errorBound(const Stretch &stretch) const {
         double truncation = 0;
-        if (commission_.rounding != StatementRounding::Display) {
-            const bool tenWon = commission_.rounding == StatementRounding::TenWonFees;
-            truncation = 1 + (stretch.minimumSellFee ? 0 : (tenWon ? 10 : 1));
+        const CommissionOptions &options = commission_.options;
+        if (options.rounding != StatementRounding::Display) {
+            // A won from each tax, the two of KOSPI truncated apart, and a unit from the fee.
+            const bool tenWon = options.rounding == StatementRounding::TenWonFees;
+            const int taxes = commission_.ruralTax.exact.units != 0 ? 2 : 1;
+            truncation = taxes + (stretch.minimumSellFee ? 0 : (tenWon ? 10 : 1));
         }
         const double rates = 1 + std::fabs(feeShare_) + std::fabs(taxShare_);
         const double size =
             static_cast<double>(quantity_) * static_cast<double>(stretch.hi) * rates +
             static_cast<double>(std::int64_t{quantity_} * buyPrice_) + std::fabs(buyFeeEstimate_) +
-            std::fabs(static_cast<double>(commission_.minimumFee));
+            std::fabs(static_cast<double>(options.minimumFee));
         return truncation + relativeError * size;
     }
 
@@ -107,7 +110,8 @@ private:
     // The price at which g crosses 0, rising at that rate.
     double crossingOf(const Stretch &stretch, double pricesPerWon) const {
         const double cost = static_cast<double>(std::int64_t{quantity_} * buyPrice_) +
-                            buyFeeEstimate_ + (stretch.minimumSellFee ? commission_.minimumFee : 0);
+                            buyFeeEstimate_ +
+                            (stretch.minimumSellFee ? commission_.options.minimumFee : 0);
         return cost * pricesPerWon;
     }
 
@@ -213,12 +217,13 @@ std::optional<std::int32_t> breakEvenPrice(std::int32_t quantity, std::int32_t b
     const std::int64_t first = grid.above(0);
     const std::int64_t last = grid.below(highestPrice + 1);
     std::optional<std::int64_t> price;
-    if (!commission.minimumFeeRule) {
+    const CommissionOptions &options = commission.options;
+    if (!options.minimumFeeRule) {
         price = search.lowest({first, last, false});
     } else {
         // The first price whose sell amount reaches the threshold: below it the sell fee is the
         // minimum fee, from it on the percentage, and the net result may drop there.
-        const std::int64_t crossing = ceilDiv(commission.minimumFeeThreshold, quantity);
+        const std::int64_t crossing = ceilDiv(options.minimumFeeThreshold, quantity);
         price = search.lowest({first, std::min(last, grid.below(crossing)), true});
         if (!price) {
             price = search.lowest({std::max(first, grid.above(crossing - 1)), last, false});

@@ -53,9 +53,14 @@ inline constexpr std::string_view dayNegativeProviso =
     "그러나 특별한 호재가 있어 급상승이 기대되거나 연일 상승중인 종목이라면 상승가능성에 무게를 "
     "두고 투자할 수도 있습니다.";
 
-// The options panel's line of the sell-side tax in force: "적용 세율 0.20% (2025-12-29
-// 매매분부터)", for the rates before the first change "... (2019-05-29 매매분까지)".
+// The options panel's line of the sell-side tax in force: "적용 세율 0.20% (증권거래세 0.05% +
+// 농어촌특별세 0.15%, 2025-12-29 매매분부터)", for the rates before the first change "...
+// (2019-05-29 매매분까지)"; while r2 applies "제세금율 적용 중 (거래일 기준 세율 0.20% 미적용)".
 inline constexpr std::string_view taxRateLinePrefix = "적용 세율 ";
+inline constexpr std::string_view transactionTaxName = "증권거래세 ";
+inline constexpr std::string_view ruralTaxName = "농어촌특별세 ";
+inline constexpr std::string_view taxRateUnusedPrefix = "제세금율 적용 중 (거래일 기준 세율 ";
+inline constexpr std::string_view taxRateUnused = " 미적용)";
 inline constexpr std::string_view taxRateTradesFrom = " 매매분부터";
 inline constexpr std::string_view taxRateTradesUntil = " 매매분까지";
 inline constexpr std::string_view taxRateEtfExempt = "ETF·ETN 비과세";

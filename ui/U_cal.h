@@ -41,7 +41,8 @@ public:
     using Clock = std::function<mx::LocalDateTime()>;
     using Question = std::function<bool(const QString &)>;
     using DialogRunner = std::function<void(QDialog &)>;
-    using UrlOpener = std::function<void(const QUrl &)>;
+    // Hands a web address to the desktop; false where the desktop could not open it.
+    using UrlOpener = std::function<bool(const QUrl &)>;
     enum class FileDialogMode { Open, Save };
     // Shows a modal open or save dialog starting in `folder` with the type filter (Qt's form,
     // first entry selected) and the proposed file name; the chosen path, or empty on cancel.
@@ -78,8 +79,10 @@ public:
     mx::LocalDateTime now() const;
     // The confirmation box captioned "Confirm" with a question icon, "&Yes" and "&No".
     bool confirm(const QString &text);
-    // Opens a web page; a failure is never reported.
+    // Hands a web page's address to the desktop, and shows it in a message for the user to copy
+    // where no browser opens it.
     void openPage(const QUrl &address);
+    void showAddress(const QUrl &address);
 
     mx::Sheet &sheet();
 

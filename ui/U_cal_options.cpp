@@ -2,9 +2,10 @@
 #include "forms/window_texts.h"
 #include "widget_sheet.h"
 #include "widgets/decimal_spin_field.h"
+#include "widgets/look.h"
 
 #include <QApplication>
-#include <QLineEdit>
+#include <QLabel>
 #include <QTabWidget>
 
 // The keyboard follows what the client area shows: the options panel takes the focus into its
@@ -56,8 +57,11 @@ void Tf_cal::applyMarketRules() {
     if (options_.panel7 == nullptr) {
         return;
     }
-    options_.r2->setEnabled(!sheet_->isChecked("CheckBox2"));
-    options_.edit7->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
+    const bool rules = sheet_->isChecked("CheckBox2");
+    options_.r2->setEnabled(!rules);
+    // In force, the line is the tax; otherwise a note in gray that r2 applies.
+    look::setTextColor(options_.label65, rules ? look::maroon : look::gray);
+    options_.label65->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
 }
 
 void Tf_cal::stepPricesAgain() {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -69,6 +70,7 @@ private slots:
     void glyphs_data();
     void glyphs();
     void scrollBarOnlyWhenNeeded();
+    void textsStandClear();
     void pageReadsFromTopToBottom_data();
     void pageReadsFromTopToBottom();
 };
@@ -178,7 +180,7 @@ void WindowLayoutTest::whatARegionReads_data() {
                        "거래일 기준 세율·호가단위 적용",
                        "시장",
                        "매매일",
-                       "적용 세율 0.20% (2025-12-29 매매분부터)",
+                       "제세금율 적용 중 (거래일 기준 세율 0.20% 미적용)",
                        "정산 방식"};
     QTest::newRow("number pad") << "Panel38"
                                 << QStringList{"+1", "-1", "*10", "/10", "0", "[숫자판 닫기]"};
@@ -497,10 +499,59 @@ void WindowLayoutTest::scrollBarOnlyWhenNeeded() {
     WindowDriver driver;
     auto *box = driver.find<QScrollArea>("ScrollBox2");
     QVERIFY(!box->verticalScrollBar()->isVisible());
+    // The options panel fits whole, with the tax line of the market's rules or without it.
+    driver.window().N7Click();
+    auto *options = driver.find<QScrollArea>("ScrollBox4");
+    for (int click = 0; click < 2; ++click) {
+        QTest::qWait(0);
+        QCOMPARE(options->verticalScrollBar()->maximum(), 0);
+        QTest::mouseClick(driver.find<QCheckBox>("CheckBox2"), Qt::LeftButton);
+    }
+    driver.window().SpeedButton1Click();
     driver.window().setWindowSize({400, 300});
     QTest::qWait(0);
     QVERIFY(box->verticalScrollBar()->isVisible());
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
+}
+
+namespace {
+
+// The first and the last row of `image` with a pixel that `ink` takes for ink, or {-1, -1}.
+// The bounds of the pixels of `image` that `ink` takes for ink.
+template <typename Ink> QRect inkBounds(const QImage &image, Ink ink) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (ink(image.pixelColor(x, y))) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
+} // namespace
+
+// Texts stand clear of what is around them: the note under the minimum-fee rule inside its
+// panel's frame, whatever face lends its fixed-pitch face the Hangul; 증감값 beside s1 and above
+// its field.
+void WindowLayoutTest::textsStandClear() {
+    WindowDriver driver;
+    driver.window().N7Click();
+    QTest::qWait(0);
+    auto *note = driver.find<QLabel>("Panel25");
+    const auto maroon = [](const QColor &c) { return c.red() > 90 && c.green() < 80; };
+    const QRect text = inkBounds(note->grab().toImage(), maroon);
+    QVERIFY(text.top() > note->contentsRect().top() &&
+            text.bottom() < note->contentsRect().bottom());
+    driver.window().SpeedButton1Click();
+    QTest::qWait(0);
+    // Clear of its field below and of s1 beside it by more than the page's spacing of 4.
+    auto *step = driver.find<QLabel>("Label44");
+    const auto dark = [](const QColor &c) { return c.value() < 100; };
+    const QRect caption = inkBounds(step->grab().toImage(), dark).translated(step->pos());
+    QVERIFY(driver.field("Edit5")->y() - caption.bottom() > 5);
+    QVERIFY(caption.left() - driver.field("s1")->geometry().right() > 5);
 }
 
 void WindowLayoutTest::pageReadsFromTopToBottom_data() {

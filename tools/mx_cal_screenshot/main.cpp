@@ -1,8 +1,8 @@
 // Saves pictures of the window for review: page 1 (also with the number pad up), the options
-// panel, the two planning pages after a sample calculation, and the about box. Run by
-// tools/screenshot; the folder is its argument. The window starts as the program starts it (its
-// font, style and Korean Qt texts) and as at a first start, from a program folder of its own
-// that is removed afterwards.
+// panel (also with the market's rules on), the two planning pages after a sample calculation, and
+// the about box. Run by tools/screenshot; the folder is its argument. The window starts as the
+// program starts it (its font, style and Korean Qt texts) and as at a first start, from a program
+// folder of its own that is removed afterwards.
 
 #include "U_cal.h"
 #include "application.h"
@@ -72,6 +72,12 @@ int main(int argc, char *argv[]) {
     window.N7Click();
     QApplication::processEvents();
     saved = save(&window, folder, QStringLiteral("options.png")) && saved;
+    type(window, "CheckBox2", "1");
+    window.CheckBox2Click();
+    QApplication::processEvents();
+    saved = save(&window, folder, QStringLiteral("options-rules.png")) && saved;
+    type(window, "CheckBox2", "0");
+    window.CheckBox2Click();
     window.SpeedButton1Click();
 
     const struct {

@@ -12,7 +12,7 @@ class IntegerSpinField;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
-class QLineEdit;
+class QLabel;
 class QPlainTextEdit;
 class QScrollArea;
 class QToolButton;
@@ -79,7 +79,7 @@ struct OptionsPanel {
     QComboBox *comboBox1 = nullptr;      // the market
     QComboBox *comboBox2 = nullptr;      // the statement's rounding
     QDateEdit *dateEdit1 = nullptr;      // the trade date
-    QLineEdit *edit7 = nullptr;          // the tax rate in force
+    QLabel *label65 = nullptr;           // the tax rate in force, or that r2 applies
     QToolButton *speedButton1 = nullptr; // 확인
     QToolButton *speedButton6 = nullptr; // the minimum-fee explanation
 };
