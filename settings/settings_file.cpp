@@ -1,5 +1,6 @@
 #include "settings_file.h"
 
+#include "calc/averaging.h"
 #include "calc/fields.h"
 #include "calc/sheet.h"
 #include "file_io.h"
@@ -22,6 +23,11 @@ constexpr std::array decimalFields{"r1", "r2"};
 // The keys of the choice fields of the market's rules.
 constexpr std::pair<const char *, const char *> choiceKeys[] = {{"market", "ComboBox1"},
                                                                 {"rounding", "ComboBox2"}};
+
+// The key of a field of the 평단·물타기 panel: its name in small letters ("p1").
+QString averagingKey(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())).toLower();
+}
 
 void showFileMessage(Sheet &fields, const char16_t *message, const QString &path) {
     // A line break inside a message is a single carriage return.
@@ -138,6 +144,14 @@ void SettingsFile::applyOptions(const IniFile &ini, Sheet &fields) const {
             fields.setText(choice, known ? stored : std::string(fieldSpec.initial));
         }
     }
+    // The 평단·물타기 panel: a value that is no whole number of the field's range reads as empty.
+    for (const std::string_view name : mx::averagingInputFields) {
+        if (const std::optional<QString> text = ini.value(section, averagingKey(name))) {
+            const std::optional<std::int32_t> value = ValueText::readInteger(*text);
+            const bool fits = value && mx::clampToField(mx::field(name), *value) == *value;
+            fields.setText(name, fits ? mx::formatPlain(*value) : std::string());
+        }
+    }
 }
 
 bool SettingsFile::save(Sheet &fields, const SettingsHost &window) const {
@@ -179,6 +193,13 @@ bool SettingsFile::save(Sheet &fields, const SettingsHost &window) const {
     putChosen("checkbox2", fields.isChecked("CheckBox2") ? "1" : "0", "0");
     for (const auto &[key, choice] : choiceKeys) {
         putChosen(key, fields.text(choice), mx::field(choice).initial);
+    }
+    // Then the 평단·물타기 panel's fields, once the user has filled one.
+    for (const std::string_view name : mx::averagingInputFields) {
+        const std::string text = fields.text(name);
+        const std::string value =
+            text.empty() ? text : mx::formatPlain(mx::readInteger(mx::field(name), text));
+        putChosen(averagingKey(name).toLatin1().constData(), value, "");
     }
     if (!writeWholeFile(path_, ini.toBytes())) {
         showFileMessage(fields, messages::cannotSave, path_);

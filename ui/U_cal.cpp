@@ -103,8 +103,11 @@ mx::LocalDateTime localTime() {
 } // namespace
 
 Tf_cal::Tf_cal(QWidget *parent, Seams seams)
-    : QMainWindow(parent), messageSink_([this](const QString &text) { messageBox(this, text); }),
-      clock_(localTime), question_([this](const QString &text) { return questionBox(this, text); }),
+    : QMainWindow(parent),
+      averaging_([this] { return makeAveragingPanel(); },
+                 [this](const forms::AveragingPanel &panel) { settleAveragingPanel(panel); }),
+      messageSink_([this](const QString &text) { messageBox(this, text); }), clock_(localTime),
+      question_([this](const QString &text) { return questionBox(this, text); }),
       dialogRunner_([](QDialog &dialog) { dialog.exec(); }), urlOpener_(openInBrowser),
       fileDialogs_([this](FileDialogMode mode, const QString &folder, const QString &filter,
                           const QString &name) {
@@ -264,11 +267,15 @@ void Tf_cal::buildHiddenRegions() {
     bindDayTradingPage();
     bindOptionsPanel();
     for (QWidget *region : {longTerm_.tabSheet2, dayTrading_.tabSheet3, options_.panel7}) {
-        releaseShortcuts(region);
-        acceptFileDrops(region);
-        sheet_->adopt(region);
+        adoptRegion(region);
     }
     applyMarketRules();
+}
+
+void Tf_cal::adoptRegion(QWidget *region) {
+    releaseShortcuts(region);
+    acceptFileDrops(region);
+    sheet_->adopt(region);
 }
 
 void Tf_cal::resizeEvent(QResizeEvent *event) {
