@@ -31,7 +31,7 @@ namespace mx {
 // statement rounding) and whether the market's rules set a sell's tax by its market and trade
 // date.
 struct Pricing {
-    Commission commission;
+    Commission commission{};
     bool marketRules = false;
 };
 
@@ -82,7 +82,7 @@ std::optional<Fraction> returnOf(const FillFigures &sell);
 // A fill's figures, or why it was refused (then the position is unchanged and the figures 0).
 struct FillResult {
     FillError error = FillError::None;
-    FillFigures figures;
+    FillFigures figures{};
 };
 
 class Position {
@@ -115,9 +115,9 @@ struct TargetBuy {
     std::int32_t quantity = 0;
     std::int64_t amount = 0;
     std::int64_t fee = 0;
-    std::int64_t cash = 0; // amount + fee
-    Fraction averagePrice; // the averages after the buy
-    Fraction averageCost;
+    std::int64_t cash = 0;   // amount + fee
+    Fraction averagePrice{}; // the averages after the buy
+    Fraction averageCost{};
 };
 
 // Empty where the target does not lie strictly between the average price and `price`, where
