@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace mx {
@@ -42,13 +43,17 @@ struct Step {
     FillFigures figures;
 };
 
+// A position's figures and its average price as shown.
+struct Held {
+    std::int64_t quantity, buyAmount, buyFees;
+    const char *averagePrice;
+};
+
 struct FillsRow {
     const char *name;
     Pricing pricing;
     std::vector<Step> steps;
-    // The position after the last step.
-    std::int64_t quantity, buyAmount, buyFees;
-    const char *averagePrice;
+    Held after;
 };
 
 void PrintTo(const FillsRow &row, std::ostream *out) {
@@ -56,10 +61,7 @@ void PrintTo(const FillsRow &row, std::ostream *out) {
 }
 
 Step buy(std::int32_t quantity, std::int32_t price, std::int64_t fee) {
-    return {Buy,
-            {quantity, price},
-            FillError::None,
-            {.amount = quantity * std::int64_t{price}, .fee = fee}};
+    return {Buy, {quantity, price}, FillError::None, {quantity * std::int64_t{price}, fee}};
 }
 
 Step sell(Fill fill, FillFigures figures) {
@@ -68,6 +70,10 @@ Step sell(Fill fill, FillFigures figures) {
 
 Step refused(Side side, std::int32_t quantity, std::int32_t price, FillError error) {
     return {side, {quantity, price}, error, {}};
+}
+
+std::vector<std::int64_t> all(const FillFigures &f) {
+    return {f.amount, f.fee, f.tax, f.cost, f.carriedFees, f.realized, f.realizedNet};
 }
 
 class PositionFillsTest : public testing::TestWithParam<FillsRow> {};
@@ -82,22 +88,20 @@ TEST_P(PositionFillsTest, MovesTheHolding) {
         const FillResult result = step.side == Buy ? position.buy(step.fill, row.pricing)
                                                    : position.sell(step.fill, row.pricing);
         ASSERT_EQ(result.error, step.error) << "step " << i;
-        const FillFigures &f = result.figures;
-        const FillFigures &e = step.figures;
-        EXPECT_EQ(
-            (std::vector{f.amount, f.fee, f.tax, f.cost, f.carriedFees, f.realized, f.realizedNet}),
-            (std::vector{e.amount, e.fee, e.tax, e.cost, e.carriedFees, e.realized, e.realizedNet}))
-            << "step " << i;
-        (step.side == Buy ? bought : costs) += step.side == Buy ? f.amount : f.cost;
+        EXPECT_EQ(all(result.figures), all(step.figures)) << "step " << i;
+        (step.side == Buy ? bought : costs) +=
+            step.side == Buy ? result.figures.amount : result.figures.cost;
     }
-    EXPECT_EQ(position.quantity(), row.quantity);
-    EXPECT_EQ(position.buyAmount(), row.buyAmount);
-    EXPECT_EQ(position.buyFees(), row.buyFees);
+    const std::optional<Fraction> average = position.averagePrice();
+    EXPECT_EQ(std::tuple(position.quantity(), position.buyAmount(), position.buyFees(),
+                         average ? formatFraction(*average) : ""),
+              std::tuple(row.after.quantity, row.after.buyAmount, row.after.buyFees,
+                         row.after.averagePrice));
     // What stays and what left add up to what was bought.
     EXPECT_EQ(position.buyAmount() + costs, bought);
-    const std::optional<Fraction> average = position.averagePrice();
-    EXPECT_EQ(average ? formatFraction(*average) : "", row.averagePrice);
 }
+
+constexpr Held none{0, 0, 0, ""};
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, PositionFillsTest,
@@ -105,87 +109,50 @@ INSTANTIATE_TEST_SUITE_P(
         FillsRow{"worked_average_up",
                  noCosts,
                  {buy(146, 22493, 0), buy(1, 26805, 0)},
-                 147,
-                 3310783,
-                 0,
-                 "22,522.33"},
+                 {147, 3310783, 0, "22,522.33"}},
         FillsRow{"worked_statement_sell",
                  statement,
                  {buy(1, 50693, 1), sell({1, 104900, Market::Kospi, in2026},
                                          {104900, 3, 209, 50693, 1, 53995, 53994})},
-                 0,
-                 0,
-                 0,
-                 ""},
+                 none},
         FillsRow{"tax_of_the_fill_market_and_date",
                  statement,
                  {buy(2, 50693, 3), sell({1, 104900, Market::Kosdaq, {2024, 6, 3}},
                                          {104900, 3, 188, 50693, 2, 54016, 54014})},
-                 1,
-                 50693,
-                 1,
-                 "50,693"},
+                 {1, 50693, 1, "50,693"}},
         FillsRow{"buy_sell_buy_sell_no_fees",
                  noCosts,
                  {buy(1, 1000, 0), buy(1, 1001, 0), sell({1, 1100}, {1100, 0, 0, 1001, 0, 99, 99}),
                   buy(2, 1003, 0), sell({3, 990}, {2970, 0, 0, 3006, 0, -36, -36})},
-                 0,
-                 0,
-                 0,
-                 ""},
+                 none},
         FillsRow{"buy_sell_buy_sell_with_fees",
                  truncated,
                  {buy(10, 50000, 75), buy(5, 48750, 36),
                   sell({4, 52100}, {208400, 31, 416, 198333, 30, 9620, 9590}), buy(3, 47000, 21),
                   sell({14, 51000}, {714000, 107, 1428, 686417, 102, 26048, 25946})},
-                 0,
-                 0,
-                 0,
-                 ""},
+                 none},
         FillsRow{"display_rounding_rounds_each_fee_half_away",
                  shown,
                  {buy(5, 10000, 15), sell({5, 10000}, {50000, 15, 150, 50000, 15, -165, -180})},
-                 0,
-                 0,
-                 0,
-                 ""},
+                 none},
         FillsRow{"minimum_fee_rule",
                  withMinimumFee(shown),
                  {buy(1, 10000, 500)},
-                 1,
-                 10000,
-                 500,
-                 "10,000"},
+                 {1, 10000, 500, "10,000"}},
         FillsRow{"sell_beyond_the_holding_leaves_it",
                  noCosts,
                  {buy(2, 1001, 0), refused(Sell, 3, 1000, FillError::BeyondHolding)},
-                 2,
-                 2002,
-                 0,
-                 "1,001"},
-        FillsRow{"sell_with_nothing_held",
-                 noCosts,
-                 {refused(Sell, 1, 1000, FillError::BeyondHolding)},
-                 0,
-                 0,
-                 0,
-                 ""},
+                 {2, 2002, 0, "1,001"}},
         FillsRow{"zero_quantity_or_price",
                  noCosts,
                  {refused(Buy, 0, 1000, FillError::NotPositive),
-                  refused(Buy, 1, 0, FillError::NotPositive)},
-                 0,
-                 0,
-                 0,
-                 ""},
+                  refused(Sell, 1, 0, FillError::NotPositive)},
+                 none},
         FillsRow{"beyond_64_bits",
                  noCosts,
                  {buy(most, most, 0), buy(most, most, 0),
                   refused(Buy, most, most, FillError::OutOfRange)},
-                 2 * std::int64_t{most},
-                 2 * std::int64_t{most} * most,
-                 0,
-                 "2,147,483,647"}),
+                 {2 * std::int64_t{most}, 2 * std::int64_t{most} * most, 0, "2,147,483,647"}}),
     [](const auto &row) { return std::string(row.param.name); });
 
 TEST(PositionTest, FormatsFractions) {
