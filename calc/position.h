@@ -125,11 +125,12 @@ struct TargetBuy {
 std::optional<TargetBuy> buyToReachAverage(const Position &position, std::int32_t price,
                                            std::int32_t target, const Pricing &pricing);
 
-// The lowest price on `grid` at which selling every share held on `market` and `date` breaks
-// even counting the buy fees held (realizedNet 0 or more). Empty when nothing is held, when more
-// than 2,147,483,647 shares are held, or when no price up to 2,147,483,647 breaks even.
+// The lowest price at which selling every share held on `market` and `date` breaks even
+// counting the buy fees held (realizedNet 0 or more), on the grid of prices a price field steps
+// through: the exchange's ticks there with the market's rules on, else the program's own steps.
+// Empty when nothing is held, when more than 2,147,483,647 shares are held, or when no price up
+// to 2,147,483,647 breaks even.
 std::optional<std::int32_t> breakEvenPrice(const Position &position, const Pricing &pricing,
-                                           Market market, const TradeDate &date,
-                                           const PriceGrid &grid);
+                                           Market market, const TradeDate &date);
 
 } // namespace mx

@@ -222,7 +222,6 @@ struct BreakEvenRow {
     const char *name;
     std::vector<Fill> buys;
     Pricing pricing;
-    PriceGrid grid;
     std::optional<std::int32_t> price;
 };
 
@@ -230,8 +229,8 @@ void PrintTo(const BreakEvenRow &row, std::ostream *out) {
     *out << row.name;
 }
 
-const PriceGrid bands = PriceGrid::bands();
 const PriceGrid ticks = PriceGrid::ticks(Market::Kospi, in2026);
+const Pricing ruledTenWon = pricing("0.015", "0.20", StatementRounding::TenWonFees, true);
 
 class HoldingBreakEvenTest : public testing::TestWithParam<BreakEvenRow> {};
 
@@ -241,18 +240,19 @@ TEST_P(HoldingBreakEvenTest, LowestPriceThatCoversTheHolding) {
     for (const Fill &fill : row.buys) {
         position.buy(fill, row.pricing);
     }
-    const auto price = breakEvenPrice(position, row.pricing, Market::Kospi, in2026, row.grid);
+    const auto price = breakEvenPrice(position, row.pricing, Market::Kospi, in2026);
     EXPECT_EQ(price, row.price);
     if (!row.price) {
         return;
     }
     // A scan of every price up to it finds it the first that covers the holding.
+    const PriceGrid grid = row.pricing.marketRules ? ticks : PriceGrid::bands();
     const auto net = [&](std::int64_t p) {
         const Fill all{static_cast<std::int32_t>(position.quantity()), static_cast<std::int32_t>(p),
                        Market::Kospi, in2026};
         return position.sale(all, row.pricing).figures.realizedNet;
     };
-    for (std::int64_t p = row.grid.above(0); p < *row.price; p = row.grid.above(p)) {
+    for (std::int64_t p = grid.above(0); p < *row.price; p = grid.above(p)) {
         ASSERT_LT(net(p), 0) << p;
     }
     EXPECT_GE(net(*row.price), 0);
@@ -262,19 +262,14 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, HoldingBreakEvenTest,
     testing::Values(
         // One buy is one trade: the same price as the fee/profit sheet's e8.
-        BreakEvenRow{
-            "one_buy_is_one_trade",
-            {{100, 71300}},
-            pricing("0.015", "0.20", StatementRounding::TenWonFees),
-            ticks,
-            breakEvenPrice(100, 71300,
-                           pricing("0.015", "0.20", StatementRounding::TenWonFees).commission,
-                           ticks)},
-        BreakEvenRow{"two_buys_on_the_ticks", {{146, 22493}, {1, 26805}}, statement, ticks, 22600},
-        BreakEvenRow{"display_rounding", {{5, 10000}, {2, 10003}}, shown, bands, 10050},
-        BreakEvenRow{
-            "minimum_fee_rule", {{1, 10000}, {1, 10005}}, withMinimumFee(shown), bands, 10800},
-        BreakEvenRow{"nothing_held", {}, shown, bands, std::nullopt}),
+        BreakEvenRow{"one_buy_is_one_trade",
+                     {{100, 71300}},
+                     ruledTenWon,
+                     breakEvenPrice(100, 71300, ruledTenWon.commission, ticks)},
+        BreakEvenRow{"two_buys_on_the_ticks", {{146, 22493}, {1, 26805}}, statement, 22600},
+        BreakEvenRow{"display_rounding", {{5, 10000}, {2, 10003}}, shown, 10050},
+        BreakEvenRow{"minimum_fee_rule", {{1, 10000}, {1, 10005}}, withMinimumFee(shown), 10800},
+        BreakEvenRow{"nothing_held", {}, shown, std::nullopt}),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
