@@ -234,8 +234,7 @@ std::optional<TargetBuy> buyToReachAverage(const Position &position, std::int32_
 }
 
 std::optional<std::int32_t> breakEvenPrice(const Position &position, const Pricing &pricing,
-                                           Market market, const TradeDate &date,
-                                           const PriceGrid &grid) {
+                                           Market market, const TradeDate &date) {
     if (position.quantity() <= 0 ||
         position.quantity() > std::numeric_limits<std::int32_t>::max()) {
         return std::nullopt;
@@ -251,7 +250,8 @@ std::optional<std::int32_t> breakEvenPrice(const Position &position, const Prici
         const FillResult result = position.sale(all, pricing);
         return result.error == FillError::None && result.figures.realizedNet >= 0;
     };
-    return breakEvenPrice(sale, commissionFor(pricing, market, date), grid, breaksEven);
+    return breakEvenPrice(sale, commissionFor(pricing, market, date),
+                          priceGridOf(pricing.marketRules, market, date), breaksEven);
 }
 
 } // namespace mx

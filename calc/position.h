@@ -31,7 +31,7 @@ namespace mx {
 // statement rounding) and whether the market's rules set a sell's tax by its market and trade
 // date.
 struct Pricing {
-    Commission commission;
+    Commission commission{};
     bool marketRules = false;
 };
 
@@ -82,7 +82,7 @@ std::optional<Fraction> returnOf(const FillFigures &sell);
 // A fill's figures, or why it was refused (then the position is unchanged and the figures 0).
 struct FillResult {
     FillError error = FillError::None;
-    FillFigures figures;
+    FillFigures figures{};
 };
 
 class Position {
@@ -115,9 +115,9 @@ struct TargetBuy {
     std::int32_t quantity = 0;
     std::int64_t amount = 0;
     std::int64_t fee = 0;
-    std::int64_t cash = 0; // amount + fee
-    Fraction averagePrice; // the averages after the buy
-    Fraction averageCost;
+    std::int64_t cash = 0;   // amount + fee
+    Fraction averagePrice{}; // the averages after the buy
+    Fraction averageCost{};
 };
 
 // Empty where the target does not lie strictly between the average price and `price`, where
@@ -125,11 +125,12 @@ struct TargetBuy {
 std::optional<TargetBuy> buyToReachAverage(const Position &position, std::int32_t price,
                                            std::int32_t target, const Pricing &pricing);
 
-// The lowest price on `grid` at which selling every share held on `market` and `date` breaks
-// even counting the buy fees held (realizedNet 0 or more). Empty when nothing is held, when more
-// than 2,147,483,647 shares are held, or when no price up to 2,147,483,647 breaks even.
+// The lowest price at which selling every share held on `market` and `date` breaks even
+// counting the buy fees held (realizedNet 0 or more), on the grid of prices a price field steps
+// through: the exchange's ticks there with the market's rules on, else the program's own steps.
+// Empty when nothing is held, when more than 2,147,483,647 shares are held, or when no price up
+// to 2,147,483,647 breaks even.
 std::optional<std::int32_t> breakEvenPrice(const Position &position, const Pricing &pricing,
-                                           Market market, const TradeDate &date,
-                                           const PriceGrid &grid);
+                                           Market market, const TradeDate &date);
 
 } // namespace mx
