@@ -93,7 +93,7 @@ std::int32_t read(const Sheet &sheet, std::string_view name) {
 } // namespace
 
 AveragingResults averagingResults(const AveragingInputs &inputs, const Pricing &pricing,
-                                  const AveragingSale &sale, const PriceGrid &grid) {
+                                  const AveragingSale &sale) {
     AveragingResults out;
     const std::optional<Position> position = positionOf(inputs, pricing);
     if (!position) {
@@ -108,7 +108,7 @@ AveragingResults averagingResults(const AveragingInputs &inputs, const Pricing &
     out.averageCost = formatFraction(*position->averageCost());
     out.buyAmount = money(position->buyAmount());
     writeValuation(out, *position, pricing, inputs.currentPrice, sale);
-    if (const auto price = breakEvenPrice(*position, pricing, sale.market, sale.date, grid)) {
+    if (const auto price = breakEvenPrice(*position, pricing, sale.market, sale.date)) {
         out.breakEven = money(*price);
     }
     writeTarget(out, *position, pricing, inputs.currentPrice, inputs.targetAverage);
@@ -149,8 +149,7 @@ void averagingSection(Sheet &sheet, const LocalDateTime &now) {
     const Pricing pricing{.commission = readCommission(sheet, now),
                           .marketRules = sheet.isChecked("CheckBox2")};
     const AveragingSale sale{readMarket(sheet), readTradeDate(sheet, now)};
-    const AveragingResults out =
-        averagingResults(readAveragingInputs(sheet), pricing, sale, priceGridOf(sheet, now));
+    const AveragingResults out = averagingResults(readAveragingInputs(sheet), pricing, sale);
     const std::string *texts[] = {&out.quantity,   &out.averagePrice,  &out.averageCost,
                                   &out.buyAmount,  &out.value,         &out.profit,
                                   &out.returnRate, &out.breakEven,     &out.targetQuantity,

@@ -51,7 +51,7 @@ struct AveragingResults {
     std::string value;          // Q5: every share at the current price
     std::string profit;         // Q6: realized as a statement shows it, the sell fee and tax off
     std::string returnRate;     // Q7: the profit in percent of the buy amount, "-9.72%"
-    std::string breakEven;      // Q8: on `grid`, counting the buy fees
+    std::string breakEven;      // Q8: on the price grid, counting the buy fees
     std::string targetQuantity; // Q9
     std::string targetCash;     // Q10: amount and fee
     std::string targetAverage;  // Q11: the average price after that buy
@@ -59,7 +59,7 @@ struct AveragingResults {
 };
 
 AveragingResults averagingResults(const AveragingInputs &inputs, const Pricing &pricing,
-                                  const AveragingSale &sale, const PriceGrid &grid);
+                                  const AveragingSale &sale);
 
 // The panel's fields in the order of reading.
 inline constexpr std::array<std::string_view, 14> averagingInputFields{
