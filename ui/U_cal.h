@@ -257,6 +257,8 @@ private:
     // controls, dropped files taken by the window, and its fields handed their values.
     void adoptRegion(QWidget *region);
     forms::AveragingPanel makeAveragingPanel();
+    // The panel's results from its fields and the options, by the core.
+    void computeAveraging();
     void settleAveragingPanel(const forms::AveragingPanel &panel);
     QStringList lineBuffer() const;
     void setLineBuffer(const QStringList &lines);

@@ -6,6 +6,7 @@
 #include "widget_sheet.h"
 #include "widgets/integer_spin_field.h"
 
+#include <QLabel>
 #include <QVBoxLayout>
 
 forms::AveragingPanel Tf_cal::makeAveragingPanel() {
@@ -33,11 +34,18 @@ void Tf_cal::stepAveragingPrices() {
     }
 }
 
+void Tf_cal::computeAveraging() {
+    mx::averagingSection(*sheet_, now());
+    if (const forms::AveragingPanel *panel = averaging_.ifBuilt()) {
+        panel->q12->setVisible(!panel->q12->text().isEmpty());
+    }
+}
+
 void Tf_cal::SpeedButton30Click() {
     const forms::AveragingPanel &panel = averaging_.get();
     showClientPanel(panel.panel80, panel.inputs.front());
     // The options may have changed since the results were last computed.
-    mx::averagingSection(*sheet_, now());
+    computeAveraging();
 }
 
 void Tf_cal::SpeedButton31Click() {
@@ -49,7 +57,7 @@ void Tf_cal::P1Change(QObject *sender) {
     if (field != nullptr && mx::isAveragingPriceField(field->objectName().toStdString())) {
         setPriceStep(field);
     }
-    mx::averagingSection(*sheet_, now());
+    computeAveraging();
 }
 
 void Tf_cal::Q1Enter(QObject *sender) {
@@ -59,5 +67,5 @@ void Tf_cal::Q1Enter(QObject *sender) {
 // The averages carry decimals, which the display rule of page 1 would round away: the field
 // takes its text from the core again.
 void Tf_cal::Q1Exit(QObject *) {
-    mx::averagingSection(*sheet_, now());
+    computeAveraging();
 }

@@ -30,9 +30,9 @@ QFrame *group(QWidget *parent, const char *name, const QString &caption) {
 
 QGridLayout *groupGrid(QFrame *frame) {
     auto *grid = new QGridLayout(frame);
-    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setContentsMargins(6, 3, 6, 3);
     grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(2);
     return grid;
 }
 
@@ -150,6 +150,8 @@ QWidget *targetGroup(QWidget *parent, AveragingPanel &panel, QList<QWidget *> &r
                panel, reading);
     panel.q12 = parts::label(frame, "Q12", QString(), look::maroon);
     panel.q12->setWordWrap(true);
+    // Shown only with a sentence, so that a screen reader meets no empty line.
+    panel.q12->setVisible(false);
     grid->addWidget(panel.q12, 2, 0, 1, 4);
     return frame;
 }
@@ -170,8 +172,8 @@ AveragingPanel buildAveragingPanel(QWidget *parent) {
     averaging.scrollBox5 = new ScrollBox(QStringLiteral("ScrollBox5"), content, false, panel);
     frame->addWidget(averaging.scrollBox5);
     auto *column = new QVBoxLayout(content);
-    column->setContentsMargins(8, 6, 8, 6);
-    column->setSpacing(4);
+    column->setContentsMargins(8, 4, 8, 4);
+    column->setSpacing(3);
 
     // Made in the order of reading, the order of a screen reader; the button takes the keyboard
     // by Tab only, so that a click leaves it in the field that had it.
