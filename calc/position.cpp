@@ -1,5 +1,7 @@
 #include "position.h"
 
+#include "break_even.h"
+#include "calculate.h"
 #include "fields.h"
 
 #include <limits>
@@ -23,20 +25,21 @@ std::optional<std::int64_t> wholeWon(long double figure) {
     return static_cast<std::int64_t>(won);
 }
 
-std::optional<std::int64_t> buyFeeOf(std::int64_t amount, const CommissionOptions &options) {
-    return wholeWon(buyFee(amount, options));
+std::optional<std::int64_t> buyFeeOf(std::int64_t amount, const Pricing &pricing) {
+    return wholeWon(buyFee(amount, pricing));
 }
 
 struct SellCosts {
     std::int64_t fee, tax;
 };
 
-// The sell fee and tax of `quantity` shares at `price`.
-std::optional<SellCosts> sellCostsOf(const Fill &fill, const CommissionOptions &options) {
-    const std::int64_t amount = std::int64_t{fill.quantity} * fill.price;
-    const std::optional<std::int64_t> fee = wholeWon(sellFee(amount, options));
-    const std::optional<std::int64_t> tax =
-        wholeWon(sellTax(amount, options, fill.market, fill.date).total);
+// The sell fee and tax of `quantity` shares at `price`, as the fee/profit sheet forms them.
+std::optional<SellCosts> sellCostsOf(std::int32_t quantity, std::int32_t price,
+                                     const Commission &commission) {
+    const RoundTrip trip = evaluateRoundTrip({quantity, price, price}, commission,
+                                             SellAmount::Integer, TaxOrder::RateOverHundred);
+    const std::optional<std::int64_t> fee = wholeWon(trip.sellFee);
+    const std::optional<std::int64_t> tax = wholeWon(trip.tax);
     if (!fee || !tax) {
         return std::nullopt;
     }
@@ -128,12 +131,12 @@ std::optional<Fraction> Position::averageCost() const {
     return Fraction{buyAmount_ + buyFees_, quantity_};
 }
 
-FillResult Position::buy(const Fill &fill, const CommissionOptions &options) {
+FillResult Position::buy(const Fill &fill, const Pricing &pricing) {
     if (fill.quantity <= 0 || fill.price <= 0) {
         return refused(FillError::NotPositive);
     }
     const std::int64_t amount = std::int64_t{fill.quantity} * fill.price;
-    const std::optional<std::int64_t> fee = buyFeeOf(amount, options);
+    const std::optional<std::int64_t> fee = buyFeeOf(amount, pricing);
     const Int128 quantity = Int128{quantity_} + fill.quantity;
     const Int128 buyAmount = Int128{buyAmount_} + amount;
     const Int128 buyFees = fee ? Int128{buyFees_} + *fee : 0;
@@ -147,14 +150,15 @@ FillResult Position::buy(const Fill &fill, const CommissionOptions &options) {
     return {.figures = {.amount = amount, .fee = *fee}};
 }
 
-FillResult Position::sale(const Fill &fill, const CommissionOptions &options) const {
+FillResult Position::sale(const Fill &fill, const Pricing &pricing) const {
     if (fill.quantity <= 0 || fill.price <= 0) {
         return refused(FillError::NotPositive);
     }
     if (fill.quantity > quantity_) {
         return refused(FillError::BeyondHolding);
     }
-    const std::optional<SellCosts> costs = sellCostsOf(fill, options);
+    const std::optional<SellCosts> costs =
+        sellCostsOf(fill.quantity, fill.price, commissionFor(pricing, fill.market, fill.date));
     if (!costs) {
         return refused(FillError::OutOfRange);
     }
@@ -173,14 +177,69 @@ FillResult Position::sale(const Fill &fill, const CommissionOptions &options) co
     return {.figures = f};
 }
 
-FillResult Position::sell(const Fill &fill, const CommissionOptions &options) {
-    const FillResult result = sale(fill, options);
+FillResult Position::sell(const Fill &fill, const Pricing &pricing) {
+    const FillResult result = sale(fill, pricing);
     if (result.error == FillError::None) {
         quantity_ -= fill.quantity;
         buyAmount_ -= result.figures.cost;
         buyFees_ -= result.figures.carriedFees;
     }
     return result;
+}
+
+std::optional<TargetBuy> buyToReachAverage(const Position &position, std::int32_t price,
+                                           std::int32_t target, const Pricing &pricing) {
+    // With A = buy amount ÷ Q, Q(A − T) is the buy amount − Q × T, exactly.
+    const Int128 gap = Int128{position.buyAmount()} - Int128{position.quantity()} * target;
+    const Int128 step = Int128{target} - price;
+    if (position.quantity() <= 0 || price <= 0 || gap == 0 || step == 0 ||
+        (gap > 0) != (step > 0)) {
+        return std::nullopt;
+    }
+    const Int128 magnitude = gap > 0 ? gap : -gap;
+    const Int128 per = step > 0 ? step : -step;
+    const Int128 shares = (magnitude + per - 1) / per;
+    if (shares > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    Position after = position;
+    const auto quantity = static_cast<std::int32_t>(shares);
+    const FillResult bought = after.buy({.quantity = quantity, .price = price}, pricing);
+    if (bought.error != FillError::None) {
+        return std::nullopt;
+    }
+    const FillFigures &f = bought.figures;
+    const Int128 cash = Int128{f.amount} + f.fee;
+    if (!fits(cash)) {
+        return std::nullopt;
+    }
+    return TargetBuy{.quantity = quantity,
+                     .amount = f.amount,
+                     .fee = f.fee,
+                     .cash = static_cast<std::int64_t>(cash),
+                     .averagePrice = *after.averagePrice(),
+                     .averageCost = *after.averageCost()};
+}
+
+std::optional<std::int32_t> breakEvenPrice(const Position &position, const Pricing &pricing,
+                                           Market market, const TradeDate &date) {
+    if (position.quantity() <= 0 ||
+        position.quantity() > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    const auto quantity = static_cast<std::int32_t>(position.quantity());
+    // Each of the sell fee and the tax may lie half a won from the commission's figure.
+    const SaleToCover sale{.quantity = quantity,
+                           .buyAmount = position.buyAmount(),
+                           .buyFee = static_cast<long double>(position.buyFees()),
+                           .slack = 1};
+    const auto breaksEven = [&](std::int32_t price) {
+        const Fill all{.quantity = quantity, .price = price, .market = market, .date = date};
+        const FillResult result = position.sale(all, pricing);
+        return result.error == FillError::None && result.figures.realizedNet >= 0;
+    };
+    return breakEvenPrice(sale, commissionFor(pricing, market, date),
+                          priceGrid(pricing, market, date), breaksEven);
 }
 
 } // namespace mx

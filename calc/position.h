@@ -19,6 +19,7 @@
 // amount and buy fees held ÷ quantity held) are exact fractions.
 
 #include "commission.h"
+#include "cost_model.h"
 #include "market_rules.h"
 
 #include <cstdint>
@@ -26,6 +27,11 @@
 #include <string>
 
 namespace mx {
+
+// The options every fill is priced by: the commission options (rates, minimum-fee rule,
+// statement rounding) and whether the market's rules set a sell's tax by the fill's market and
+// trade date (the options' own market and date are not used).
+using Pricing = CommissionOptions;
 
 // One fill: shares at a price per share, and where and when they traded (used by the market's
 // rules only).
@@ -88,17 +94,41 @@ public:
     // (Buy amount held + buy fees held) ÷ quantity held; empty when nothing is held.
     std::optional<Fraction> averageCost() const;
 
-    FillResult buy(const Fill &fill, const CommissionOptions &options);
-    FillResult sell(const Fill &fill, const CommissionOptions &options);
+    FillResult buy(const Fill &fill, const Pricing &pricing);
+    FillResult sell(const Fill &fill, const Pricing &pricing);
 
     // What `sell` would give, without taking the shares out: selling every share held at a price
     // values the holding.
-    FillResult sale(const Fill &fill, const CommissionOptions &options) const;
+    FillResult sale(const Fill &fill, const Pricing &pricing) const;
 
 private:
     std::int64_t quantity_ = 0;
     std::int64_t buyAmount_ = 0;
     std::int64_t buyFees_ = 0;
 };
+
+// The least number of shares bought at `price` that brings the average price to `target` or past
+// it (down when averaging down, up when averaging up): n = Q(A − T)/(T − P) rounded up.
+struct TargetBuy {
+    std::int32_t quantity = 0;
+    std::int64_t amount = 0;
+    std::int64_t fee = 0;
+    std::int64_t cash = 0;   // amount + fee
+    Fraction averagePrice{}; // the averages after the buy
+    Fraction averageCost{};
+};
+
+// Empty where the target does not lie strictly between the average price and `price`, where
+// nothing is held, or where the shares needed exceed one fill.
+std::optional<TargetBuy> buyToReachAverage(const Position &position, std::int32_t price,
+                                           std::int32_t target, const Pricing &pricing);
+
+// The lowest price at which selling every share held on `market` and `date` breaks even
+// counting the buy fees held (realizedNet 0 or more), on the grid of prices a price field steps
+// through: the exchange's ticks there with the market's rules on, else the program's own steps.
+// Empty when nothing is held, when more than 2,147,483,647 shares are held, or when no price up
+// to 2,147,483,647 breaks even.
+std::optional<std::int32_t> breakEvenPrice(const Position &position, const Pricing &pricing,
+                                           Market market, const TradeDate &date);
 
 } // namespace mx

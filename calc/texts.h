@@ -70,4 +70,17 @@ inline constexpr std::string_view favourableRatioSuffix = ":1 입니다.";
 inline constexpr std::string_view unfavourableRatioPrefix = "성공대 실패 비율은 1:";
 inline constexpr std::string_view unfavourableRatioSuffix = " 입니다.";
 
+// The 평단·물타기 panel: why a target average cannot be reached at the current price.
+inline constexpr std::string_view priceAtAverage =
+    "현재가가 평균단가와 같아 더 사도 평단이 바뀌지 않습니다.";
+inline constexpr std::string_view averageAtTarget = "평균단가가 이미 목표 평단입니다.";
+// "현재가 65,000원에 사서는 평단을 60,000원으로 만들 수 없습니다."
+inline constexpr std::string_view targetBeyondPricePrefix = "현재가 ";
+inline constexpr std::string_view targetBeyondPriceMiddle = "원에 사서는 평단을 ";
+inline constexpr std::string_view targetBeyondPriceSuffix = "원으로 만들 수 없습니다.";
+inline constexpr std::string_view targetNeedsTooMany =
+    "필요한 수량이 너무 많아 계산할 수 없습니다.";
+// A holding whose amounts leave what the program counts in.
+inline constexpr std::string_view averagingOutOfRange = "금액이 너무 커서 계산할 수 없습니다.";
+
 } // namespace mx::texts

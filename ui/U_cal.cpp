@@ -125,8 +125,11 @@ mx::LocalDateTime localTime() {
 } // namespace
 
 Tf_cal::Tf_cal(QWidget *parent, Seams seams)
-    : QMainWindow(parent), messageSink_([this](const QString &text) { messageBox(this, text); }),
-      clock_(localTime), question_([this](const QString &text) { return questionBox(this, text); }),
+    : QMainWindow(parent),
+      averaging_([this] { return makeAveragingPanel(); },
+                 [this](const forms::AveragingPanel &panel) { settleAveragingPanel(panel); }),
+      messageSink_([this](const QString &text) { messageBox(this, text); }), clock_(localTime),
+      question_([this](const QString &text) { return questionBox(this, text); }),
       dialogRunner_([](QDialog &dialog) { dialog.exec(); }),
       urlOpener_([this](const QUrl &address) {
           return openInBrowser(this, address, [this, address] { showAddress(address); });
@@ -297,11 +300,15 @@ void Tf_cal::buildHiddenRegions() {
     bindDayTradingPage();
     bindOptionsPanel();
     for (QWidget *region : {longTerm_.tabSheet2, dayTrading_.tabSheet3, options_.panel7}) {
-        releaseShortcuts(region);
-        acceptFileDrops(region);
-        sheet_->adopt(region);
+        adoptRegion(region);
     }
     applyMarketRules();
+}
+
+void Tf_cal::adoptRegion(QWidget *region) {
+    releaseShortcuts(region);
+    acceptFileDrops(region);
+    sheet_->adopt(region);
 }
 
 void Tf_cal::resizeEvent(QResizeEvent *event) {

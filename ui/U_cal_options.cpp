@@ -8,28 +8,38 @@
 #include <QLabel>
 #include <QTabWidget>
 
-// The keyboard follows what the client area shows: the options panel takes the focus into its
-// first field, and the pages take it back to the field that had it, so that no key ever types
-// into a field that is not on the screen.
-void Tf_cal::showOptionsPanel() {
-    buildHiddenRegions();
-    if (options_.panel7->isVisible()) {
+// The keyboard follows what the client area shows: a panel in place of the pages (the options,
+// the 평단·물타기 panel) takes the focus into its first field, and the pages take it back to the
+// field that had it, so that no key ever types into a field that is not on the screen.
+void Tf_cal::showClientPanel(QWidget *panel, QWidget *firstField) {
+    if (shownPanel_ == panel) {
         return;
     }
-    QWidget *focused = QApplication::focusWidget();
-    focusOnPages_ = pageControl_->isAncestorOf(focused) ? focused : nullptr;
+    if (shownPanel_ == nullptr) {
+        QWidget *focused = QApplication::focusWidget();
+        focusOnPages_ = pageControl_->isAncestorOf(focused) ? focused : nullptr;
+        pageControl_->setVisible(false);
+    } else {
+        shownPanel_->setVisible(false);
+    }
     // One region after the other, so that neither is squeezed beside the other on the way.
-    pageControl_->setVisible(false);
-    options_.panel7->setVisible(true);
-    options_.r1->setFocus(Qt::OtherFocusReason);
+    shownPanel_ = panel;
+    panel->setVisible(true);
+    firstField->setFocus(Qt::OtherFocusReason);
+}
+
+void Tf_cal::showOptionsPanel() {
+    buildHiddenRegions();
+    showClientPanel(options_.panel7, options_.r1);
 }
 
 void Tf_cal::showPages() {
-    if (options_.panel7 == nullptr || !options_.panel7->isVisible()) {
+    if (shownPanel_ == nullptr) {
         pageControl_->setVisible(true);
         return;
     }
-    options_.panel7->setVisible(false);
+    shownPanel_->setVisible(false);
+    shownPanel_ = nullptr;
     pageControl_->setVisible(true);
     QWidget *field = focusOnPages_ ? focusOnPages_.data() : fee_.s1;
     field->setFocus(Qt::OtherFocusReason);
@@ -71,6 +81,7 @@ void Tf_cal::stepPricesAgain() {
             setPriceStep(price);
         }
     }
+    stepAveragingPrices();
 }
 
 void Tf_cal::CheckBox2Click() {

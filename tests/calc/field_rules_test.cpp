@@ -289,7 +289,8 @@ TEST(CatalogueTest, SortedUniqueAndFindable) {
     EXPECT_THROW(field("Memo2x"), std::invalid_argument);
 }
 
-// The fields whose text the headless tool prints: exactly those of the sheet's pages.
+// The fields whose text the headless tool prints: exactly those of the sheet's pages and of the
+// 평단·물타기 panel.
 TEST(CatalogueTest, TextFieldsAreThoseOfThePages) {
     std::set<std::string> expected{"CheckBox1", "CheckBox2", "ComboBox1", "ComboBox2", "DateEdit1",
                                    "Edit1",     "Edit2",     "Edit4",     "Edit6"};
@@ -307,6 +308,8 @@ TEST(CatalogueTest, TextFieldsAreThoseOfThePages) {
     range("r", 1, 13);
     range("x", 8, 12);
     range("z", 7, 16);
+    range("P", 1, 14);
+    range("Q", 1, 12);
     for (const int label : {27, 29, 32, 34, 37, 39}) {
         expected.insert("Label" + std::to_string(label));
     }

@@ -58,6 +58,8 @@ TEST_P(HelpTest, PrintsUsageAndIgnoresInput) {
                               "e7 총수익",
                               "e8 손익분기가",
                               "r13",
+                              "P14 목표 평단",
+                              "Q11 매수 후 평단",
                               "--version"}) {
         EXPECT_NE(run.out.find(topic), std::string::npos) << topic;
     }

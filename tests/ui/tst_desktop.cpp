@@ -82,6 +82,7 @@ void DesktopTest::plainAsciiProgramName() {
 
 void DesktopTest::oneObjectForEachControlName() {
     WindowDriver driver;
+    driver.window().SpeedButton30Click();
     QMultiHash<QString, QObject *> named;
     for (QObject *object : driver.window().findChildren<QObject *>()) {
         const QString name = object->objectName();
@@ -230,7 +231,7 @@ public:
     QPalette standardPalette() const override { return darkPalette(); }
 };
 
-// Page 1 after a calculation, and the options panel.
+// Page 1 after a calculation, the options panel and the 평단·물타기 panel.
 QList<QImage> pictures() {
     WindowDriver driver;
     driver.fill({{"s1", "10"}, {"s2", "10000"}, {"s3", "11000"}});
@@ -238,6 +239,9 @@ QList<QImage> pictures() {
     QApplication::processEvents();
     QList<QImage> shown{driver.window().grab().toImage()};
     driver.window().N7Click();
+    QApplication::processEvents();
+    shown << driver.window().grab().toImage();
+    driver.window().SpeedButton30Click();
     QApplication::processEvents();
     shown << driver.window().grab().toImage();
     return shown;
@@ -276,7 +280,8 @@ void DesktopTest::darkDesktop() {
     for (const QList<QImage> &dark : {darkColours, darkStyle}) {
         QCOMPARE(dark.size(), light.size());
         for (qsizetype i = 0; i < light.size(); ++i) {
-            QVERIFY2(dark[i] == light[i], i == 0 ? "page 1" : "options panel");
+            const char *const what[] = {"page 1", "options panel", "평단·물타기 panel"};
+            QVERIFY2(dark[i] == light[i], what[i]);
         }
     }
 }

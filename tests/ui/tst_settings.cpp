@@ -89,6 +89,13 @@ QByteArray crowdedSettings() {
     return bytes.left(9940) + '\n';
 }
 
+// Opens the 평단·물타기 panel by its key when `field` is one of its fields, built on first show.
+void reach(WindowDriver &driver, const QString &field) {
+    if (driver.find(field) == nullptr) {
+        QTest::keyClick(driver.window().windowHandle(), Qt::Key_M, Qt::ControlModifier);
+    }
+}
+
 QString fileMessage(const char16_t *message) {
     return QString::fromUtf16(message) + QLatin1Char('\r') +
            QDir::toNativeSeparators(WindowDriver::settingsFile());
@@ -219,6 +226,17 @@ void SettingsTest::storedValues_data() {
                                                     << "0.3";
     QTest::newRow("key names without regard to case") << QByteArray("R7=60") << "r7"
                                                       << "60";
+    // The 평단·물타기 panel's fields: what is no whole number of their range reads as empty.
+    QTest::newRow("p1 kept") << QByteArray("p1=100") << "P1"
+                             << "100";
+    QTest::newRow("p14 hexadecimal") << QByteArray("p14=0x10") << "P14"
+                                     << "16";
+    QTest::newRow("p2 not a number reads as empty") << QByteArray("p2=abc") << "P2"
+                                                    << "";
+    QTest::newRow("p13 negative reads as empty") << QByteArray("p13=-5") << "P13"
+                                                 << "";
+    QTest::newRow("p4 with a decimal point reads as empty") << QByteArray("p4=1.5") << "P4"
+                                                            << "";
 }
 
 void SettingsTest::storedValues() {
@@ -227,6 +245,7 @@ void SettingsTest::storedValues() {
     QFETCH(QString, shown);
     writeSettings("[c1]\nmycount=3\n" + line + "\n");
     WindowDriver driver(WindowDriver::Start::Stored);
+    reach(driver, field);
     QCOMPARE(driver.text(field), shown);
     QVERIFY(driver.messages().isEmpty());
 }
@@ -294,6 +313,12 @@ void SettingsTest::restartRestores_data() {
         QTest::newRow(qPrintable(name))
             << name << QString::number(i + 10) << QString::number(i + 10);
     }
+    QTest::newRow("holding quantity") << "P1"
+                                      << "100"
+                                      << "100";
+    QTest::newRow("fifth buy's price") << "P12"
+                                       << "64000"
+                                       << "64000";
 }
 
 void SettingsTest::restartRestores() {
@@ -306,12 +331,17 @@ void SettingsTest::restartRestores() {
         first.window().move(placed.topLeft());
         first.window().setWindowSize(placed.size());
         first.find<QCheckBox>("CheckBox1")->setChecked(true);
+        reach(first, field);
         first.type(field, typed);
         first.press(field, Qt::CTRL | Qt::Key_Escape);
         QVERIFY(!first.window().isVisible());
     }
     const QString firstStored = stored(field);
+    // The 평단·물타기 panel's keys come after those of the options, once one of its fields is
+    // filled.
+    QCOMPARE(storedKeys().constLast().first.startsWith('p'), field.startsWith('P'));
     WindowDriver second(WindowDriver::Start::Stored);
+    reach(second, field);
     QCOMPARE(second.text(field), shown);
     QVERIFY(second.find<QCheckBox>("CheckBox1")->isChecked());
     QCOMPARE(placementOf(second.window()), placed);

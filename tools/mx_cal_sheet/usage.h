@@ -33,6 +33,11 @@ standard input:
                  set gauge 1, 2 or 3
   Panel24.visible=1|0
                  shows or hides the day-trading bottom bar
+  P1=N .. P14=N  the 평단·물타기 panel (the window's button 물타기, Ctrl+M): the
+                 holding, five further buys, the current price and a target
+                 average; see Fields below. Its results Q1 .. Q12 follow its
+                 fields and the options as they stand at the end of the input,
+                 as the window recomputes them while one types
   @calc          runs Calculate now; without any @calc line it runs once at the end
   @now=YYYY-MM-DD HH:MM
                  the local time Calculate stamps (default: the clock)
@@ -40,11 +45,19 @@ standard input:
 
 Output: one line "message=TEXT" per message Calculate showed, in order (a
 carriage return written as \r), then one line NAME=VALUE per field in byte order
-of the names, with the same texts the window shows.
+of the names, with the same texts the window shows. The fields of the 평단·물타기
+panel, P1 .. P14 and Q1 .. Q12, are written only when one of P1 .. P14 holds a
+text.
 
 Example:
   printf 's1=10\ns2=10000\ns3=11000\n' | mx_cal_sheet | grep '^e6='
   e6=9,609
+  printf 'P1=100\nP2=72000\nP13=65000\nP14=68000\n' | mx_cal_sheet |
+    grep -E '^Q(8|9|10|11)='
+  Q10=8,712,526
+  Q11=67,991.45
+  Q8=72,300
+  Q9=134
 
 Journal (--csv)
 ---------------
@@ -184,6 +197,19 @@ Fields
   r12, r13       단타 1차·2차 손절 (%, 매수가 대비)
   W1, W2, Y1 .. Y5 the prices of the two planning pages; the other fields are
                  their results, the gauges and the verdicts
+  P1 보유수량, P2 평균단가                                  the holding, one buy
+  P3 .. P12      수량 and 단가 of the 1차 .. 5차 매수 in pairs (P3 and P4 ...); a
+                 pair is a buy when both are above 0
+  P13 현재가, P14 목표 평단
+  Q1 총수량, Q2 평균단가, Q3 수수료 포함 평단, Q4 총매수금액, Q5 평가금액,
+  Q6 평가손익, Q7 수익률, Q8 손익분기가                     the holding, priced as
+                 a position (moving average; 평가손익 and 수익률 of selling every
+                 share at 현재가 as a statement shows it, after the sell fee and
+                 tax; 손익분기가 counts the buy fees too)
+  Q9 필요 수량, Q10 필요 금액, Q11 매수 후 평단
+                 the fewest shares to buy at 현재가 that bring 평균단가 to 목표
+                 평단, their cost with the fee, and the average after them;
+  Q12            or why no buy at 현재가 does
 
 Exit status:
   0  the fields were written (one sheet; messages such as a missing quantity are
