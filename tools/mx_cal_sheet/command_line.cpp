@@ -138,6 +138,7 @@ CommandLine parseCommandLine(std::span<char *const> arguments) {
     CommandLine commandLine;
     Arguments reader(arguments);
     std::string firstJournalOption;
+    std::string firstLedgerOption;
     while (reader.next()) {
         const std::string_view name = reader.name();
         if (reader.whole() == "--help" || reader.whole() == "-h") {
@@ -148,9 +149,23 @@ CommandLine parseCommandLine(std::span<char *const> arguments) {
             commandLine.action = CommandLine::Action::Version;
             return commandLine;
         }
-        if (name == "--csv") {
-            commandLine.action = CommandLine::Action::Journal;
+        if (name == "--csv" || name == "--ledger") {
+            const auto action =
+                name == "--csv" ? CommandLine::Action::Journal : CommandLine::Action::Ledger;
+            if (commandLine.action != CommandLine::Action::OneSheet &&
+                commandLine.action != action) {
+                throw UsageError("--csv and --ledger cannot be used together");
+            }
+            commandLine.action = action;
             commandLine.file = std::string(reader.optionalValue().value_or(""));
+        } else if (name == "--sort" || name == "--summary") {
+            if (reader.hasValue()) {
+                throw UsageError(std::string(name) + " takes no value");
+            }
+            (name == "--sort" ? commandLine.sort : commandLine.summary) = true;
+            if (firstLedgerOption.empty()) {
+                firstLedgerOption = name;
+            }
         } else if (journalOption(reader, commandLine)) {
             if (firstJournalOption.empty()) {
                 firstJournalOption = name;
@@ -159,8 +174,11 @@ CommandLine parseCommandLine(std::span<char *const> arguments) {
             throw UsageError("unknown argument: " + excerpt(reader.whole()));
         }
     }
-    if (commandLine.action != CommandLine::Action::Journal && !firstJournalOption.empty()) {
+    if (commandLine.action == CommandLine::Action::OneSheet && !firstJournalOption.empty()) {
         throw UsageError(firstJournalOption + " is an option of the journal, which needs --csv");
+    }
+    if (commandLine.action != CommandLine::Action::Ledger && !firstLedgerOption.empty()) {
+        throw UsageError(firstLedgerOption + " is an option of the ledger, which needs --ledger");
     }
     return commandLine;
 }

@@ -17,9 +17,11 @@ public:
 
 // What the arguments ask for.
 struct CommandLine {
-    enum class Action { OneSheet, Journal, Help, Version };
+    enum class Action { OneSheet, Journal, Ledger, Help, Version };
     Action action = Action::OneSheet;
-    std::string file;           // the journal to read; empty or "-" for standard input
+    std::string file;           // the journal or ledger to read; empty or "-" for standard input
+    bool sort = false;          // --sort: the ledger's fills sorted by date
+    bool summary = false;       // --summary: the ledger's totals per stock and year
     bool savedOptions = false;  // --settings
     bool byteOrderMark = false; // --bom
     // What the options of the journal set; each overrides the saved options and the defaults.
@@ -34,8 +36,8 @@ struct CommandLine {
 };
 
 // Reads the arguments that follow the program's name, up to --help or --version. Throws
-// UsageError for an argument that is not known or a value that is not valid, and for an
-// option of the journal without --csv.
+// UsageError for an argument that is not known or a value that is not valid, for an option of
+// the journal without --csv or --ledger, and for --sort or --summary without --ledger.
 CommandLine parseCommandLine(std::span<char *const> arguments);
 
 // Sets in `options` what `commandLine` gives.

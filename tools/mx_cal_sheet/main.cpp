@@ -1,9 +1,11 @@
 // mx_cal_sheet: runs the Calculate command of MX 주식계산기 without a window. Directives on
 // standard input, every field of the sheet on standard output; or, with --csv, a journal of
-// trades in, each trade's fees, tax, net result and break-even price out.
+// trades in, each trade's fees, tax, net result and break-even price out; or, with --ledger,
+// fills in, each one's figures and the position after it out.
 
 #include "command_line.h"
 #include "journal.h"
+#include "ledger.h"
 #include "report.h"
 #include "saved_options.h"
 #include "script.h"
@@ -139,7 +141,8 @@ int openJournal(const std::string &file) {
     return fd;
 }
 
-int journal(const CommandLine &commandLine) {
+// The journal, or with `ledger` the ledger, of the file the command line names.
+int journal(const CommandLine &commandLine, bool ledger) {
     try {
         mx::MemorySheet panel;
         if (commandLine.savedOptions) {
@@ -152,8 +155,11 @@ int journal(const CommandLine &commandLine) {
         CsvReader in(openJournal(commandLine.file),
                      standardInput ? "standard input" : commandLine.file);
         CsvWriter out(STDOUT_FILENO, "standard output");
-        return runJournal(options, in, out, std::cerr) > 0 ? 1 : 0;
-    } catch (const std::runtime_error &error) { // HeaderError, StreamError
+        const long refused =
+            ledger ? runLedger({options, commandLine.sort, commandLine.summary}, in, out, std::cerr)
+                   : runJournal(options, in, out, std::cerr);
+        return refused > 0 ? 1 : 0;
+    } catch (const std::runtime_error &error) { // HeaderError, OrderError, StreamError
         std::cerr << "mx_cal_sheet: " << error.what() << '\n';
         return 2;
     }
@@ -168,7 +174,9 @@ int run(const CommandLine &commandLine) {
         writeOut("mx_cal_sheet " MX_CAL_VERSION "\n");
         return 0;
     case CommandLine::Action::Journal:
-        return journal(commandLine);
+        return journal(commandLine, false);
+    case CommandLine::Action::Ledger:
+        return journal(commandLine, true);
     case CommandLine::Action::OneSheet:
         break;
     }

@@ -15,12 +15,26 @@ constexpr std::string_view sellNames[] = {"매도단가", "매도가", "매도�
 constexpr std::string_view dateNames[] = {"매매일자", "거래일자", "체결일자",
                                           "매매일",   "거래일",   "일자"};
 constexpr std::string_view marketColumnNames[] = {"시장", "시장구분"};
+// The columns of a ledger of fills.
+constexpr std::string_view sideNames[] = {"매매구분", "매도매수구분", "매수매도구분", "거래구분",
+                                          "구분"};
+constexpr std::string_view priceNames[] = {"단가", "체결단가", "체결가"};
+constexpr std::string_view stockNames[] = {"종목코드"};
+constexpr std::string_view chargedFeeNames[] = {"수수료"};
+constexpr std::string_view chargedTaxNames[] = {"제세금", "거래세"};
 
+// 종목명 is a column of its own: exports often carry it beside 종목코드.
 constexpr ColumnNames columnTable[] = {{"quantity", quantityNames},
                                        {"buy", buyNames},
                                        {"sell", sellNames},
                                        {"date", dateNames},
-                                       {"market", marketColumnNames}};
+                                       {"market", marketColumnNames},
+                                       {"side", sideNames},
+                                       {"price", priceNames},
+                                       {"stock", stockNames},
+                                       {"종목명", {}},
+                                       {"charged_fee", chargedFeeNames},
+                                       {"charged_tax", chargedTaxNames}};
 
 constexpr char separators[] = {',', '\t', ';'};
 

@@ -30,7 +30,8 @@ struct ColumnNames {
     std::span<const std::string_view> aliases;
 };
 
-// Every column a table of trades may have, one row each: quantity, buy, sell, date, market.
+// Every column a table of trades or of fills may have, one row each: quantity, buy, sell, date,
+// market, and side, price, stock, 종목명, charged_fee, charged_tax.
 std::span<const ColumnNames> knownColumns();
 
 // A column a table is read for: one of knownColumns.

@@ -7,10 +7,11 @@ namespace mx::sheet_tool {
 // What --help prints.
 inline constexpr std::string_view usage = R"(Usage: mx_cal_sheet < directives
        mx_cal_sheet --csv [FILE] [OPTION...]
+       mx_cal_sheet --ledger [FILE] [--sort] [--summary] [OPTION...]
        mx_cal_sheet --help | --version
 
 Runs the Calculate command of MX 주식계산기 without a window: on one sheet, or on
-every trade of a journal. --help prints this text, --version the version.
+every trade of a journal; or keeps a ledger of fills. --help prints this text, --version the version.
 
 One sheet
 ---------
@@ -132,6 +133,56 @@ Example:
   date,quantity,buy,sell,buy_amount,sell_amount,buy_fee,sell_fee,tax,transaction_tax,rural_tax,total_cost,net,break_even,error
   2026-03-06,100,"71,300","73,000",7130000,7300000,1060,1090,14600,3650,10950,16750,153250,71500,
 
+Ledger (--ledger)
+-----------------
+Reads fills, read as the journal reads its file, and applies each to the
+position of its stock as a broker's domestic statement does:
+
+  side           buy or sell, 매수 or 매도, or a word holding one of them such
+                 as 장내매수 or 현금매도                                (required)
+                 also 매매구분, 매도매수구분, 매수매도구분, 거래구분, 구분
+  quantity       the number of shares                                 (required)
+  price          the price per share in won                           (required)
+                 also 단가, 체결단가, 체결가
+  date           the trade date, as for the journal  (required with --rules)
+  stock          the stock; rows without one are one stock    (optional)
+                 also 종목코드, or else a column 종목명
+  market         as for the journal                                   (optional)
+  charged_fee    the fee the broker charged (also 수수료)              (optional)
+  charged_tax    the tax the broker charged (also 제세금, 거래세)        (optional)
+
+The convention: moving average (이동평균법). A buy adds its amount and fee to
+the holding; a sell of k of Q shares takes out the cost, the buy amount held x
+k / Q, and the carried fees, the buy fees held x k / Q, each rounded to the won
+(halves away from zero), and leaves the average as it was. realized = sell
+amount - cost - sell fee - tax, as the statement shows it; realized_net =
+realized - the carried fees, what the shares sold earned with their buy fees.
+
+Output: a row per fill, the input columns, then amount, fee, tax, held (the
+shares after the fill), average_price and average_cost (with the buy fees;
+two decimals where not whole, empty when nothing is held), realized and
+realized_net (empty for buys), fee_difference and tax_difference (the charged
+figure - the computed one, where the input has charged_fee or charged_tax), and
+error. The fills apply in date order: a file in ascending order streams; one in
+descending order is applied from its end and written in its own order; any
+other is refused at the first line out of order. A sell of more shares than
+held keeps its row with the reason in error and leaves the position unchanged.
+  --sort         sorts the fills by date (the file's order kept within a day)
+                 and writes them so
+  --summary      writes instead a row per stock and calendar year: bought,
+                 sold, fees, taxes, realized, realized_net, held at the year's
+                 end and its average_price; and a total row
+--sort and a descending file keep the file in memory; otherwise memory grows
+with the number of stocks, not of fills. The journal's options apply.
+
+Example:
+  printf 'side,quantity,price\n매수,146,22493\n매수,1,26805\n매도,47,30000\n' |
+    mx_cal_sheet --ledger --rounding won
+  side,quantity,price,amount,fee,tax,held,average_price,average_cost,realized,realized_net,error
+  매수,146,22493,3283978,952,0,146,22493,22499.52,,,
+  매수,1,26805,26805,7,0,147,22522.33,22528.86,,,
+  매도,47,30000,1410000,408,4230,100,22522.33,22528.85,346812,346505,
+
 Fields
 ------
   s1 수량, s2 매수단가, s3 매도단가                         the trade
@@ -167,11 +218,14 @@ Exit status:
      quantity, buy or sell price; a quantity or buy price of 0; a number beyond
      2,147,483,647; a date that is not a date; an unknown market; a different
      number of fields than the header; a quote left open; a row beyond 1 MiB).
+     A fill the ledger cannot apply (a sell beyond the holding, a side that
+     is neither, a missing date in a file with dates) likewise.
      Its line (the file's first line is line 1) and the reason go to standard
      error; the row keeps its place in the output, the other rows are priced.
   2  a directive line, an argument or an option is refused, the journal has no
      header row within its first 21 lines, its header lacks a required column,
-     names one twice or names a column the output adds, or a file cannot be
+     names one twice or names a column the output adds, the ledger's dates are
+     in no order (without --sort), or a file cannot be
      read or written; the reason goes to standard error (one sheet: nothing is
      written; journal: the rows priced before are written)
 )";
