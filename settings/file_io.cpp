@@ -1,3 +1,4 @@
+// Not QSaveFile: it follows other users' links, drops the owner, truncates when writing in place.
 #include "file_io.h"
 
 #include "own_paths.h"
