@@ -1,4 +1,5 @@
 // mx_cal_sheet --csv: a journal of trades priced row by row as the one-sheet mode prices one.
+#include "support/table_rows.h"
 #include "tool_runner.h"
 
 #include <algorithm>
@@ -7,6 +8,8 @@
 
 namespace mx::testing_support {
 namespace {
+
+using table_rows::PrintTo;
 
 // The last `count` fields of an output line whose results need no quotes.
 std::string lastFields(const std::string &line, int count) {
@@ -25,10 +28,6 @@ struct TradeRow {
     std::vector<std::string> trades;
     const char *panel; // the options as directives of the one-sheet mode
 };
-
-void PrintTo(const TradeRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class JournalTradeTest : public testing::TestWithParam<TradeRow> {};
 
@@ -141,10 +140,6 @@ struct SpellingRow {
     const char *journal;
 };
 
-void PrintTo(const SpellingRow &row, std::ostream *out) {
-    *out << row.name;
-}
-
 class JournalSpellingTest : public testing::TestWithParam<SpellingRow> {};
 
 TEST_P(JournalSpellingTest, ReadsAsThePlainJournal) {
@@ -224,10 +219,6 @@ struct RefusedRow {
     const char *reason;
 };
 
-void PrintTo(const RefusedRow &row, std::ostream *out) {
-    *out << row.name;
-}
-
 class JournalRefusedRowTest : public testing::TestWithParam<RefusedRow> {};
 
 TEST_P(JournalRefusedRowTest, LeftOutWithItsLineAndReason) {
@@ -282,10 +273,6 @@ struct HeaderRow {
     const char *journal;
     const char *reason;
 };
-
-void PrintTo(const HeaderRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class JournalHeaderTest : public testing::TestWithParam<HeaderRow> {};
 

@@ -1,5 +1,6 @@
 // mx_cal_sheet's arguments: --help prints the usage and --version the version, reading
 // nothing; an argument that is not known, or a journal's option that is not valid, is refused.
+#include "support/table_rows.h"
 #include "tool_runner.h"
 
 #include <gtest/gtest.h>
@@ -7,15 +8,13 @@
 namespace mx::testing_support {
 namespace {
 
+using table_rows::PrintTo;
+
 struct ArgumentRow {
     const char *name;
     std::vector<std::string> arguments;
     std::string reason = {}; // "unknown argument: " and the first argument when empty
 };
-
-void PrintTo(const ArgumentRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 const std::string trade = "s1=10\ns2=10000\ns3=11000\n";
 
