@@ -39,11 +39,7 @@ void addTable(QGridLayout *grid, DayTradingPage &page) {
         parts::addResultRow(grid, 8, {"Panel63", "최대 가능 손실", "Z2", look::navy}, captionWidth);
 
     const QColor price = look::lightYellow;
-    const struct {
-        parts::Row price, amount;
-        Option option;
-        ResultField **priceField, **amountField;
-    } targets[] = {
+    const planning::Target targets[] = {
         {{"Panel60", "1차목표가", "Y6", {}, {}, price},
          {"Panel61", "1차목표 수익액", "Z3", look::maroon},
          {"r10", "Label22", "고가-매수 대비", "Label21"},
@@ -65,14 +61,7 @@ void addTable(QGridLayout *grid, DayTradingPage &page) {
          &page.y9,
          &page.z6},
     };
-    int row = 9;
-    for (const auto &target : targets) {
-        const planning::TargetRows rows = planning::addTargetRows(
-            grid, row, target.price, target.amount, target.option, captionWidth);
-        *target.priceField = rows.price;
-        *target.amountField = rows.amount;
-        row += 2;
-    }
+    planning::addTargets(grid, 9, targets, captionWidth);
 }
 
 } // namespace

@@ -37,11 +37,7 @@ void addTable(QGridLayout *grid, LongTermPage &page) {
         grid, 6, {"Panel34", "최대 가능 손실", "X2", look::navy, look::navy}, captionWidth);
 
     const QColor price = look::paleYellow;
-    const struct {
-        parts::Row price, amount;
-        Option option;
-        ResultField **priceField, **amountField;
-    } targets[] = {
+    const planning::Target targets[] = {
         {{"Panel28", "1차목표가", "W3", {}, {}, price},
          {"Panel29", "1차목표 수익액", "X3", look::maroon},
          {"r5", "Label7", "고가-매수 대비", "Label5"},
@@ -68,14 +64,7 @@ void addTable(QGridLayout *grid, LongTermPage &page) {
          &page.w7,
          &page.x7},
     };
-    int row = 7;
-    for (const auto &target : targets) {
-        const planning::TargetRows rows = planning::addTargetRows(
-            grid, row, target.price, target.amount, target.option, captionWidth);
-        *target.priceField = rows.price;
-        *target.amountField = rows.amount;
-        row += 2;
-    }
+    planning::addTargets(grid, 7, targets, captionWidth);
 }
 
 } // namespace

@@ -23,12 +23,10 @@ QString text(const char *utf8) {
     return QString::fromUtf8(utf8);
 }
 
-} // namespace
-
-TargetRows addTargetRows(QGridLayout *grid, int row, const parts::Row &price,
-                         const parts::Row &amount, const Option &option, int captionWidth) {
-    const TargetRows rows{parts::addResultRow(grid, row, price, captionWidth),
-                          parts::addResultRow(grid, row + 1, amount, captionWidth)};
+void addTarget(QGridLayout *grid, int row, const Target &target, int captionWidth) {
+    *target.priceField = parts::addResultRow(grid, row, target.price, captionWidth);
+    *target.amountField = parts::addResultRow(grid, row + 1, target.amount, captionWidth);
+    const Option &option = target.option;
     QWidget *parent = grid->parentWidget();
     auto *cell = new QWidget(parent);
     auto *column = new QVBoxLayout(cell);
@@ -47,7 +45,16 @@ TargetRows addTargetRows(QGridLayout *grid, int row, const parts::Row &price,
     line->addStretch();
     column->addLayout(line);
     grid->addWidget(cell, row, 2, 2, 1);
-    return rows;
+}
+
+} // namespace
+
+int addTargets(QGridLayout *grid, int row, std::span<const Target> targets, int captionWidth) {
+    for (const Target &target : targets) {
+        addTarget(grid, row, target, captionWidth);
+        row += 2;
+    }
+    return row;
 }
 
 ResultField *addRangeRow(QGridLayout *grid, int row, const char *label, const char *field,

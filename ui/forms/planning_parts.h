@@ -2,6 +2,8 @@
 
 #include "form_parts.h"
 
+#include <span>
+
 class QGridLayout;
 class QToolButton;
 class ResultField;
@@ -20,15 +22,17 @@ struct Option {
     const char *percentLabel;
 };
 
-struct TargetRows {
-    ResultField *price;
-    ResultField *amount;
+// A target or stop-loss price and the net result of selling there, with the percentage option
+// that sets the price, and the members of the page that keep the two fields.
+struct Target {
+    parts::Row price, amount;
+    Option option;
+    ResultField **priceField, **amountField;
 };
 
-// A price result in `row` and the result under it in `row` + 1, with the percentage option
-// in the column at the right spanning both rows.
-TargetRows addTargetRows(QGridLayout *grid, int row, const parts::Row &price,
-                         const parts::Row &amount, const Option &option, int captionWidth);
+// Each target from `row` on: its price result, the result under it, and its percentage option
+// in the column at the right spanning both rows. Returns the row after the last.
+int addTargets(QGridLayout *grid, int row, std::span<const Target> targets, int captionWidth);
 
 // A range result under its small caption ("변동폭") in column 1 of `row`.
 ResultField *addRangeRow(QGridLayout *grid, int row, const char *label, const char *field,
