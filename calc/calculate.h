@@ -11,6 +11,7 @@
 // and supply the time.
 
 #include "cost_model.h"
+#include "field_names.h"
 #include "fields.h"
 #include "market_rules.h"
 #include "sheet.h"

@@ -8,29 +8,30 @@ std::int32_t readInteger(const Sheet &sheet, std::string_view name) {
 }
 
 Market readMarket(const Sheet &sheet) {
-    return parseMarket(sheet.text("ComboBox1")).value_or(Market::Kospi);
+    return parseMarket(sheet.text(fields::market)).value_or(Market::Kospi);
 }
 
 TradeDate readTradeDate(const Sheet &sheet, const LocalDateTime &now) {
-    return parseTradeDate(sheet.text("DateEdit1"))
+    return parseTradeDate(sheet.text(fields::tradeDate))
         .value_or(TradeDate{now.year, now.month, now.day});
 }
 
 StatementRounding readStatementRounding(const Sheet &sheet) {
-    return parseStatementRounding(sheet.text("ComboBox2")).value_or(StatementRounding::Display);
+    return parseStatementRounding(sheet.text(fields::statementRounding))
+        .value_or(StatementRounding::Display);
 }
 
 Commission readCommission(const Sheet &sheet, const LocalDateTime &now) {
-    const std::string feeRate = sheet.text("r1");
+    const std::string feeRate = sheet.text(fields::feeRate);
     const std::string taxRate =
-        sheet.isChecked("CheckBox2")
+        sheet.isChecked(fields::marketRules)
             ? taxRateInForceText(readMarket(sheet), readTradeDate(sheet, now))
-            : sheet.text("r2");
+            : sheet.text(fields::taxRate);
     return commissionOf({.feeRate = feeRate,
                          .taxRate = taxRate,
-                         .minimumFeeThreshold = readInteger(sheet, "r3"),
-                         .minimumFee = readInteger(sheet, "r4"),
-                         .minimumFeeRule = sheet.isChecked("CheckBox1"),
+                         .minimumFeeThreshold = readInteger(sheet, fields::minimumFeeThreshold),
+                         .minimumFee = readInteger(sheet, fields::minimumFee),
+                         .minimumFeeRule = sheet.isChecked(fields::minimumFeeRule),
                          .rounding = readStatementRounding(sheet)});
 }
 
@@ -52,7 +53,8 @@ std::string taxRateInForceText(Market market, const TradeDate &date) {
 }
 
 PriceGrid priceGridOf(const Sheet &sheet, const LocalDateTime &now) {
-    return priceGridOf(sheet.isChecked("CheckBox2"), readMarket(sheet), readTradeDate(sheet, now));
+    return priceGridOf(sheet.isChecked(fields::marketRules), readMarket(sheet),
+                       readTradeDate(sheet, now));
 }
 
 PriceGrid priceGridOf(bool marketRules, Market market, const TradeDate &date) {
