@@ -1,8 +1,10 @@
 // mx_cal_sheet's arguments: --help prints the usage and --version the version, reading
 // nothing; an argument that is not known, or a journal's option that is not valid, is refused.
+#include "mx_cal_sheet/report.h"
 #include "support/table_rows.h"
 #include "tool_runner.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace mx::testing_support {
@@ -53,6 +55,8 @@ TEST_P(HelpTest, PrintsUsageAndIgnoresInput) {
                               "e7 총수익",
                               "e8 손익분기가",
                               "r13",
+                              "x11 오차",
+                              "Panel24: the bar",
                               "--version"}) {
         EXPECT_NE(run.out.find(topic), std::string::npos) << topic;
     }
@@ -116,6 +120,32 @@ TEST(VersionTest, PrintsTheProjectVersionAndReadsNothing) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "mx_cal_sheet " MX_CAL_VERSION "\n");
     EXPECT_EQ(run.err, "");
+}
+
+// The README's table of the fields is the catalogue's, row by row, as --help lists them.
+TEST(FieldLegendTest, ReadmeTableIsTheCatalogue) {
+    std::ifstream readme(MX_CAL_README);
+    ASSERT_TRUE(readme.is_open());
+    std::vector<std::string> rows;
+    bool inTable = false;
+    for (std::string line; std::getline(readme, line);) {
+        if (line == "| field | caption | meaning |") {
+            inTable = true;
+        } else if (line == "|---|---|---|") {
+            continue;
+        } else if (inTable && !line.starts_with("| ")) {
+            break;
+        } else if (inTable) {
+            rows.push_back(line);
+        }
+    }
+    std::vector<std::string> expected;
+    for (const FieldSpec &fieldSpec : fieldCatalogue()) {
+        expected.push_back("| `" + std::string(fieldSpec.name) + "` | " +
+                           sheet_tool::legendCaption(fieldSpec) + " | " +
+                           std::string(fieldSpec.meaning) + " |");
+    }
+    EXPECT_EQ(rows, expected);
 }
 
 // Files the journal cannot read are refused like arguments, with the reason of the system.

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "report.h"
+
+#include <ostream>
 #include <string_view>
 
 namespace mx::sheet_tool {
 
-// What --help prints.
-inline constexpr std::string_view usage = R"(Usage: mx_cal_sheet < directives
+// What --help prints before the legend of the fields and after it.
+inline constexpr std::string_view usageHead = R"(Usage: mx_cal_sheet < directives
        mx_cal_sheet --csv [FILE] [OPTION...]
        mx_cal_sheet --help | --version
 
@@ -102,19 +105,12 @@ Example:
 
 Fields
 ------
-  s1 수량, s2 매수단가, s3 매도단가                         the trade
-  s4 매수총가, s5 매도총가, e1 매수수수료, e2 매도수수료, e3 제세금, e4 총수수료,
-  e5 순손실, e6 순수익, e7 총수익, e8 손익분기가            its results
-  r1 수수료율 (%), r2 제세금율 (%), r3 최저제한액, r4 적용수수료,
-  CheckBox1 최저수수료 계산 적용, CheckBox2 거래일 기준 세율·호가단위 적용,
-  ComboBox1 시장, ComboBox2 정산 방식, DateEdit1 매매일     the options
-  r5, r6, r7     장기 1차·2차·3차 목표 (%, 고가-매수 대비)
-  r8, r9         장기·단기 손절 (%, 매수가 대비)
-  r10, r11       단타 1차·2차 목표 (%, 고가-매수 대비)
-  r12, r13       단타 1차·2차 손절 (%, 매수가 대비)
-  W1, W2, Y1 .. Y5 the prices of the two planning pages; the other fields are
-                 their results, the gauges and the verdicts
+Every field of the output, in its order: its name, the caption the window shows
+with it, and what it holds.
 
+)";
+
+inline constexpr std::string_view usageTail = R"(
 Exit status:
   0  the fields were written (one sheet; messages such as a missing quantity are
      output, not failures), or every row was priced (journal)
@@ -127,5 +123,15 @@ Exit status:
      lacks a required column or names one twice, or a file cannot be read or
      written; the reason goes to standard error (one sheet: nothing is written)
 )";
+
+// What --help prints: the usage with the legend of the fields, which the field catalogue gives.
+struct UsageText {};
+inline constexpr UsageText usage{};
+
+inline std::ostream &operator<<(std::ostream &out, UsageText) {
+    out << usageHead;
+    writeFieldLegend(out);
+    return out << usageTail;
+}
 
 } // namespace mx::sheet_tool
