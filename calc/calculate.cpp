@@ -14,12 +14,12 @@ std::string formatTimeStamp(const LocalDateTime &now) {
 }
 
 void calculate(Sheet &sheet, const LocalDateTime &now) {
-    sheet.setPanelVisible("Panel24", false);
-    if (readInteger(sheet, "s1") == 0) {
+    sheet.setPanelVisible(fields::dayTradingBar, false);
+    if (readInteger(sheet, fields::quantity) == 0) {
         sheet.showMessage(texts::quantityMissing);
         return;
     }
-    if (readInteger(sheet, "s2") == 0) {
+    if (readInteger(sheet, fields::buyPrice) == 0) {
         sheet.showMessage(texts::buyPriceMissing);
         return;
     }

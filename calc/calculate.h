@@ -13,6 +13,7 @@
 
 #include "commission.h"
 #include "cost_model.h"
+#include "field_names.h"
 #include "fields.h"
 #include "market_rules.h"
 #include "sheet.h"

@@ -6,62 +6,69 @@
 namespace mx {
 namespace {
 
+namespace f = fields;
+
+// A gauge with the high and the low it shows.
 struct GaugeStep {
-    std::string_view gauge, topLabel, bottomLabel, high, low;
+    fields::Gauge names;
+    std::string_view high, low;
 };
 
 void gaugeStep(Sheet &sheet, const GaugeStep &step) {
     const std::int32_t high = readInteger(sheet, step.high);
     const std::int32_t low = readInteger(sheet, step.low);
-    sheet.setText(step.topLabel, formatPlain(high));
-    sheet.setText(step.bottomLabel, formatPlain(low));
+    const std::string_view gauge = step.names.gauge;
+    sheet.setText(step.names.top, formatPlain(high));
+    sheet.setText(step.names.foot, formatPlain(low));
     const std::optional<std::int32_t> range = checkedSubtract(high, low);
-    if (!range || !sheet.setGaugeMaximum(step.gauge, *range)) {
+    if (!range || !sheet.setGaugeMaximum(gauge, *range)) {
         return;
     }
-    const std::optional<std::int32_t> position = checkedSubtract(readInteger(sheet, "s2"), low);
+    const std::optional<std::int32_t> position =
+        checkedSubtract(readInteger(sheet, f::buyPrice), low);
     if (!position) {
         return;
     }
-    sheet.setGaugeProgress(step.gauge, *position);
-    const bool aboveMiddle = sheet.gaugeProgress(step.gauge) > *range / 2;
-    sheet.setGaugeColor(step.gauge, aboveMiddle ? GaugeColor::Red : GaugeColor::Blue);
+    sheet.setGaugeProgress(gauge, *position);
+    const bool aboveMiddle = sheet.gaugeProgress(gauge) > *range / 2;
+    sheet.setGaugeColor(gauge, aboveMiddle ? GaugeColor::Red : GaugeColor::Blue);
 }
 
-// One position box: the high, the buy price and the low, and the two distances.
+// One position box: the high, the buy price and the low, and the two distances, with the
+// fields its high and low come from.
 struct PositionBox {
-    std::string_view top, middle, bottom, upperDistance, lowerDistance;
+    fields::PositionBox names;
     std::string_view topSource, bottomSource;
 };
 
 constexpr PositionBox positionBoxes[] = {
-    {"x8", "x9", "x10", "x11", "x12", "W1", "W2"},
-    {"z7", "z8", "z9", "z13", "z14", "Y1", "Y2"},
-    {"z10", "z11", "z12", "z15", "z16", "Y4", "Y5"},
+    {f::periodBox, f::periodHigh, f::periodLow},
+    {f::limitBox, f::upperLimit, f::lowerLimit},
+    {f::dayBox, f::dayHigh, f::dayLow},
 };
 
 // Step 1 of the diagnosis; false when a distance leaves the 32-bit range.
 bool fillPositionBoxes(Sheet &sheet) {
-    const std::string buyPrice = formatPlain(readInteger(sheet, "s2"));
-    for (const PositionBox &box : positionBoxes) {
-        sheet.setText(box.top, formatPlain(readInteger(sheet, box.topSource)));
-        sheet.setText(box.middle, buyPrice);
-        sheet.setText(box.bottom, formatPlain(readInteger(sheet, box.bottomSource)));
+    const std::string buyPrice = formatPlain(readInteger(sheet, f::buyPrice));
+    for (const auto &[box, topSource, bottomSource] : positionBoxes) {
+        sheet.setText(box.top, formatPlain(readInteger(sheet, topSource)));
+        sheet.setText(box.buyPrice, buyPrice);
+        sheet.setText(box.bottom, formatPlain(readInteger(sheet, bottomSource)));
     }
-    for (const PositionBox &box : positionBoxes) {
+    for (const auto &[box, topSource, bottomSource] : positionBoxes) {
         const std::int32_t top = readInteger(sheet, box.top);
-        const std::int32_t middle = readInteger(sheet, box.middle);
+        const std::int32_t middle = readInteger(sheet, box.buyPrice);
         const std::int32_t bottom = readInteger(sheet, box.bottom);
         const std::optional<std::int32_t> up = checkedSubtract(top, middle);
         if (!up) {
             return false;
         }
-        sheet.setText(box.upperDistance, formatPlain(*up));
+        sheet.setText(box.above, formatPlain(*up));
         const std::optional<std::int32_t> down = checkedSubtract(middle, bottom);
         if (!down) {
             return false;
         }
-        sheet.setText(box.lowerDistance, formatPlain(*down));
+        sheet.setText(box.below, formatPlain(*down));
     }
     return true;
 }
@@ -95,8 +102,8 @@ struct Position {
     std::int32_t down() const { return middle - bottom; }
 };
 
-std::optional<Position> readPosition(const Sheet &sheet, const PositionBox &box) {
-    const Position p{readInteger(sheet, box.top), readInteger(sheet, box.middle),
+std::optional<Position> readPosition(const Sheet &sheet, const fields::PositionBox &box) {
+    const Position p{readInteger(sheet, box.top), readInteger(sheet, box.buyPrice),
                      readInteger(sheet, box.bottom)};
     if (p.top <= 0 || p.middle <= 0 || p.bottom <= 0) {
         return std::nullopt;
@@ -156,9 +163,9 @@ void longTermVerdict(Verdicts &verdicts, const Position &p) {
 
 void gaugeSteps(Sheet &sheet) {
     constexpr GaugeStep steps[] = {
-        {"Gauge1", "Label29", "Label27", "W1", "W2"},
-        {"Gauge2", "Label34", "Label32", "Y1", "Y2"},
-        {"Gauge3", "Label39", "Label37", "Y4", "Y5"},
+        {f::periodGauge, f::periodHigh, f::periodLow},
+        {f::limitGauge, f::upperLimit, f::lowerLimit},
+        {f::dayGauge, f::dayHigh, f::dayLow},
     };
     for (const GaugeStep &step : steps) {
         gaugeStep(sheet, step);
@@ -168,14 +175,14 @@ void gaugeSteps(Sheet &sheet) {
 void diagnosis(Sheet &sheet) {
     fillPositionBoxes(sheet);
     Verdicts verdicts;
-    if (const std::optional<Position> day = readPosition(sheet, positionBoxes[1])) {
+    if (const std::optional<Position> day = readPosition(sheet, f::limitBox)) {
         dayTradingVerdict(verdicts, *day);
     }
-    if (const std::optional<Position> longTerm = readPosition(sheet, positionBoxes[0])) {
+    if (const std::optional<Position> longTerm = readPosition(sheet, f::periodBox)) {
         longTermVerdict(verdicts, *longTerm);
     }
-    sheet.setMemoLines("Memo3", verdicts.longTerm);
-    sheet.setMemoLines("Memo4", verdicts.dayTrading);
+    sheet.setMemoLines(f::longTermVerdict, verdicts.longTerm);
+    sheet.setMemoLines(f::dayTradingVerdict, verdicts.dayTrading);
 }
 
 } // namespace mx

@@ -26,19 +26,22 @@ enum class FieldKind {
 struct FieldSpec {
     std::string_view name;
     FieldKind kind;
-    std::string_view initial; // text shown when the window starts
-    std::int32_t minimum = 0; // integer spin fields: bounds, both 0 = unbounded
+    std::string_view initial{}; // text shown when the window starts
+    std::int32_t minimum = 0;   // integer spin fields: bounds, both 0 = unbounded
     std::int32_t maximum = 0;
     int decimals = 0; // decimal spin fields
     double step = 0;  // spin fields: what the arrows add at start
     bool readOnly = false;
     int mostDecimals = 0; // decimal spin fields: the most a value the program sets may show
     std::span<const std::string_view> choices{}; // choice fields: the keys, in order
+    std::string_view caption{}; // what the window shows beside or above it ("" for none)
+    std::string_view meaning{}; // what it holds, in a few words
 
     bool bounded() const { return minimum != 0 || maximum != 0; }
 };
 
-// Every field of the three pages and the options panel, sorted by name in byte order.
+// Every field of the three pages and the options panel, sorted by name in byte order. The names
+// are the window's controls (the form the program inherits); the catalogue says what each is.
 std::span<const FieldSpec> fieldCatalogue();
 
 // The field named `name`, or nullptr for a name the sheet does not have.

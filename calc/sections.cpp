@@ -7,11 +7,13 @@
 namespace mx {
 namespace {
 
+namespace f = fields;
+
 // The trade of the fee/profit sheet, priced again at each scenario sell price.
 class Scenarios {
 public:
     Scenarios(const Sheet &sheet, const Commission &commission)
-        : quantity_(readInteger(sheet, "s1")), buyPrice_(readInteger(sheet, "s2")),
+        : quantity_(readInteger(sheet, f::quantity)), buyPrice_(readInteger(sheet, f::buyPrice)),
           commission_(commission) {}
 
     std::int32_t buyPrice() const { return buyPrice_; }
@@ -55,7 +57,7 @@ void writeLimitResults(Sheet &sheet, const Scenarios &trade, const LimitPrices &
 // price and the percentage field, and the net result of selling there. `sign` is -1 where
 // the sheet shows a loss as a positive figure.
 struct PriceStep {
-    std::string_view percent, price, result;
+    fields::Target names;
     std::int32_t base;
     TaxOrder taxOrder;
     int sign;
@@ -67,76 +69,77 @@ void runPriceSteps(Sheet &sheet, const Scenarios &trade, std::span<const PriceSt
         if (step.base <= 0) {
             continue;
         }
-        const std::int32_t percent = readInteger(sheet, step.percent);
+        const std::int32_t percent = readInteger(sheet, step.names.percent);
         const std::int32_t price = step.dayStop
                                        ? dayStopLossPrice(trade.buyPrice(), percent)
                                        : fiveWonPrice(trade.buyPrice(), step.base, percent);
-        writeMoney(sheet, step.price, price);
-        writeMoney(sheet, step.result, step.sign * trade.net(price, step.taxOrder));
+        writeMoney(sheet, step.names.price, price);
+        writeMoney(sheet, step.names.result, step.sign * trade.net(price, step.taxOrder));
     }
 }
 
 } // namespace
 
 void feeSheet(Sheet &sheet, const LocalDateTime &now, const Commission &commission) {
-    sheet.setText("Edit6", formatTimeStamp(now));
-    const Trade trade{readInteger(sheet, "s1"), readInteger(sheet, "s2"), readInteger(sheet, "s3")};
+    sheet.setText(f::timeStamp, formatTimeStamp(now));
+    const Trade trade{readInteger(sheet, f::quantity), readInteger(sheet, f::buyPrice),
+                      readInteger(sheet, f::sellPrice)};
     const RoundTrip r =
         evaluateRoundTrip(trade, commission, SellAmount::Integer, TaxOrder::RateOverHundred);
-    writeMoney(sheet, "s4", r.buyAmount);
-    writeMoney(sheet, "s5", r.sellAmount);
-    writeMoney(sheet, "e1", r.buyFee);
-    writeMoney(sheet, "e2", r.sellFee);
-    writeMoney(sheet, "e3", r.tax);
-    writeMoney(sheet, "e4", r.totalCost);
-    writeMoney(sheet, "e5", r.netLoss);
-    writeMoney(sheet, "e6", r.netProfit);
-    writeMoney(sheet, "e7", r.netProfit > 0 ? r.grossDifference : 0);
+    writeMoney(sheet, f::buyAmount, r.buyAmount);
+    writeMoney(sheet, f::sellAmount, r.sellAmount);
+    writeMoney(sheet, f::buyFee, r.buyFee);
+    writeMoney(sheet, f::sellFee, r.sellFee);
+    writeMoney(sheet, f::tax, r.tax);
+    writeMoney(sheet, f::totalCost, r.totalCost);
+    writeMoney(sheet, f::netLoss, r.netLoss);
+    writeMoney(sheet, f::netProfit, r.netProfit);
+    writeMoney(sheet, f::grossProfit, r.netProfit > 0 ? r.grossDifference : 0);
 }
 
 void breakEvenSection(Sheet &sheet, const Commission &commission, const PriceGrid &grid) {
-    const std::optional<std::int32_t> price =
-        breakEvenPrice(readInteger(sheet, "s1"), readInteger(sheet, "s2"), commission, grid);
-    sheet.setText("e8", price ? formatMoney(*price) : "");
+    const std::optional<std::int32_t> price = breakEvenPrice(
+        readInteger(sheet, f::quantity), readInteger(sheet, f::buyPrice), commission, grid);
+    sheet.setText(f::breakEvenPrice, price ? formatMoney(*price) : "");
 }
 
 void longTermSection(Sheet &sheet, const Commission &commission) {
     const Scenarios trade(sheet, commission);
-    const std::int32_t high = readInteger(sheet, "W1");
-    const std::int32_t low = readInteger(sheet, "W2");
+    const std::int32_t high = readInteger(sheet, f::periodHigh);
+    const std::int32_t low = readInteger(sheet, f::periodLow);
     const auto plain = TaxOrder::RateOverHundred;
-    writeLimitResults(sheet, trade, {"X1", high, "X2", low}, plain);
+    writeLimitResults(sheet, trade, {f::periodHighResult, high, f::periodLowLoss, low}, plain);
     if (high > 0 && low > 0) {
-        writeMoney(sheet, "Edit4", high - low);
+        writeMoney(sheet, f::periodRange, high - low);
     }
     const auto stop = TaxOrder::RateTimesHundredth;
-    const PriceStep steps[] = {{"r5", "W3", "X3", high, plain, +1},
-                               {"r6", "W4", "X4", high, plain, +1},
-                               {"r7", "W5", "X5", high, plain, +1},
-                               {"r8", "W6", "X6", low, stop, -1},
-                               {"r9", "W7", "X7", low, stop, -1}};
+    const PriceStep steps[] = {{f::firstTarget, high, plain, +1},
+                               {f::secondTarget, high, plain, +1},
+                               {f::thirdTarget, high, plain, +1},
+                               {f::longTermStop, low, stop, -1},
+                               {f::shortTermStop, low, stop, -1}};
     runPriceSteps(sheet, trade, steps);
 }
 
 void dayTradingSection(Sheet &sheet, const Commission &commission) {
     const Scenarios trade(sheet, commission);
-    const std::int32_t upper = readInteger(sheet, "Y1");
-    const std::int32_t lower = readInteger(sheet, "Y2");
-    const std::int32_t high = readInteger(sheet, "Y4");
-    const std::int32_t low = readInteger(sheet, "Y5");
+    const std::int32_t upper = readInteger(sheet, f::upperLimit);
+    const std::int32_t lower = readInteger(sheet, f::lowerLimit);
+    const std::int32_t high = readInteger(sheet, f::dayHigh);
+    const std::int32_t low = readInteger(sheet, f::dayLow);
     const auto order = TaxOrder::RateTimesHundredth;
-    writeLimitResults(sheet, trade, {"Z1", upper, "Z2", lower}, order);
+    writeLimitResults(sheet, trade, {f::upperLimitResult, upper, f::lowerLimitLoss, lower}, order);
     const std::int32_t buy = trade.buyPrice();
-    const PriceStep steps[] = {{"r10", "Y6", "Z3", high, order, +1},
-                               {"r11", "Y7", "Z4", high, order, +1},
-                               {"r12", "Y8", "Z5", buy, order, -1, true},
-                               {"r13", "Y9", "Z6", buy, order, -1, true}};
+    const PriceStep steps[] = {{f::dayFirstTarget, high, order, +1},
+                               {f::daySecondTarget, high, order, +1},
+                               {f::dayFirstStop, buy, order, -1, true},
+                               {f::daySecondStop, buy, order, -1, true}};
     runPriceSteps(sheet, trade, steps);
     if (upper > 0 && lower > 0) {
-        writeMoney(sheet, "Edit1", upper - lower);
+        writeMoney(sheet, f::limitRange, upper - lower);
     }
     if (high > 0 && low > 0) {
-        writeMoney(sheet, "Edit2", high - low);
+        writeMoney(sheet, f::dayRange, high - low);
     }
 }
 

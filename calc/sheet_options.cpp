@@ -8,18 +8,17 @@ std::int32_t readInteger(const Sheet &sheet, std::string_view name) {
 }
 
 CommissionOptions readCommissionOptions(const Sheet &sheet, const LocalDateTime &now) {
-    return {
-        .feeRate = readRate(sheet.text("r1")),
-        .taxRate = readRate(sheet.text("r2")),
-        .minimumFeeRule = sheet.isChecked("CheckBox1"),
-        .minimumFeeThreshold = readInteger(sheet, "r3"),
-        .minimumFee = readInteger(sheet, "r4"),
-        .marketRules = sheet.isChecked("CheckBox2"),
-        .market = parseMarket(sheet.text("ComboBox1")).value_or(Market::Kospi),
-        .tradeDate = parseTradeDate(sheet.text("DateEdit1"))
-                         .value_or(TradeDate{now.year, now.month, now.day}),
-        .rounding =
-            parseStatementRounding(sheet.text("ComboBox2")).value_or(StatementRounding::Display)};
+    return {.feeRate = readRate(sheet.text(fields::feeRate)),
+            .taxRate = readRate(sheet.text(fields::taxRate)),
+            .minimumFeeRule = sheet.isChecked(fields::minimumFeeRule),
+            .minimumFeeThreshold = readInteger(sheet, fields::minimumFeeThreshold),
+            .minimumFee = readInteger(sheet, fields::minimumFee),
+            .marketRules = sheet.isChecked(fields::marketRules),
+            .market = parseMarket(sheet.text(fields::market)).value_or(Market::Kospi),
+            .tradeDate = parseTradeDate(sheet.text(fields::tradeDate))
+                             .value_or(TradeDate{now.year, now.month, now.day}),
+            .rounding = parseStatementRounding(sheet.text(fields::statementRounding))
+                            .value_or(StatementRounding::Display)};
 }
 
 PriceGrid priceGridOf(const Sheet &sheet, const LocalDateTime &now) {

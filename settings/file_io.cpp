@@ -1,3 +1,4 @@
+// Not QSaveFile: it follows other users' links, drops the owner, truncates when writing in place.
 // Reading and writing whole files on POSIX: every file is reached through the folder
 // descriptor that the walk of own_paths ends in, opened once without blocking and checked on
 // its descriptor.

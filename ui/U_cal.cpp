@@ -128,35 +128,59 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     : QMainWindow(parent),
       averaging_([this] { return makeAveragingPanel(); },
                  [this](const forms::AveragingPanel &panel) { settleAveragingPanel(panel); }),
-      messageSink_([this](const QString &text) { messageBox(this, text); }), clock_(localTime),
-      question_([this](const QString &text) { return questionBox(this, text); }),
-      dialogRunner_([](QDialog &dialog) { dialog.exec(); }),
-      urlOpener_([this](const QUrl &address) {
-          return openInBrowser(this, address, [this, address] { showAddress(address); });
-      }),
-      fileDialogs_([this](FileDialogMode mode, const QString &folder, const QString &filter,
-                          const QString &name) {
-          return fileDialog(this, mode == FileDialogMode::Save, folder, filter, name);
-      }),
       programFolder_(mx::settings::programFolder()) {
+    useSeams(std::move(seams));
+    setUpFrame();
+    // Before any control exists, since assistive technology may ask for one as it is made.
+    installTabBarAccessibility();
+    installFieldAccessibility();
+    buildRegions();
+    sheet_ =
+        std::make_unique<WidgetSheet>(this, [this](const QString &text) { showMessage(text); });
+    buildActions();
+    acceptFileDrops(this);
+    // The user can type the quantity at once.
+    fee_.s1->setFocus(Qt::OtherFocusReason);
+    placeAtDesignSize();
+    // The trade date is today's at each start; it is not stored.
+    const mx::LocalDateTime today = now();
+    sheet_->setText("DateEdit1", mx::formatTradeDate({today.year, today.month, today.day}));
+    FormCreate();
+}
+
+void Tf_cal::useSeams(Seams seams) {
+    messageSink_ = [this](const QString &text) { messageBox(this, text); };
+    clock_ = localTime;
+    question_ = [this](const QString &text) { return questionBox(this, text); };
+    dialogRunner_ = [](QDialog &dialog) { dialog.exec(); };
+    urlOpener_ = [this](const QUrl &address) {
+        return openInBrowser(this, address, [this, address] { showAddress(address); });
+    };
+    fileDialogs_ = [this](FileDialogMode mode, const QString &folder, const QString &filter,
+                          const QString &name) {
+        return fileDialog(this, mode == FileDialogMode::Save, folder, filter, name);
+    };
     replaceIfGiven(messageSink_, std::move(seams.messages));
     replaceIfGiven(clock_, std::move(seams.clock));
     replaceIfGiven(question_, std::move(seams.question));
     replaceIfGiven(dialogRunner_, std::move(seams.dialogs));
     replaceIfGiven(urlOpener_, std::move(seams.urls));
     replaceIfGiven(fileDialogs_, std::move(seams.fileDialogs));
+}
+
+void Tf_cal::setUpFrame() {
     setObjectName(QStringLiteral("f_cal"));
     setWindowTitle(window_texts::windowCaption);
     setWindowIcon(glyphs::icon(glyphs::Glyph::Product));
+    // A fixed frame: a minimize button, no maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(look::windowFont());
     setPalette(look::windowPalette());
+}
 
-    // Before any control exists, since assistive technology may ask for one as it is made.
-    installTabBarAccessibility();
-    installFieldAccessibility();
+void Tf_cal::buildRegions() {
     // The regions are made from the top of the window down, the order in which a screen reader
     // walks them: the menu bar, the toolbar, the page.
     setMenuBar(new MenuBar(this));
@@ -185,22 +209,13 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     pageStack_->addWidget(fee_.tabSheet1);
     setCentralWidget(client);
     pad_ = forms::buildNumberPad(client);
+}
 
-    sheet_ =
-        std::make_unique<WidgetSheet>(this, [this](const QString &text) { showMessage(text); });
-    buildActions();
-    acceptFileDrops(this);
-    // The user can type the quantity at once.
-    fee_.s1->setFocus(Qt::OtherFocusReason);
-
+void Tf_cal::placeAtDesignSize() {
     // The design size, or what page 1 needs in full where the fonts are larger.
-    const QSize clientSize = designClientSize.expandedTo(client->sizeHint());
+    const QSize clientSize = designClientSize.expandedTo(centralWidget()->sizeHint());
     setWindowSize(clientSize + QSize(0, menuBar()->sizeHint().height()));
     move(designPosition);
-    // The trade date is today's at each start; it is not stored.
-    const mx::LocalDateTime today = now();
-    sheet_->setText("DateEdit1", mx::formatTradeDate({today.year, today.month, today.day}));
-    FormCreate();
 }
 
 Tf_cal::~Tf_cal() = default;

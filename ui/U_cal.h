@@ -29,6 +29,7 @@
 class QAction;
 class QDialog;
 class QLineEdit;
+class QMenu;
 class QToolButton;
 class QStackedWidget;
 class QTabWidget;
@@ -208,9 +209,23 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The steps of creating the window, in their order: the replaceable functions, the frame
+    // (caption, icon, window flags, font), the regions shown at start, and the design size and
+    // position.
+    void useSeams(Seams seams);
+    void setUpFrame();
+    void buildRegions();
+    void placeAtDesignSize();
     // The menus, the toolbar's context menu and every binding of a control to its handler, in
     // U_cal_actions.cpp; each region is bound once it is built.
     void buildActions();
+    // One item of the menus or of the toolbar's context menu; menuEntries holds them all, one
+    // row an item.
+    struct MenuEntry;
+    static const MenuEntry menuEntries[];
+    // Makes the item of `entry` in `parent` with its handler and shortcut; for a menu, returns
+    // the menu that its items go into.
+    QMenu *addMenuEntry(const MenuEntry &entry, QWidget *parent);
     void bindToolbar();
     void bindFeePage();
     void bindLongTermPage();

@@ -26,17 +26,9 @@ namespace {
 using Handler = void (Tf_cal::*)();
 
 enum class Kind { Menu, Item, Separator };
-
-struct Entry {
-    Kind kind;
-    const char *name;
-    const char *caption;
-    const char *parent; // nullptr: the menu bar
-    bool visible = true;
-    QKeyCombination shortcut = {};
-    Handler handler = nullptr;
-    QAction *Tf_cal::*kept = nullptr; // where the window keeps the item, if it does
-};
+constexpr Kind menu = Kind::Menu;
+constexpr Kind item = Kind::Item;
+constexpr Kind separator = Kind::Separator;
 
 constexpr const char *popupMenu = "PopupMenu4";
 
@@ -78,148 +70,92 @@ void bind(Sender *sender, Signal signal, Tf_cal *window, Handler handler) {
     QObject::connect(sender, signal, sender, [window, handler] { (window->*handler)(); });
 }
 
-QAction *makeAction(const Entry &entry, Tf_cal *window) {
-    auto *action = new QAction(QString::fromUtf8(entry.caption), window);
-    action->setObjectName(QString::fromLatin1(entry.name));
-    if (entry.handler != nullptr) {
-        bind(action, &QAction::triggered, window, entry.handler);
+QAction *makeAction(const char *name, const char *caption, Handler handler, Tf_cal *window) {
+    auto *action = new QAction(QString::fromUtf8(caption), window);
+    action->setObjectName(QString::fromLatin1(name));
+    if (handler != nullptr) {
+        bind(action, &QAction::triggered, window, handler);
     }
     return action;
 }
 
 } // namespace
 
+struct Tf_cal::MenuEntry {
+    Kind kind;
+    const char *name;
+    const char *caption;
+    const char *parent = nullptr; // the menu bar
+    bool visible = true;
+    QKeyCombination shortcut = {};
+    Handler handler = nullptr;        // none: the item does nothing
+    QAction *Tf_cal::*kept = nullptr; // where the window keeps the item, if it does
+};
+
+// Every item of the menu bar, in its order, then those of the toolbar's context menu; an item
+// follows the menu it belongs to.
+// clang-format off
+const Tf_cal::MenuEntry Tf_cal::menuEntries[] = {
+    {.kind = menu, .name = "N8", .caption = "파일", .visible = false},
+    {.kind = item, .name = "N9", .caption = "새 파일", .parent = "N8", .shortcut = Qt::CTRL | Qt::Key_N, .handler = &Tf_cal::SpeedButton9Click},
+    {.kind = item, .name = "N10", .caption = "파일에서 불러오기", .parent = "N8", .shortcut = Qt::CTRL | Qt::Key_O},
+    {.kind = item, .name = "N12", .caption = "파일로 저장하기", .parent = "N8", .shortcut = Qt::CTRL | Qt::Key_S},
+    {.kind = item, .name = "N35", .caption = "파일 삭제하기", .parent = "N8", .shortcut = Qt::CTRL | Qt::Key_Delete},
+    {.kind = separator, .name = "N13", .caption = "", .parent = "N8"},
+    {.kind = item, .name = "N14", .caption = "닫기", .parent = "N8", .shortcut = Qt::CTRL | Qt::Key_Escape, .handler = &Tf_cal::N14Click},
+    {.kind = item, .name = "N15", .caption = "계산하기", .shortcut = QKeyCombination(Qt::Key_Return), .handler = &Tf_cal::N6Click},
+    {.kind = menu, .name = "N29", .caption = "관리", .visible = false},
+    {.kind = item, .name = "N38", .caption = "정품설치안내", .parent = "N29", .handler = &Tf_cal::N38Click},
+    {.kind = item, .name = "N26", .caption = "종목분석(기본적,기술적)", .parent = "N29"},
+    {.kind = item, .name = "N28", .caption = "관심종목 등록하기", .parent = "N29"},
+    {.kind = separator, .name = "N27", .caption = "", .parent = "N29"},
+    {.kind = item, .name = "N30", .caption = "매수", .parent = "N29"},
+    {.kind = item, .name = "N33", .caption = "매도", .parent = "N29"},
+    {.kind = menu, .name = "N16", .caption = "옵션", .handler = &Tf_cal::N16Click},
+    {.kind = item, .name = "N2", .caption = "수수료/최저수수료제 옵션", .parent = "N16", .visible = false, .handler = &Tf_cal::N7Click},
+    {.kind = menu, .name = "N1", .caption = "목표가.손절가 옵션", .parent = "N16", .visible = false},
+    {.kind = item, .name = "N3", .caption = "파일에서 열기", .parent = "N1", .handler = &Tf_cal::N3Click},
+    {.kind = item, .name = "N4", .caption = "파일로 저장하기", .parent = "N1", .handler = &Tf_cal::N4Click},
+    {.kind = separator, .name = "N5", .caption = "", .parent = "N1"},
+    {.kind = item, .name = "Default1", .caption = "기본값 (Default)", .parent = "N1", .handler = &Tf_cal::Default1Click},
+    {.kind = menu, .name = "N17", .caption = "사용법(따라하기)", .kept = &Tf_cal::n17_},
+    {.kind = item, .name = "N18", .caption = "사용준비 과정. 옵션설정 (*처음1회만 설정)", .parent = "N17", .handler = &Tf_cal::N18Click, .kept = &Tf_cal::n18_},
+    {.kind = separator, .name = "N19", .caption = "", .parent = "N17"},
+    {.kind = item, .name = "N110", .caption = "사용 과정1. 주식의 수량을 입력하세요. (*필수과정)", .parent = "N17", .handler = &Tf_cal::N110Click, .kept = &Tf_cal::n110_},
+    {.kind = item, .name = "N22", .caption = "사용 과정2. 주식의 매수가를 입력하세요.(*필수과정)", .parent = "N17", .handler = &Tf_cal::N22Click, .kept = &Tf_cal::n22_},
+    {.kind = item, .name = "N32", .caption = "사용 과정3. 주식의 매도가를 입력하세요.", .parent = "N17", .handler = &Tf_cal::N32Click, .kept = &Tf_cal::n32_},
+    {.kind = separator, .name = "N20", .caption = "", .parent = "N17"},
+    {.kind = item, .name = "N25", .caption = "**마지막과정**. 계산하기 (*필수과정)", .parent = "N17", .handler = &Tf_cal::N25Click, .kept = &Tf_cal::n25_},
+    {.kind = menu, .name = "N21", .caption = "사용지원"},
+    {.kind = item, .name = "N23", .caption = "온라인 상담", .parent = "N21", .handler = &Tf_cal::N23Click},
+    {.kind = item, .name = "N37", .caption = "전화상담", .parent = "N21", .visible = false, .handler = &Tf_cal::N37Click},
+    {.kind = item, .name = "MX1", .caption = "MX주식계산기 정품다운", .parent = "N21", .handler = &Tf_cal::MX1Click},
+    {.kind = item, .name = "N36", .caption = "제품정보", .parent = "N21", .handler = &Tf_cal::Image1Click},
+    {.kind = separator, .name = "N31", .caption = "", .parent = "N21"},
+    {.kind = item, .name = "N34", .caption = "주식정보 사이트", .parent = "N21", .handler = &Tf_cal::N34Click},
+    {.kind = item, .name = "N24", .caption = "홈페이지", .parent = "N21", .handler = &Tf_cal::RxSpeedButton14Click},
+
+    {.kind = item, .name = "N6", .caption = "계산", .parent = popupMenu, .handler = &Tf_cal::N6Click},
+    {.kind = item, .name = "N7", .caption = "수수료율 설정", .parent = popupMenu, .handler = &Tf_cal::N7Click},
+    {.kind = item, .name = "N40", .caption = "평균단가·물타기 계산", .parent = popupMenu, .shortcut = Qt::CTRL | Qt::Key_M, .handler = &Tf_cal::SpeedButton30Click},
+    {.kind = menu, .name = "nonvisual1", .caption = "nonvisual", .parent = popupMenu, .visible = false},
+    {.kind = item, .name = "N11", .caption = "계산하기 끝에 소스넣기", .parent = "nonvisual1", .handler = &Tf_cal::N11Click},
+    {.kind = item, .name = "N1111", .caption = "외부에서 파일불러오기", .parent = "nonvisual1", .handler = &Tf_cal::N1111Click},
+};
+// clang-format on
+
 void Tf_cal::buildActions() {
-    // Menu bar order, then the context menu of the toolbar. Items without a handler do nothing.
-    static const Entry entries[] = {
-        {Kind::Menu, "N8", "파일", nullptr, false},
-        {Kind::Item, "N9", "새 파일", "N8", true, Qt::CTRL | Qt::Key_N, &Tf_cal::SpeedButton9Click},
-        {Kind::Item, "N10", "파일에서 불러오기", "N8", true, Qt::CTRL | Qt::Key_O},
-        {Kind::Item, "N12", "파일로 저장하기", "N8", true, Qt::CTRL | Qt::Key_S},
-        {Kind::Item, "N35", "파일 삭제하기", "N8", true, Qt::CTRL | Qt::Key_Delete},
-        {Kind::Separator, "N13", "", "N8"},
-        {Kind::Item, "N14", "닫기", "N8", true, Qt::CTRL | Qt::Key_Escape, &Tf_cal::N14Click},
-        {Kind::Item, "N15", "계산하기", nullptr, true, QKeyCombination(Qt::Key_Return),
-         &Tf_cal::N6Click},
-        {Kind::Menu, "N29", "관리", nullptr, false},
-        {Kind::Item, "N38", "정품설치안내", "N29", true, {}, &Tf_cal::N38Click},
-        {Kind::Item, "N26", "종목분석(기본적,기술적)", "N29"},
-        {Kind::Item, "N28", "관심종목 등록하기", "N29"},
-        {Kind::Separator, "N27", "", "N29"},
-        {Kind::Item, "N30", "매수", "N29"},
-        {Kind::Item, "N33", "매도", "N29"},
-        {Kind::Menu, "N16", "옵션", nullptr, true, {}, &Tf_cal::N16Click},
-        {Kind::Item, "N2", "수수료/최저수수료제 옵션", "N16", false, {}, &Tf_cal::N7Click},
-        {Kind::Menu, "N1", "목표가.손절가 옵션", "N16", false},
-        {Kind::Item, "N3", "파일에서 열기", "N1", true, {}, &Tf_cal::N3Click},
-        {Kind::Item, "N4", "파일로 저장하기", "N1", true, {}, &Tf_cal::N4Click},
-        {Kind::Separator, "N5", "", "N1"},
-        {Kind::Item, "Default1", "기본값 (Default)", "N1", true, {}, &Tf_cal::Default1Click},
-        {Kind::Menu, "N17", "사용법(따라하기)", nullptr, true, {}, nullptr, &Tf_cal::n17_},
-        {Kind::Item,
-         "N18",
-         "사용준비 과정. 옵션설정 (*처음1회만 설정)",
-         "N17",
-         true,
-         {},
-         &Tf_cal::N18Click,
-         &Tf_cal::n18_},
-        {Kind::Separator, "N19", "", "N17"},
-        {Kind::Item,
-         "N110",
-         "사용 과정1. 주식의 수량을 입력하세요. (*필수과정)",
-         "N17",
-         true,
-         {},
-         &Tf_cal::N110Click,
-         &Tf_cal::n110_},
-        {Kind::Item,
-         "N22",
-         "사용 과정2. 주식의 매수가를 입력하세요.(*필수과정)",
-         "N17",
-         true,
-         {},
-         &Tf_cal::N22Click,
-         &Tf_cal::n22_},
-        {Kind::Item,
-         "N32",
-         "사용 과정3. 주식의 매도가를 입력하세요.",
-         "N17",
-         true,
-         {},
-         &Tf_cal::N32Click,
-         &Tf_cal::n32_},
-        {Kind::Separator, "N20", "", "N17"},
-        {Kind::Item,
-         "N25",
-         "**마지막과정**. 계산하기 (*필수과정)",
-         "N17",
-         true,
-         {},
-         &Tf_cal::N25Click,
-         &Tf_cal::n25_},
-        {Kind::Menu, "N21", "사용지원", nullptr},
-        {Kind::Item, "N23", "온라인 상담", "N21", true, {}, &Tf_cal::N23Click},
-        {Kind::Item, "N37", "전화상담", "N21", false, {}, &Tf_cal::N37Click},
-        {Kind::Item, "MX1", "MX주식계산기 정품다운", "N21", true, {}, &Tf_cal::MX1Click},
-        {Kind::Item, "N36", "제품정보", "N21", true, {}, &Tf_cal::Image1Click},
-        {Kind::Separator, "N31", "", "N21"},
-        {Kind::Item, "N34", "주식정보 사이트", "N21", true, {}, &Tf_cal::N34Click},
-        {Kind::Item, "N24", "홈페이지", "N21", true, {}, &Tf_cal::RxSpeedButton14Click},
-
-        {Kind::Item, "N6", "계산", popupMenu, true, {}, &Tf_cal::N6Click},
-        {Kind::Item, "N7", "수수료율 설정", popupMenu, true, {}, &Tf_cal::N7Click},
-        {Kind::Item, "N40", "평균단가·물타기 계산", popupMenu, true, Qt::CTRL | Qt::Key_M,
-         &Tf_cal::SpeedButton30Click},
-        {Kind::Menu, "nonvisual1", "nonvisual", popupMenu, false},
-        {Kind::Item, "N11", "계산하기 끝에 소스넣기", "nonvisual1", true, {}, &Tf_cal::N11Click},
-        {Kind::Item, "N1111", "외부에서 파일불러오기", "nonvisual1", true, {}, &Tf_cal::N1111Click},
-    };
-
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setAccessibleName(QStringLiteral("메뉴"));
     auto *popup = new QMenu(this);
     popup->setObjectName(QString::fromLatin1(popupMenu));
 
-    QHash<QString, QWidget *> parents{{QString::fromLatin1(popupMenu), popup}};
-    for (const Entry &entry : entries) {
-        QWidget *parent = entry.parent == nullptr ? bar : parents.value(entry.parent);
-        QAction *action = nullptr;
-        if (entry.kind == Kind::Menu && entry.handler == nullptr) {
-            // A submenu: its item (the menu's action) carries the control's name.
-            auto *menu = new QMenu(QString::fromUtf8(entry.caption), this);
-            parents.insert(QString::fromLatin1(entry.name), menu);
-            action = menu->menuAction();
-            action->setObjectName(QString::fromLatin1(entry.name));
-        } else if (entry.kind == Kind::Menu) {
-            // A menu-bar entry whose items are all hidden runs its own handler when chosen; its
-            // menu holds the hidden items but never opens.
-            parents.insert(QString::fromLatin1(entry.name),
-                           new QMenu(QString::fromUtf8(entry.caption), this));
-            action = makeAction(entry, this);
-        } else {
-            action = makeAction(entry, this);
-            action->setSeparator(entry.kind == Kind::Separator);
-        }
-        action->setVisible(entry.visible);
-        if (entry.shortcut.key() != Qt::Key_unknown) {
-            QList<QKeySequence> keys{QKeySequence(entry.shortcut)};
-            if (entry.shortcut.key() == Qt::Key_Return) {
-                keys.append(QKeySequence(Qt::Key_Enter));
-            }
-            action->setShortcuts(keys);
-            // Added to the window as well, so that it acts while its menu is hidden.
-            addAction(action);
-            // The keys of the items that run a command are taken from the controls; the others
-            // (Ctrl+O, Ctrl+S, Ctrl+Del) stay with the control that has the focus.
-            if (entry.handler != nullptr) {
-                commandKeys_.append(keys);
-            }
-        }
-        parent->addAction(action);
-        if (entry.kept != nullptr) {
-            this->*entry.kept = action;
+    QHash<QString, QWidget *> menus{{QString::fromLatin1(popupMenu), popup}};
+    for (const MenuEntry &entry : menuEntries) {
+        QWidget *parent = entry.parent == nullptr ? bar : menus.value(entry.parent);
+        if (QMenu *opened = addMenuEntry(entry, parent)) {
+            menus.insert(QString::fromLatin1(entry.name), opened);
         }
     }
 
@@ -230,6 +166,45 @@ void Tf_cal::buildActions() {
     bindFeePage();
     bindNumberPad();
     releaseShortcuts(this);
+}
+
+QMenu *Tf_cal::addMenuEntry(const MenuEntry &entry, QWidget *parent) {
+    QMenu *opened = nullptr;
+    QAction *action = nullptr;
+    if (entry.kind == menu && entry.handler == nullptr) {
+        // A submenu: its item (the menu's action) carries the control's name.
+        opened = new QMenu(QString::fromUtf8(entry.caption), this);
+        action = opened->menuAction();
+        action->setObjectName(QString::fromLatin1(entry.name));
+    } else if (entry.kind == menu) {
+        // A menu-bar entry whose items are all hidden runs its own handler when chosen; its
+        // menu holds the hidden items but never opens.
+        opened = new QMenu(QString::fromUtf8(entry.caption), this);
+        action = makeAction(entry.name, entry.caption, entry.handler, this);
+    } else {
+        action = makeAction(entry.name, entry.caption, entry.handler, this);
+        action->setSeparator(entry.kind == separator);
+    }
+    action->setVisible(entry.visible);
+    if (entry.shortcut.key() != Qt::Key_unknown) {
+        QList<QKeySequence> keys{QKeySequence(entry.shortcut)};
+        if (entry.shortcut.key() == Qt::Key_Return) {
+            keys.append(QKeySequence(Qt::Key_Enter));
+        }
+        action->setShortcuts(keys);
+        // Added to the window as well, so that it acts while its menu is hidden.
+        addAction(action);
+        // The keys of the items that run a command are taken from the controls; the others
+        // (Ctrl+O, Ctrl+S, Ctrl+Del) stay with the control that has the focus.
+        if (entry.handler != nullptr) {
+            commandKeys_.append(keys);
+        }
+    }
+    parent->addAction(action);
+    if (entry.kept != nullptr) {
+        this->*entry.kept = action;
+    }
+    return opened;
 }
 
 void Tf_cal::releaseShortcuts(QWidget *region) {

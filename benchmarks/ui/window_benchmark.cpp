@@ -6,6 +6,7 @@
 
 #include "U_cal.h"
 #include "calc/fields.h"
+#include "support/worked_trade.h"
 #include "widgets/bar_gauge.h"
 
 #include <QApplication>
@@ -22,16 +23,7 @@ namespace {
 using Inputs = std::vector<std::pair<const char *, const char *>>;
 
 const Inputs trades[2] = {
-    {{"s1", "10"},
-     {"s2", "10000"},
-     {"s3", "11000"},
-     {"W1", "13000"},
-     {"W2", "9000"},
-     {"Y1", "13000"},
-     {"Y2", "7000"},
-     {"Y3", "9500"},
-     {"Y4", "11000"},
-     {"Y5", "9000"}},
+    {std::begin(mx::worked_trade::inputs), std::end(mx::worked_trade::inputs)},
     {{"s1", "17"},
      {"s2", "10010"},
      {"s3", "10300"},

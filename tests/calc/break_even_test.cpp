@@ -1,11 +1,14 @@
 // The break-even sell price against a scan of every price on the grid.
 #include "calc/break_even.h"
 #include "calc/fields.h"
+#include "support/table_rows.h"
 
 #include <gtest/gtest.h>
 
 namespace mx {
 namespace {
+
+using table_rows::PrintTo;
 
 // Every price of the grid from its first positive one up to `highest`, in order.
 std::optional<std::int32_t> scanned(std::int32_t quantity, std::int32_t buyPrice,
@@ -47,10 +50,6 @@ struct BreakEvenRow {
     PriceGrid grid;
     std::optional<std::int32_t> price;
 };
-
-void PrintTo(const BreakEvenRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class BreakEvenTest : public testing::TestWithParam<BreakEvenRow> {};
 

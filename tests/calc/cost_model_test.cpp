@@ -1,5 +1,6 @@
 // The cost model and the price rules on their own, without a sheet.
 #include "calc/cost_model.h"
+#include "support/table_rows.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 
 namespace mx {
 namespace {
+
+using table_rows::PrintTo;
 
 struct RoundTripRow {
     const char *name;
@@ -20,10 +23,6 @@ struct RoundTripRow {
     double netProfit;
     double netLoss;
 };
-
-void PrintTo(const RoundTripRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 constexpr CommissionOptions ruleOff{};
 constexpr CommissionOptions ruleOn{.minimumFeeRule = true};
@@ -235,10 +234,6 @@ struct SellTaxRow {
     double total, rural;
 };
 
-void PrintTo(const SellTaxRow &row, std::ostream *out) {
-    *out << row.name;
-}
-
 class SellTaxTest : public testing::TestWithParam<SellTaxRow> {};
 
 TEST_P(SellTaxTest, KospisTwoTaxesApart) {
@@ -306,10 +301,6 @@ struct AmountRow {
     std::int64_t grossDifference;
 };
 
-void PrintTo(const AmountRow &row, std::ostream *out) {
-    *out << row.name;
-}
-
 class RoundTripAmountTest : public testing::TestWithParam<AmountRow> {};
 
 TEST_P(RoundTripAmountTest, AmountsIn64Bits) {
@@ -353,10 +344,6 @@ struct PriceRow {
     std::int32_t percent;
     std::int32_t price;
 };
-
-void PrintTo(const PriceRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class FiveWonPriceTest : public testing::TestWithParam<PriceRow> {};
 
@@ -414,10 +401,6 @@ struct CheckedRow {
     std::int32_t b;
     std::optional<std::int32_t> difference;
 };
-
-void PrintTo(const CheckedRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class CheckedArithmeticTest : public testing::TestWithParam<CheckedRow> {};
 

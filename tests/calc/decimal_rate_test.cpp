@@ -1,10 +1,13 @@
 // Exact decimal rates: reading a rate text and truncating a percentage of an amount.
 #include "calc/decimal_rate.h"
+#include "support/table_rows.h"
 
 #include <gtest/gtest.h>
 
 namespace mx {
 namespace {
+
+using table_rows::PrintTo;
 
 struct RateRow {
     const char *name;
@@ -12,10 +15,6 @@ struct RateRow {
     DecimalRate rate;
     const char *written;
 };
-
-void PrintTo(const RateRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class DecimalRateTest : public testing::TestWithParam<RateRow> {};
 
@@ -55,10 +54,6 @@ struct ShareRow {
     std::int64_t unit;
     long double share;
 };
-
-void PrintTo(const ShareRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class TruncatedShareTest : public testing::TestWithParam<ShareRow> {};
 

@@ -2,6 +2,7 @@
 #include "calc/calculate.h"
 #include "calc/fields.h"
 #include "calc/memory_sheet.h"
+#include "support/table_rows.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -10,19 +11,14 @@
 namespace mx {
 namespace {
 
-template <typename Row> std::string rowName(const testing::TestParamInfo<Row> &info) {
-    return info.param.name;
-}
+using table_rows::PrintTo;
+using table_rows::rowName;
 
 struct MoneyRow {
     const char *name;
     long double value;
     const char *shown;
 };
-
-void PrintTo(const MoneyRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class DisplayRuleTest : public testing::TestWithParam<MoneyRow> {};
 
@@ -48,17 +44,13 @@ INSTANTIATE_TEST_SUITE_P(
                              "4,611,686,018,427,387,904"},
                     MoneyRow{"largest_negative_scenario_amount", -4611686018427387904.0L,
                              "-4,611,686,018,427,387,904"}),
-    rowName<MoneyRow>);
+    rowName);
 
 struct WholeRow {
     const char *name;
     const char *text;
     std::optional<std::int32_t> value;
 };
-
-void PrintTo(const WholeRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class WholeNumberTest : public testing::TestWithParam<WholeRow> {};
 
@@ -78,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         WholeRow{"beyond_max", "2147483648", std::nullopt},
         WholeRow{"beyond_min", "-2147483649", std::nullopt},
         WholeRow{"far_beyond", "99999999999999999999", std::nullopt}),
-    rowName<WholeRow>);
+    rowName);
 
 struct SpinRow {
     const char *name;
@@ -86,10 +78,6 @@ struct SpinRow {
     const char *text;
     std::int32_t value;
 };
-
-void PrintTo(const SpinRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class SpinReadingTest : public testing::TestWithParam<SpinRow> {};
 
@@ -107,17 +95,13 @@ INSTANTIATE_TEST_SUITE_P(Fields, SpinReadingTest,
                                          SpinRow{"percentage_negative_clamped", "r8", "-5", 1},
                                          SpinRow{"percentage_empty_is_minimum", "r12", "", 1},
                                          SpinRow{"percentage_text_is_minimum", "r9", "abc", 1}),
-                         rowName<SpinRow>);
+                         rowName);
 
 struct DecimalRow {
     const char *name;
     const char *text;
     long double value;
 };
-
-void PrintTo(const DecimalRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class DecimalReadingTest : public testing::TestWithParam<DecimalRow> {};
 
@@ -133,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, DecimalReadingTest,
                                          DecimalRow{"comma_separator", "0,3", 0},
                                          DecimalRow{"letters", "abc", 0},
                                          DecimalRow{"trailing", "0.3%", 0}),
-                         rowName<DecimalRow>);
+                         rowName);
 
 TEST(FieldWritingTest, PlainAndDecimalTexts) {
     EXPECT_EQ(formatPlain(3000), "3000");
@@ -163,10 +147,6 @@ struct StampRow {
     const char *text;
 };
 
-void PrintTo(const StampRow &row, std::ostream *out) {
-    *out << row.name;
-}
-
 class TimeStampTest : public testing::TestWithParam<StampRow> {};
 
 TEST_P(TimeStampTest, Formats) {
@@ -178,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(StampRow{"morning", {2026, 3, 7, 9, 5}, "2026년 3월 7일  9시 5분 "},
                     StampRow{"two_digits", {2025, 12, 31, 23, 59}, "2025년 12월 31일  23시 59분 "},
                     StampRow{"midnight", {2024, 2, 29, 0, 0}, "2024년 2월 29일  0시 0분 "}),
-    rowName<StampRow>);
+    rowName);
 
 struct OptionRow {
     const char *name;
@@ -190,10 +170,6 @@ struct OptionRow {
     const char *line;
     std::int32_t stepAt1500;
 };
-
-void PrintTo(const OptionRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class SheetOptionTest : public testing::TestWithParam<OptionRow> {};
 
@@ -275,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "0.00",
                   "적용 세율 0.00% (ETF·ETN 비과세)",
                   1}),
-    rowName<OptionRow>);
+    rowName);
 
 TEST(CatalogueTest, SortedUniqueAndFindable) {
     std::string previous;

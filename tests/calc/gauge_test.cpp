@@ -1,11 +1,14 @@
 // The bar gauge's own rules and the in-memory sheet's starting state.
 #include "calc/gauge.h"
 #include "calc/memory_sheet.h"
+#include "support/table_rows.h"
 
 #include <gtest/gtest.h>
 
 namespace mx {
 namespace {
+
+using table_rows::PrintTo;
 
 TEST(GaugeModelTest, StartsRedAtZeroOfHundred) {
     const GaugeModel gauge;
@@ -31,10 +34,6 @@ struct ProgressRow {
     int clamped;
     int percent;
 };
-
-void PrintTo(const ProgressRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class GaugeProgressTest : public testing::TestWithParam<ProgressRow> {};
 

@@ -1,14 +1,14 @@
 // The market rules of the trade date: tax rates, tick tables, price grids, dates and keys.
 #include "calc/market_rules.h"
+#include "support/table_rows.h"
 
 #include <gtest/gtest.h>
 
 namespace mx {
 namespace {
 
-template <typename Row> std::string rowName(const testing::TestParamInfo<Row> &info) {
-    return info.param.name;
-}
+using table_rows::PrintTo;
+using table_rows::rowName;
 
 TradeDate on(const char *text) {
     return parseTradeDate(text).value();
@@ -21,10 +21,6 @@ struct TaxRow {
     Market lineMarket;
     const char *line;
 };
-
-void PrintTo(const TaxRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class TaxRateTest : public testing::TestWithParam<TaxRow> {};
 
@@ -80,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                "적용 세율 0.00% (ETF·ETN 비과세)"},
         TaxRow{"etf_exempt_long_before", "2001-01-02", "0.15 + 0.15", "0.30", "0.30",
                Market::EtfEtn, "적용 세율 0.00% (ETF·ETN 비과세)"}),
-    rowName<TaxRow>);
+    rowName);
 
 // The step just below a band's lower price and at it.
 struct TickRow {
@@ -90,10 +86,6 @@ struct TickRow {
     std::int64_t edge;
     std::int32_t below, at;
 };
-
-void PrintTo(const TickRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class TickTest : public testing::TestWithParam<TickRow> {};
 
@@ -140,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TickRow{"etf_before_december_2023_first", etf, "2023-12-17", 1, 5, 5},
                     TickRow{"etf_since_december_2023_2000", etf, "2023-12-18", 2000, 1, 5},
                     TickRow{"etf_since_december_2023_large", etf, "2026-03-06", 500000, 5, 5}),
-    rowName<TickRow>);
+    rowName);
 
 struct NeighbourRow {
     const char *name;
@@ -149,10 +141,6 @@ struct NeighbourRow {
     std::int64_t above, below;
     bool contains;
 };
-
-void PrintTo(const NeighbourRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class PriceGridTest : public testing::TestWithParam<NeighbourRow> {};
 
@@ -209,17 +197,13 @@ INSTANTIATE_TEST_SUITE_P(
                     NeighbourRow{"etf_2000", etf2026, 2000, 2005, 1999, true},
                     NeighbourRow{"old_etf_first", oldEtf, 0, 5, -5, true},
                     NeighbourRow{"old_etf_1001", oldEtf, 1001, 1005, 1000, false}),
-    rowName<NeighbourRow>);
+    rowName);
 
 struct DateRow {
     const char *name;
     const char *text;
     bool valid;
 };
-
-void PrintTo(const DateRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class TradeDateTest : public testing::TestWithParam<DateRow> {};
 
@@ -242,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
         DateRow{"unpadded", "2026-3-6", false}, DateRow{"slashes", "2026/03/06", false},
         DateRow{"signed_day", "2026-03-+6", false}, DateRow{"trailing_blank", "2026-03-06 ", false},
         DateRow{"with_time", "2026-03-06 09:05", false}, DateRow{"empty", "", false}),
-    rowName<DateRow>);
+    rowName);
 
 TEST(MarketKeyTest, KeysReadBackExactly) {
     for (const std::string_view key : marketKeys) {
@@ -280,7 +264,7 @@ INSTANTIATE_TEST_SUITE_P(Names, MarketNameTest,
                                          MarketNameRow{"etn_alone", "etn", Market::EtfEtn},
                                          MarketNameRow{"line_break", "kospi\r", std::nullopt},
                                          MarketNameRow{"empty", "", std::nullopt}),
-                         rowName<MarketNameRow>);
+                         rowName);
 
 } // namespace
 } // namespace mx

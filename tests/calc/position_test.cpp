@@ -2,6 +2,7 @@
 #include "calc/break_even.h"
 #include "calc/fields.h"
 #include "calc/position.h"
+#include "support/table_rows.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -10,6 +11,9 @@
 
 namespace mx {
 namespace {
+
+using table_rows::PrintTo;
+using table_rows::rowName;
 
 Pricing pricing(const char *fee, const char *tax, StatementRounding rounding,
                 bool marketRules = false) {
@@ -53,10 +57,6 @@ struct FillsRow {
     std::vector<Step> steps;
     Held after;
 };
-
-void PrintTo(const FillsRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 Step buy(std::int32_t quantity, std::int32_t price, std::int64_t fee) {
     return {Buy, {quantity, price}, FillError::None, {quantity * std::int64_t{price}, fee}};
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {buy(most, most, 0), buy(most, most, 0),
                   refused(Buy, most, most, FillError::OutOfRange)},
                  {2 * std::int64_t{most}, 2 * std::int64_t{most} * most, 0, "2,147,483,647"}}),
-    [](const auto &row) { return std::string(row.param.name); });
+    rowName);
 
 TEST(PositionTest, FormatsFractions) {
     EXPECT_EQ(formatFraction({3283978, 146}), "22,493");
@@ -174,10 +174,6 @@ struct TargetRow {
     std::int64_t cash = 0;
     const char *averagePrice = "";
 };
-
-void PrintTo(const TargetRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class BuyToReachAverageTest : public testing::TestWithParam<TargetRow> {};
 
@@ -214,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TargetRow{"target_beyond_the_price", 100, 72000, 65000, 60000},
                     TargetRow{"nothing_held", 0, 0, 65000, 68000},
                     TargetRow{"more_than_one_fill", 1000000, 100000, 1, 2}),
-    [](const auto &row) { return std::string(row.param.name); });
+    rowName);
 
 struct BreakEvenRow {
     const char *name;
@@ -222,10 +218,6 @@ struct BreakEvenRow {
     Pricing pricing;
     std::optional<std::int32_t> price;
 };
-
-void PrintTo(const BreakEvenRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 const PriceGrid ticks = PriceGrid::ticks(Market::Kospi, in2026);
 const Pricing ruledTenWon = pricing("0.015", "0.20", StatementRounding::TenWonFees, true);
@@ -260,15 +252,16 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, HoldingBreakEvenTest,
     testing::Values(
         // One buy is one trade: the same price as the fee/profit sheet's e8.
-        BreakEvenRow{"one_buy_is_one_trade",
-                     {{100, 71300}},
-                     ruledTenWon,
-                     breakEvenPrice(100, 71300, commissionFor(ruledTenWon, Market::Kospi, in2026), ticks)},
+        BreakEvenRow{
+            "one_buy_is_one_trade",
+            {{100, 71300}},
+            ruledTenWon,
+            breakEvenPrice(100, 71300, commissionFor(ruledTenWon, Market::Kospi, in2026), ticks)},
         BreakEvenRow{"two_buys_on_the_ticks", {{146, 22493}, {1, 26805}}, statement, 22600},
         BreakEvenRow{"display_rounding", {{5, 10000}, {2, 10003}}, shown, 10050},
         BreakEvenRow{"minimum_fee_rule", {{1, 10000}, {1, 10005}}, withMinimumFee(shown), 10800},
         BreakEvenRow{"nothing_held", {}, shown, std::nullopt}),
-    [](const auto &row) { return std::string(row.param.name); });
+    rowName);
 
 } // namespace
 } // namespace mx

@@ -55,10 +55,6 @@ Snapshot runScript(const std::vector<std::string> &script) {
     return readReport(report.str());
 }
 
-std::string scenarioName(const ::testing::TestParamInfo<Scenario> &info) {
-    return info.param.name;
-}
-
 TEST_P(ScenarioTest, SheetMatches) {
     const Scenario &scenario = GetParam();
     const Snapshot shot = runScript(scenario.script);

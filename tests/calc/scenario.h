@@ -1,8 +1,9 @@
 #pragma once
 
+#include "support/table_rows.h"
+
 #include <gtest/gtest.h>
 #include <map>
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,9 +23,7 @@ struct Scenario {
     std::map<std::string, std::vector<std::string>> memos{};
 };
 
-inline void PrintTo(const Scenario &scenario, std::ostream *out) {
-    *out << scenario.name;
-}
+using table_rows::PrintTo;
 
 // What a run left on the sheet, in the terms of the tool's output.
 struct Snapshot {
@@ -39,9 +38,7 @@ Snapshot runScript(const std::vector<std::string> &script);
 
 class ScenarioTest : public ::testing::TestWithParam<Scenario> {};
 
-std::string scenarioName(const ::testing::TestParamInfo<Scenario> &info);
-
 #define MX_SCENARIO_TABLE(group, rows)                                                             \
-    INSTANTIATE_TEST_SUITE_P(group, ScenarioTest, ::testing::ValuesIn(rows), scenarioName)
+    INSTANTIATE_TEST_SUITE_P(group, ScenarioTest, ::testing::ValuesIn(rows), table_rows::rowName)
 
 } // namespace mx::testing_support

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "support/table_rows.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <ostream>
-#include <type_traits>
 
 // Readable failure output for Qt's strings.
 inline void PrintTo(const QByteArray &bytes, std::ostream *os) {
@@ -20,12 +21,7 @@ inline void PrintTo(const QStringList &lines, std::ostream *os) {
 namespace mx::settings {
 namespace {
 
-// Table rows print as their name.
-template <typename Row>
-requires std::is_convertible_v<decltype(Row::name), const char *>
-void PrintTo(const Row &row, std::ostream *os) {
-    *os << row.name;
-}
+using table_rows::PrintTo;
 
 } // namespace
 } // namespace mx::settings

@@ -1,5 +1,6 @@
 // mx_cal_sheet --csv --settings: the journal starts from the options saved in cal.ini, found as
 // the window finds it, and leaves every folder and file as it was.
+#include "support/table_rows.h"
 #include "tool_runner.h"
 
 #include <filesystem>
@@ -11,6 +12,8 @@
 
 namespace mx::testing_support {
 namespace {
+
+using table_rows::PrintTo;
 
 namespace fs = std::filesystem;
 
@@ -72,10 +75,6 @@ struct SettingsRow {
     std::vector<std::string> options;
     const char *panel;
 };
-
-void PrintTo(const SettingsRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class JournalSettingsTest : public testing::TestWithParam<SettingsRow> {};
 

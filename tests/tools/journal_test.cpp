@@ -1,4 +1,5 @@
 // mx_cal_sheet --csv: a journal of trades priced row by row as the one-sheet mode prices one.
+#include "support/table_rows.h"
 #include "tool_runner.h"
 
 #include <algorithm>
@@ -8,6 +9,8 @@
 
 namespace mx::testing_support {
 namespace {
+
+using table_rows::PrintTo;
 
 // The columns a journal adds to a priced row, as the sheet shows them, and the tax's parts.
 std::string resultsOf(const std::string &line) {
@@ -38,10 +41,6 @@ struct TradeRow {
     const char *panel; // the options as directives of the one-sheet mode
     std::vector<std::string> taxParts;
 };
-
-void PrintTo(const TradeRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class JournalTradeTest : public testing::TestWithParam<TradeRow> {};
 
@@ -177,10 +176,6 @@ struct SpellingRow {
     const char *name;
     const char *journal;
 };
-
-void PrintTo(const SpellingRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class JournalSpellingTest : public testing::TestWithParam<SpellingRow> {};
 
@@ -347,10 +342,6 @@ struct RefusedRow {
     const char *written = nullptr; // the fields written, where they are not those of the row
 };
 
-void PrintTo(const RefusedRow &row, std::ostream *out) {
-    *out << row.name;
-}
-
 class JournalRefusedRowTest : public testing::TestWithParam<RefusedRow> {};
 
 TEST_P(JournalRefusedRowTest, KeptInItsPlaceWithItsReason) {
@@ -417,10 +408,6 @@ struct HeaderRow {
     const char *journal;
     const char *reason;
 };
-
-void PrintTo(const HeaderRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class JournalHeaderTest : public testing::TestWithParam<HeaderRow> {};
 

@@ -1,6 +1,7 @@
 // The tool's directive parsing and report writing, in process.
 #include "mx_cal_sheet/report.h"
 #include "mx_cal_sheet/script.h"
+#include "support/table_rows.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -8,15 +9,13 @@
 namespace mx::sheet_tool {
 namespace {
 
+using table_rows::PrintTo;
+
 struct DateRow {
     const char *name;
     const char *text;
     bool valid;
 };
-
-void PrintTo(const DateRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class DateTimeTest : public testing::TestWithParam<DateRow> {};
 
@@ -112,10 +111,6 @@ struct ExcerptRow {
     std::string text;
     std::string expected;
 };
-
-void PrintTo(const ExcerptRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class ExcerptTest : public testing::TestWithParam<ExcerptRow> {};
 

@@ -1,21 +1,22 @@
 // mx_cal_sheet's arguments: --help prints the usage and --version the version, reading
 // nothing; an argument that is not known, or a journal's option that is not valid, is refused.
+#include "mx_cal_sheet/report.h"
+#include "support/table_rows.h"
 #include "tool_runner.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace mx::testing_support {
 namespace {
+
+using table_rows::PrintTo;
 
 struct ArgumentRow {
     const char *name;
     std::vector<std::string> arguments;
     std::string reason = {}; // "unknown argument: " and the first argument when empty
 };
-
-void PrintTo(const ArgumentRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 const std::string trade = "s1=10\ns2=10000\ns3=11000\n";
 
@@ -60,6 +61,8 @@ TEST_P(HelpTest, PrintsUsageAndIgnoresInput) {
                               "r13",
                               "P14 목표 평단",
                               "Q11 매수 후 평단",
+                              "x11 오차",
+                              "Panel24: the bar",
                               "--version"}) {
         EXPECT_NE(run.out.find(topic), std::string::npos) << topic;
     }
@@ -71,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, HelpTest,
                          testing::Values(ArgumentRow{"long", {"--help"}},
                                          ArgumentRow{"short", {"-h"}},
                                          ArgumentRow{"before_another", {"--help", "--bogus"}}),
-                         [](const auto &row) { return std::string(row.param.name); });
+                         table_rows::rowName);
 
 class RefusedArgumentTest : public testing::TestWithParam<ArgumentRow> {};
 
@@ -116,13 +119,39 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--csv", "--rounding", "floor"},
                     "--rounding takes round, won or ten, not: floor"},
         ArgumentRow{"flag_with_value", {"--csv", "--rules=1"}, "--rules takes no value"}),
-    [](const auto &row) { return std::string(row.param.name); });
+    table_rows::rowName);
 
 TEST(VersionTest, PrintsTheProjectVersionAndReadsNothing) {
     const ToolRun run = runSheetTool(trade, {"--version", "--bogus"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "mx_cal_sheet " MX_CAL_VERSION "\n");
     EXPECT_EQ(run.err, "");
+}
+
+// The README's table of the fields is the catalogue's, row by row, as --help lists them.
+TEST(FieldLegendTest, ReadmeTableIsTheCatalogue) {
+    std::ifstream readme(MX_CAL_README);
+    ASSERT_TRUE(readme.is_open());
+    std::vector<std::string> rows;
+    bool inTable = false;
+    for (std::string line; std::getline(readme, line);) {
+        if (line == "| field | caption | meaning |") {
+            inTable = true;
+        } else if (line == "|---|---|---|") {
+            continue;
+        } else if (inTable && !line.starts_with("| ")) {
+            break;
+        } else if (inTable) {
+            rows.push_back(line);
+        }
+    }
+    std::vector<std::string> expected;
+    for (const FieldSpec &fieldSpec : fieldCatalogue()) {
+        expected.push_back("| `" + std::string(fieldSpec.name) + "` | " +
+                           sheet_tool::legendCaption(fieldSpec) + " | " +
+                           std::string(fieldSpec.meaning) + " |");
+    }
+    EXPECT_EQ(rows, expected);
 }
 
 // Input that cannot be read and output that cannot be written end the tool with status 2 and
@@ -133,10 +162,6 @@ struct StreamRow {
     Streams streams;
     std::string reason;
 };
-
-void PrintTo(const StreamRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class RefusedStreamTest : public testing::TestWithParam<StreamRow> {};
 
@@ -161,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         StreamRow{"version_onto_a_full_disk", {"--version"}, {"", "/dev/full"}, fullDisk},
         StreamRow{
             "sheet_from_a_folder", {}, {"/", ""}, "standard input: cannot read: Is a directory"}),
-    [](const auto &row) { return std::string(row.param.name); });
+    table_rows::rowName);
 
 } // namespace
 } // namespace mx::testing_support

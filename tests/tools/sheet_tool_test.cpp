@@ -2,6 +2,7 @@
 // the program printing what its own interpreter of the directives reports.
 #include "mx_cal_sheet/report.h"
 #include "mx_cal_sheet/script.h"
+#include "support/table_rows.h"
 #include "tool_runner.h"
 
 #include <algorithm>
@@ -12,6 +13,8 @@
 
 namespace mx::testing_support {
 namespace {
+
+using table_rows::PrintTo;
 
 const std::string fullTrade = "@now=2026-03-07 09:05\n"
                               "s1=10\ns2=10000\ns3=11000\n"
@@ -75,10 +78,6 @@ struct RefusedRow {
     const char *name;
     std::string line;
 };
-
-void PrintTo(const RefusedRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class RefusedLineTest : public testing::TestWithParam<RefusedRow> {};
 

@@ -2,12 +2,16 @@
 // buffers of a few bytes, which take the records apart character by character, must give the
 // same header and the same rows.
 #include "mx_cal_sheet/table_reader.h"
+#include "support/table_rows.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
 
 namespace mx::sheet_tool {
 namespace {
+
+using table_rows::PrintTo;
+using table_rows::rowName;
 
 constexpr ColumnSpec columns[] = {
     {"quantity", true}, {"buy", true}, {"sell", true}, {"date"}, {"market"}};
@@ -63,10 +67,6 @@ struct InputRow {
     std::size_t recordSize = ReaderLimits{}.recordSize;
 };
 
-void PrintTo(const InputRow &row, std::ostream *out) {
-    *out << row.name;
-}
-
 class TableReaderTest : public testing::TestWithParam<InputRow> {};
 
 TEST_P(TableReaderTest, SameRowsThroughAnyBuffer) {
@@ -117,17 +117,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "!line 1: columns 매수가 and 매수단가 both name buy: rename one of them"},
         InputRow{"an_added_column", "수량,매수가,매도가,NET\n",
                  "!line 1: column NET is one the output adds: rename it"}),
-    [](const auto &row) { return std::string(row.param.name); });
+    rowName);
 
 struct DateRow {
     const char *name;
     const char *text;
     std::optional<TradeDate> date;
 };
-
-void PrintTo(const DateRow &row, std::ostream *out) {
-    *out << row.name;
-}
 
 class ReadDateTest : public testing::TestWithParam<DateRow> {};
 
@@ -164,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DateRow{"blanks_after_a_dash", "2025- 3- 6", std::nullopt},
                     DateRow{"nine_digits", "202503061", std::nullopt},
                     DateRow{"empty", "", std::nullopt}),
-    [](const auto &row) { return std::string(row.param.name); });
+    rowName);
 
 } // namespace
 } // namespace mx::sheet_tool

@@ -152,14 +152,7 @@ void AccessibilityTest::gaugesExposeTheirValues() {
     QFETCH(int, progress);
     QFETCH(QString, value);
     WindowDriver driver;
-    driver.fill({{"s1", "10"},
-                 {"s2", "10000"},
-                 {"W1", "13000"},
-                 {"W2", "9000"},
-                 {"Y1", "13000"},
-                 {"Y2", "7000"},
-                 {"Y4", "11000"},
-                 {"Y5", "9000"}});
+    driver.typeWorkedTrade();
     driver.press("s1", Qt::Key_Return);
     QWidget *widget = driver.find(gauge);
     QCOMPARE(widget->property("maximum").toInt(), maximum);

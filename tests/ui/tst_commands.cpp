@@ -22,12 +22,7 @@ void pressKey(WindowDriver &driver, QKeyCombination key) {
 
 // The pages and the 평단·물타기 panel, its holding taken from page 1.
 void fillAllPages(WindowDriver &driver) {
-    const QStringList inputs{"s1",    "10",   "s2",   "10000", "s3",    "11000", "W1",
-                             "13000", "W2",   "9000", "Y1",    "13000", "Y2",    "7000",
-                             "Y3",    "9500", "Y4",   "11000", "Y5",    "9000"};
-    for (int i = 0; i + 1 < inputs.size(); i += 2) {
-        driver.type(inputs[i], inputs[i + 1]);
-    }
+    driver.typeWorkedTrade();
     pressKey(driver, Qt::CTRL | Qt::Key_M);
     driver.type("P13", "9000");
     pressKey(driver, QKeyCombination(Qt::Key_Escape));

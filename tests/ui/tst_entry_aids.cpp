@@ -375,12 +375,7 @@ void EntryAidsTest::padActsOnlyOnItsFields_data() {
 void EntryAidsTest::padActsOnlyOnItsFields() {
     QFETCH(QString, focused);
     WindowDriver driver;
-    const QStringList inputs{"s1", "10",    "s2", "10000", "s3", "11000",
-                             "W1", "13000", "W2", "9000",  "Y1", "13000",
-                             "Y2", "7000",  "Y4", "11000", "Y5", "9000"};
-    for (int i = 0; i + 1 < inputs.size(); i += 2) {
-        driver.type(inputs[i], inputs[i + 1]);
-    }
+    driver.typeWorkedTrade();
     driver.press("s1", Qt::Key_Return);
     QStringList before;
     for (const QString &name : padFields) {

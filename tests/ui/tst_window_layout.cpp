@@ -7,6 +7,7 @@
 #include "window_driver.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -350,6 +352,18 @@ void WindowLayoutTest::everyFieldOfTheCatalogue() {
         const QString name = qtext(fieldSpec.name);
         QCOMPARE(driver.window().findChildren<QWidget *>(name).size(), 1);
         QWidget *widget = driver.find(name);
+        // Assistive technology names the field by its caption in the catalogue, without the
+        // blanks that only space its letters out ("수     량").
+        QString caption = qtext(fieldSpec.caption);
+        caption.remove(QRegularExpression(QStringLiteral(" {2,}")));
+        if (!caption.isEmpty()) {
+            // A check box is named by its text.
+            const QString named =
+                widget->accessibleName().isEmpty()
+                    ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name)
+                    : widget->accessibleName();
+            QCOMPARE(named, caption);
+        }
         const QString initial = qtext(fieldSpec.initial);
         switch (fieldSpec.kind) {
         case mx::FieldKind::IntegerSpin:

@@ -1,5 +1,7 @@
 #include "window_driver.h"
 
+#include "support/worked_trade.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -100,6 +102,12 @@ void WindowDriver::type(const QString &name, const QString &text) {
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
+}
+
+void WindowDriver::typeWorkedTrade() {
+    for (const auto &[name, text] : mx::worked_trade::inputs) {
+        type(QString::fromLatin1(name), QString::fromLatin1(text));
+    }
 }
 
 void WindowDriver::fill(std::initializer_list<std::pair<const char *, const char *>> texts) {

@@ -54,6 +54,8 @@ public:
     void type(const QString &name, const QString &text);
     // Presses a key with the focus in `name`.
     void press(const QString &name, QKeyCombination key);
+    // Types the inputs of the worked trade (support/worked_trade.h) into the three pages.
+    void typeWorkedTrade();
     // Sets the texts of fields at once, as a program would (no keys typed).
     void fill(std::initializer_list<std::pair<const char *, const char *>> texts);
     // Brings forward the page that holds `widget`, as the program can (no input of the user can).

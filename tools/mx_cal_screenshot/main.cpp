@@ -7,6 +7,7 @@
 
 #include "U_cal.h"
 #include "application.h"
+#include "support/worked_trade.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -43,16 +44,7 @@ int main(int argc, char *argv[]) {
     Tf_cal window(nullptr, std::move(seams));
     window.show();
 
-    for (const auto &[field, text] : {std::pair{"s1", "10"},
-                                      {"s2", "10000"},
-                                      {"s3", "11000"},
-                                      {"W1", "13000"},
-                                      {"W2", "9000"},
-                                      {"Y1", "13000"},
-                                      {"Y2", "7000"},
-                                      {"Y3", "9500"},
-                                      {"Y4", "11000"},
-                                      {"Y5", "9000"}}) {
+    for (const auto &[field, text] : mx::worked_trade::inputs) {
         type(window, field, text);
     }
     window.N6Click();

@@ -167,9 +167,12 @@ int journal(const CommandLine &commandLine, bool ledger) {
 
 int run(const CommandLine &commandLine) {
     switch (commandLine.action) {
-    case CommandLine::Action::Help:
-        writeOut(usage);
+    case CommandLine::Action::Help: {
+        std::ostringstream help;
+        help << usage;
+        writeOut(help.str());
         return 0;
+    }
     case CommandLine::Action::Version:
         writeOut("mx_cal_sheet " MX_CAL_VERSION "\n");
         return 0;

@@ -50,7 +50,67 @@ void addFieldLines(std::vector<Line> &lines, const MemorySheet &sheet, const Fie
     }
 }
 
+// The columns a terminal gives `text` (UTF-8): two for a Hangul or CJK character, else one.
+std::size_t columns(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t point = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
+            point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        }
+        const bool wide =
+            (point >= 0x1100 && point <= 0x115F) || (point >= 0x2E80 && point <= 0xA4CF) ||
+            (point >= 0xAC00 && point <= 0xD7A3) || (point >= 0xF900 && point <= 0xFAFF);
+        width += wide ? 2 : 1;
+        i += length;
+    }
+    return width;
+}
+
+constexpr std::size_t legendWidth = 80;
+constexpr std::string_view continuation = "      ";
+
 } // namespace
+
+std::string legendCaption(const FieldSpec &fieldSpec) {
+    std::string caption;
+    for (std::size_t i = 0; i < fieldSpec.caption.size(); ++i) {
+        const bool spacing =
+            fieldSpec.caption[i] == ' ' &&
+            ((i + 1 < fieldSpec.caption.size() && fieldSpec.caption[i + 1] == ' ') ||
+             (i > 0 && fieldSpec.caption[i - 1] == ' '));
+        if (!spacing) {
+            caption += fieldSpec.caption[i];
+        }
+    }
+    return caption;
+}
+
+void writeFieldLegend(std::ostream &out) {
+    for (const FieldSpec &fieldSpec : fieldCatalogue()) {
+        std::string line = "  " + std::string(fieldSpec.name);
+        if (!fieldSpec.caption.empty()) {
+            line += ' ' + legendCaption(fieldSpec);
+        }
+        line += ':';
+        std::string_view words = fieldSpec.meaning;
+        while (!words.empty()) {
+            const std::size_t end = words.find(' ');
+            const std::string_view word = words.substr(0, end);
+            if (columns(line) + 1 + columns(word) > legendWidth) {
+                out << line << '\n';
+                line = continuation;
+            } else {
+                line += ' ';
+            }
+            line += word;
+            words = end == std::string_view::npos ? std::string_view() : words.substr(end + 1);
+        }
+        out << line << '\n';
+    }
+}
 
 void writeReport(std::ostream &out, const MemorySheet &sheet,
                  const std::vector<std::string> &messages) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "report.h"
+
+#include <ostream>
 #include <string_view>
 
 namespace mx::sheet_tool {
 
-// What --help prints.
-inline constexpr std::string_view usage = R"(Usage: mx_cal_sheet < directives
+// What --help prints before the legend of the fields and after it.
+inline constexpr std::string_view usageHead = R"(Usage: mx_cal_sheet < directives
        mx_cal_sheet --csv [FILE] [OPTION...]
        mx_cal_sheet --ledger [FILE] [--sort] [--summary] [OPTION...]
        mx_cal_sheet --help | --version
@@ -185,32 +188,12 @@ Example:
 
 Fields
 ------
-  s1 수량, s2 매수단가, s3 매도단가                         the trade
-  s4 매수총가, s5 매도총가, e1 매수수수료, e2 매도수수료, e3 제세금, e4 총수수료,
-  e5 순손실, e6 순수익, e7 총수익, e8 손익분기가            its results
-  r1 수수료율 (%), r2 제세금율 (%), r3 최저제한액, r4 적용수수료,
-  CheckBox1 최저수수료 계산 적용, CheckBox2 거래일 기준 세율·호가단위 적용,
-  ComboBox1 시장, ComboBox2 정산 방식, DateEdit1 매매일     the options
-  r5, r6, r7     장기 1차·2차·3차 목표 (%, 고가-매수 대비)
-  r8, r9         장기·단기 손절 (%, 매수가 대비)
-  r10, r11       단타 1차·2차 목표 (%, 고가-매수 대비)
-  r12, r13       단타 1차·2차 손절 (%, 매수가 대비)
-  W1, W2, Y1 .. Y5 the prices of the two planning pages; the other fields are
-                 their results, the gauges and the verdicts
-  P1 보유수량, P2 평균단가                                  the holding, one buy
-  P3 .. P12      수량 and 단가 of the 1차 .. 5차 매수 in pairs (P3 and P4 ...); a
-                 pair is a buy when both are above 0
-  P13 현재가, P14 목표 평단
-  Q1 총수량, Q2 평균단가, Q3 수수료 포함 평단, Q4 총매수금액, Q5 평가금액,
-  Q6 평가손익, Q7 수익률, Q8 손익분기가                     the holding, priced as
-                 a position (moving average; 평가손익 and 수익률 of selling every
-                 share at 현재가 as a statement shows it, after the sell fee and
-                 tax; 손익분기가 counts the buy fees too)
-  Q9 필요 수량, Q10 필요 금액, Q11 매수 후 평단
-                 the fewest shares to buy at 현재가 that bring 평균단가 to 목표
-                 평단, their cost with the fee, and the average after them;
-  Q12            or why no buy at 현재가 does
+Every field of the output, in its order: its name, the caption the window shows
+with it, and what it holds.
 
+)";
+
+inline constexpr std::string_view usageTail = R"(
 Exit status:
   0  the fields were written (one sheet; messages such as a missing quantity are
      output, not failures), or every row was priced (journal)
@@ -229,5 +212,15 @@ Exit status:
      read or written; the reason goes to standard error (one sheet: nothing is
      written; journal: the rows priced before are written)
 )";
+
+// What --help prints: the usage with the legend of the fields, which the field catalogue gives.
+struct UsageText {};
+inline constexpr UsageText usage{};
+
+inline std::ostream &operator<<(std::ostream &out, UsageText) {
+    out << usageHead;
+    writeFieldLegend(out);
+    return out << usageTail;
+}
 
 } // namespace mx::sheet_tool

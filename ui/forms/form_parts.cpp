@@ -133,18 +133,18 @@ void addField(QGridLayout *grid, int row, QWidget *field) {
 }
 
 IntegerSpinField *addInputRow(QGridLayout *grid, int row, const Row &input, int captionWidth) {
-    const QString caption = QString::fromUtf8(input.caption);
-    addCaption(grid, row, input.panel, caption, captionWidth, input.captionColor);
-    auto *field = spinField(grid->parentWidget(), input.field, caption);
+    const QString shown = caption(input.field);
+    addCaption(grid, row, input.panel, shown, captionWidth, input.captionColor);
+    auto *field = spinField(grid->parentWidget(), input.field, shown);
     setTextColor(field, input.fieldColor);
     addField(grid, row, field);
     return field;
 }
 
 ResultField *addResultRow(QGridLayout *grid, int row, const Row &result, int captionWidth) {
-    const QString caption = QString::fromUtf8(result.caption);
-    addCaption(grid, row, result.panel, caption, captionWidth, result.captionColor);
-    auto *field = resultField(grid->parentWidget(), result.field, caption, result.fieldBackground);
+    const QString shown = caption(result.field);
+    addCaption(grid, row, result.panel, shown, captionWidth, result.captionColor);
+    auto *field = resultField(grid->parentWidget(), result.field, shown, result.fieldBackground);
     setTextColor(field, result.fieldColor);
     addField(grid, row, field);
     return field;
@@ -158,6 +158,10 @@ void setTextColor(QWidget *widget, const QColor &color) {
 
 QString initialText(const char *name) {
     return qtext(mx::field(name).initial);
+}
+
+QString caption(const char *name) {
+    return qtext(mx::field(name).caption);
 }
 
 QScrollArea *stackPage(QWidget *page, const char *scrollBox, QWidget *content, bool followContent,

@@ -59,10 +59,9 @@ void addCaption(QGridLayout *grid, int row, const char *panel, const QString &ca
                 int captionWidth, const QColor &captionColor = {});
 void addField(QGridLayout *grid, int row, QWidget *field);
 
-// A field of a page with its caption panel.
+// A field of a page with its caption panel, which shows the field's caption in the catalogue.
 struct Row {
     const char *panel;
-    const char *caption;
     const char *field;
     QColor captionColor = {};
     QColor fieldColor = {};      // text colour of the field
@@ -77,6 +76,8 @@ void setTextColor(QWidget *widget, const QColor &color);
 
 // The text a field of the catalogue shows when the window starts.
 QString initialText(const char *name);
+// The caption of a field of the catalogue.
+QString caption(const char *name);
 
 // Lays out a page: the scroll box `scrollBox` over `content`, taking the height, above the bar
 // that `buildBar` makes for the page's foot. The box is made before the bar, so that the page's

@@ -54,6 +54,14 @@ Field *addOption(QGridLayout *grid, int row, const char *panel, const QString &c
     return field;
 }
 
+// A check box of the catalogue, checked when its field starts as "1".
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption) {
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(parts::initialText(name) == QStringLiteral("1"));
+    return box;
+}
+
 QWidget *ratesGroup(QWidget *parent, OptionsPanel &panel) {
     auto *frame = group(parent, "Bevel2", QStringLiteral("수수료 비율 설정"));
     auto *grid = groupGrid(frame);
@@ -82,9 +90,7 @@ QWidget *ratesGroup(QWidget *parent, OptionsPanel &panel) {
 QWidget *minimumFeeGroup(QWidget *parent, OptionsPanel &panel) {
     auto *frame = group(parent, "Bevel1", QStringLiteral("최저수수료제"));
     auto *grid = groupGrid(frame);
-    panel.checkBox1 = new QCheckBox(QStringLiteral("최저수수료 계산 적용"), frame);
-    panel.checkBox1->setObjectName(QStringLiteral("CheckBox1"));
-    panel.checkBox1->setChecked(parts::initialText("CheckBox1") == QStringLiteral("1"));
+    panel.checkBox1 = checkBox(frame, "CheckBox1", QStringLiteral("최저수수료 계산 적용"));
     grid->addWidget(panel.checkBox1, 0, 0, 1, 3);
 
     const QString threshold = QStringLiteral("최저제한액");
@@ -124,9 +130,8 @@ QComboBox *choice(QGridLayout *grid, int row, int column, const char *label, con
 QWidget *marketRulesGroup(QWidget *parent, OptionsPanel &panel) {
     auto *frame = group(parent, "Bevel12", QStringLiteral("시장 규칙"));
     auto *grid = groupGrid(frame);
-    panel.checkBox2 = new QCheckBox(QStringLiteral("거래일 기준 세율·호가단위 적용"), frame);
-    panel.checkBox2->setObjectName(QStringLiteral("CheckBox2"));
-    panel.checkBox2->setChecked(parts::initialText("CheckBox2") == QStringLiteral("1"));
+    panel.checkBox2 =
+        checkBox(frame, "CheckBox2", QStringLiteral("거래일 기준 세율·호가단위 적용"));
     grid->addWidget(panel.checkBox2, 0, 0, 1, 4);
 
     panel.comboBox1 = choice(

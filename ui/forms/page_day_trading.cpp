@@ -12,67 +12,38 @@
 namespace forms {
 namespace {
 
-using parts::Row;
-using planning::Option;
-
 constexpr int inputCaptionWidth = 84;
 constexpr int captionWidth = 97;
 
 void addTable(QGridLayout *grid, DayTradingPage &page) {
     QWidget *parent = grid->parentWidget();
-    page.y1 = parts::addInputRow(grid, 0, {"Panel55", "상한가", "Y1", look::maroon, look::maroon},
-                                 inputCaptionWidth);
+    // clang-format off
+    const parts::Row upperLimit{.panel = "Panel55", .field = "Y1", .captionColor = look::maroon, .fieldColor = look::maroon};
+    const parts::Row lowerLimit{.panel = "Panel56", .field = "Y2", .captionColor = look::navy, .fieldColor = look::navy};
+    const parts::Row opening{.panel = "Panel57", .field = "Y3"};
+    const parts::Row high{.panel = "Panel58", .field = "Y4", .captionColor = look::maroon, .fieldColor = look::maroon};
+    const parts::Row low{.panel = "Panel59", .field = "Y5", .captionColor = look::navy, .fieldColor = look::navy};
+    const parts::Row upperResult{.panel = "Panel62", .field = "Z1", .captionColor = look::maroon};
+    const parts::Row lowerLoss{.panel = "Panel63", .field = "Z2", .captionColor = look::navy};
+    const planning::Target targets[] = {
+        {.pricePanel = "Panel60", .price = "Y6", .amountPanel = "Panel61", .amount = "Z3", .gain = true, .option = {.field = "r10", .label = "Label22", .percentLabel = "Label21"}, .priceField = &page.y6, .amountField = &page.z3},
+        {.pricePanel = "Panel64", .price = "Y7", .amountPanel = "Panel65", .amount = "Z4", .gain = true, .option = {.field = "r11", .label = "Label23", .percentLabel = "Label24"}, .priceField = &page.y7, .amountField = &page.z4},
+        {.pricePanel = "Panel66", .price = "Y8", .amountPanel = "Panel67", .amount = "Z5", .gain = false, .option = {.field = "r12", .label = "Label26", .percentLabel = "Label25"}, .priceField = &page.y8, .amountField = &page.z5},
+        {.pricePanel = "Panel35", .price = "Y9", .amountPanel = "Panel36", .amount = "Z6", .gain = false, .option = {.field = "r13", .label = "Label16", .percentLabel = "Label10"}, .priceField = &page.y9, .amountField = &page.z6},
+    };
+    // clang-format on
+    page.y1 = parts::addInputRow(grid, 0, upperLimit, inputCaptionWidth);
     page.speedButton19 = parts::keypadButton(parent, "SpeedButton19");
     grid->addWidget(page.speedButton19, 0, 2, Qt::AlignRight | Qt::AlignTop);
     page.edit1 = planning::addRangeRow(grid, 1, "Label17", "Edit1", 72);
-    page.y2 = parts::addInputRow(grid, 2, {"Panel56", "하한가", "Y2", look::navy, look::navy},
-                                 inputCaptionWidth);
-    page.y3 = parts::addInputRow(grid, 3, {"Panel57", "시가", "Y3"}, inputCaptionWidth);
-    page.y4 = parts::addInputRow(grid, 4, {"Panel58", "고가", "Y4", look::maroon, look::maroon},
-                                 inputCaptionWidth);
+    page.y2 = parts::addInputRow(grid, 2, lowerLimit, inputCaptionWidth);
+    page.y3 = parts::addInputRow(grid, 3, opening, inputCaptionWidth);
+    page.y4 = parts::addInputRow(grid, 4, high, inputCaptionWidth);
     page.edit2 = planning::addRangeRow(grid, 5, "Label18", "Edit2", 72);
-    page.y5 = parts::addInputRow(grid, 6, {"Panel59", "저가", "Y5", look::navy, look::navy},
-                                 inputCaptionWidth);
-    page.z1 = parts::addResultRow(grid, 7, {"Panel62", "최대 가능 수익", "Z1", look::maroon},
-                                  captionWidth);
-    page.z2 =
-        parts::addResultRow(grid, 8, {"Panel63", "최대 가능 손실", "Z2", look::navy}, captionWidth);
-
-    const QColor price = look::lightYellow;
-    const struct {
-        parts::Row price, amount;
-        Option option;
-        ResultField **priceField, **amountField;
-    } targets[] = {
-        {{"Panel60", "1차목표가", "Y6", {}, {}, price},
-         {"Panel61", "1차목표 수익액", "Z3", look::maroon},
-         {"r10", "Label22", "고가-매수 대비", "Label21"},
-         &page.y6,
-         &page.z3},
-        {{"Panel64", "2차목표가", "Y7", {}, {}, price},
-         {"Panel65", "2차목표 수익액", "Z4", look::maroon},
-         {"r11", "Label23", "고가-매수 대비", "Label24"},
-         &page.y7,
-         &page.z4},
-        {{"Panel66", "1차 손절가", "Y8", {}, {}, price},
-         {"Panel67", "1차손절 손실액", "Z5", look::navy},
-         {"r12", "Label26", "매수가 대비", "Label25"},
-         &page.y8,
-         &page.z5},
-        {{"Panel35", "2차 손절가", "Y9", {}, {}, price},
-         {"Panel36", "2차손절 손실액", "Z6", look::navy},
-         {"r13", "Label16", "매수가 대비", "Label10"},
-         &page.y9,
-         &page.z6},
-    };
-    int row = 9;
-    for (const auto &target : targets) {
-        const planning::TargetRows rows = planning::addTargetRows(
-            grid, row, target.price, target.amount, target.option, captionWidth);
-        *target.priceField = rows.price;
-        *target.amountField = rows.amount;
-        row += 2;
-    }
+    page.y5 = parts::addInputRow(grid, 6, low, inputCaptionWidth);
+    page.z1 = parts::addResultRow(grid, 7, upperResult, captionWidth);
+    page.z2 = parts::addResultRow(grid, 8, lowerLoss, captionWidth);
+    planning::addTargets(grid, 9, targets, look::lightYellow, captionWidth);
 }
 
 } // namespace
@@ -99,39 +70,37 @@ DayTradingPage buildDayTradingPage(QWidget *parent) {
     column->addLayout(grid);
     addTable(grid, page);
 
-    column->addWidget(planning::gaugePanel(content, {"Gauge2Panel",
-                                                     "Gauge2",
-                                                     "Label35",
-                                                     "상한가/하한가 대비",
-                                                     "Label31",
-                                                     "Label33",
-                                                     "Label34",
-                                                     "Label32",
-                                                     {"Bevel6", "Bevel7", "Bevel8"}}));
-    column->addWidget(planning::gaugePanel(content, {"Gauge3Panel",
-                                                     "Gauge3",
-                                                     "Label40",
-                                                     "고가/저가 대비",
-                                                     "Label36",
-                                                     "Label38",
-                                                     "Label39",
-                                                     "Label37",
-                                                     {"Bevel9", "Bevel10", "Bevel11"}}));
-    column->addWidget(planning::positionBox(content, {"GroupBox2",
-                                                      {"z7", "z8", "z9"},
-                                                      {"Label53", "Label51", "Label52"},
-                                                      {"상한가", "매수가", "하한가"},
-                                                      {"z13", "z14"},
-                                                      {"Label54", "Label55"},
-                                                      {"LMDShapeControl3", "LMDShapeControl4"}}));
-    column->addWidget(planning::positionBox(content, {"GroupBox3",
-                                                      {"z10", "z11", "z12"},
-                                                      {"Label58", "Label56", "Label57"},
-                                                      {"고가", "매수가", "저가"},
-                                                      {"z15", "z16"},
-                                                      {"Label59", "Label60"},
-                                                      {"LMDShapeControl5", "LMDShapeControl6"}}));
-    planning::addVerdict(column, {"Label61", "주가로 보는 데이트레이딩 적격 진단", "Memo4", 200});
+    column->addWidget(planning::gaugePanel(content, {.panel = "Gauge2Panel",
+                                                     .gauge = "Gauge2",
+                                                     .caption = "Label35",
+                                                     .position = "Label31",
+                                                     .axisCaption = "Label33",
+                                                     .top = "Label34",
+                                                     .foot = "Label32",
+                                                     .bevels = {"Bevel6", "Bevel7", "Bevel8"}}));
+    column->addWidget(planning::gaugePanel(content, {.panel = "Gauge3Panel",
+                                                     .gauge = "Gauge3",
+                                                     .caption = "Label40",
+                                                     .position = "Label36",
+                                                     .axisCaption = "Label38",
+                                                     .top = "Label39",
+                                                     .foot = "Label37",
+                                                     .bevels = {"Bevel9", "Bevel10", "Bevel11"}}));
+    column->addWidget(
+        planning::positionBox(content, {.box = "GroupBox2",
+                                        .values = {"z7", "z8", "z9"},
+                                        .labels = {"Label53", "Label51", "Label52"},
+                                        .distances = {"z13", "z14"},
+                                        .distanceLabels = {"Label54", "Label55"},
+                                        .shapes = {"LMDShapeControl3", "LMDShapeControl4"}}));
+    column->addWidget(
+        planning::positionBox(content, {.box = "GroupBox3",
+                                        .values = {"z10", "z11", "z12"},
+                                        .labels = {"Label58", "Label56", "Label57"},
+                                        .distances = {"z15", "z16"},
+                                        .distanceLabels = {"Label59", "Label60"},
+                                        .shapes = {"LMDShapeControl5", "LMDShapeControl6"}}));
+    planning::addVerdict(column, {.label = "Label61", .memo = "Memo4", .minimumHeight = 200});
     column->addStretch();
 
     return page;

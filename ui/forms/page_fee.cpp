@@ -32,9 +32,9 @@ QWidget *buildBottomBar(QWidget *parent, FeePage &page) {
     page.speedButton7 =
         parts::flatButton(bar, "SpeedButton7", QStringLiteral("Clear"), QStringLiteral("새 파일"));
     page.speedButton7->setVisible(false);
-    auto *stamp = parts::resultField(bar, "Edit6", QStringLiteral("최종 평가 일시"));
+    auto *stamp = parts::resultField(bar, "Edit6", parts::caption("Edit6"));
     stamp->setText(parts::initialText("Edit6"));
-    stamp->setToolTip(QStringLiteral("최종 평가 일시"));
+    stamp->setToolTip(stamp->accessibleName());
     stamp->setVisible(false);
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(8, 0, 8, 0);
@@ -61,9 +61,9 @@ FeePage buildFeePage(QWidget *parent) {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(4);
 
-    page.s1 = parts::addInputRow(grid, 0, {"Panel18", "수     량", "s1"}, captionWidth);
-    page.s2 = parts::addInputRow(grid, 1, {"Panel4", "매수단가", "s2"}, captionWidth);
-    page.s3 = parts::addInputRow(grid, 2, {"Panel5", "매도단가", "s3"}, captionWidth);
+    page.s1 = parts::addInputRow(grid, 0, {.panel = "Panel18", .field = "s1"}, captionWidth);
+    page.s2 = parts::addInputRow(grid, 1, {.panel = "Panel4", .field = "s2"}, captionWidth);
+    page.s3 = parts::addInputRow(grid, 2, {.panel = "Panel5", .field = "s3"}, captionWidth);
     for (IntegerSpinField *price : {page.s1, page.s2, page.s3}) {
         look::setPixelSize(price, look::pricePixelSize);
         price->setMinimumWidth(fieldWidth);
@@ -81,22 +81,24 @@ FeePage buildFeePage(QWidget *parent) {
 
     const struct {
         parts::Row row;
-        ResultField **field;
+        ResultField **member;
     } results[] = {
-        {{"Panel19", "매수총가", "s4"}, &page.s4},
-        {{"Panel20", "매도총가", "s5"}, &page.s5},
-        {{"Panel13", "매수수수료", "e1"}, &page.e1},
-        {{"Panel14", "매도수수료", "e2"}, &page.e2},
-        {{"Panel12", "제세금", "e3"}, &page.e3},
-        {{"Panel11", "총수수료", "e4"}, &page.e4},
-        {{"Panel15", "순손실", "e5", look::navy, look::navy}, &page.e5},
-        {{"Panel16", "순수익", "e6", look::maroon, look::maroon}, &page.e6},
-        {{"Panel37", "총수익", "e7", look::maroon, look::maroon}, &page.e7},
-        {{"Panel47", "손익분기가", "e8"}, &page.e8},
+        // clang-format off
+        {.row = {.panel = "Panel19", .field = "s4"}, .member = &page.s4},
+        {.row = {.panel = "Panel20", .field = "s5"}, .member = &page.s5},
+        {.row = {.panel = "Panel13", .field = "e1"}, .member = &page.e1},
+        {.row = {.panel = "Panel14", .field = "e2"}, .member = &page.e2},
+        {.row = {.panel = "Panel12", .field = "e3"}, .member = &page.e3},
+        {.row = {.panel = "Panel11", .field = "e4"}, .member = &page.e4},
+        {.row = {.panel = "Panel15", .field = "e5", .captionColor = look::navy, .fieldColor = look::navy}, .member = &page.e5},
+        {.row = {.panel = "Panel16", .field = "e6", .captionColor = look::maroon, .fieldColor = look::maroon}, .member = &page.e6},
+        {.row = {.panel = "Panel37", .field = "e7", .captionColor = look::maroon, .fieldColor = look::maroon}, .member = &page.e7},
+        {.row = {.panel = "Panel47", .field = "e8"}, .member = &page.e8},
+        // clang-format on
     };
     int row = 3;
     for (const auto &result : results) {
-        *result.field = parts::addResultRow(grid, row++, result.row, captionWidth);
+        *result.member = parts::addResultRow(grid, row++, result.row, captionWidth);
     }
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(4, 1);

@@ -12,70 +12,38 @@
 namespace forms {
 namespace {
 
-using parts::Row;
-using planning::Option;
-
 constexpr int inputCaptionWidth = 77;
 constexpr int captionWidth = 97;
 
 void addTable(QGridLayout *grid, LongTermPage &page) {
     QWidget *parent = grid->parentWidget();
-    page.w1 = parts::addInputRow(grid, 0, {"Panel32", "최고가", "W1"}, inputCaptionWidth);
+    // clang-format off
+    const parts::Row high{.panel = "Panel32", .field = "W1"};
+    const parts::Row low{.panel = "Panel17", .field = "W2"};
+    const parts::Row highResult{.panel = "Panel33", .field = "X1", .captionColor = look::maroon, .fieldColor = look::maroon};
+    const parts::Row lowLoss{.panel = "Panel34", .field = "X2", .captionColor = look::navy, .fieldColor = look::navy};
+    const planning::Target targets[] = {
+        {.pricePanel = "Panel28", .price = "W3", .amountPanel = "Panel29", .amount = "X3", .gain = true, .option = {.field = "r5", .label = "Label7", .percentLabel = "Label5"}, .priceField = &page.w3, .amountField = &page.x3},
+        {.pricePanel = "Panel27", .price = "W4", .amountPanel = "Panel26", .amount = "X4", .gain = true, .option = {.field = "r6", .label = "Label8", .percentLabel = "Label6"}, .priceField = &page.w4, .amountField = &page.x4},
+        {.pricePanel = "Panel30", .price = "W5", .amountPanel = "Panel31", .amount = "X5", .gain = true, .option = {.field = "r7", .label = "Label15", .percentLabel = "Label9"}, .priceField = &page.w5, .amountField = &page.x5},
+        {.pricePanel = "Panel39", .price = "W6", .amountPanel = "Panel40", .amount = "X6", .gain = false, .option = {.field = "r8", .label = "Label12", .percentLabel = "Label11"}, .priceField = &page.w6, .amountField = &page.x6},
+        {.pricePanel = "Panel41", .price = "W7", .amountPanel = "Panel42", .amount = "X7", .gain = false, .option = {.field = "r9", .label = "Label14", .percentLabel = "Label13"}, .priceField = &page.w7, .amountField = &page.x7},
+    };
+    // clang-format on
+    page.w1 = parts::addInputRow(grid, 0, high, inputCaptionWidth);
     page.speedButton18 = parts::keypadButton(parent, "SpeedButton18");
     grid->addWidget(page.speedButton18, 0, 2, Qt::AlignRight | Qt::AlignTop);
     grid->addWidget(
         parts::label(parent, "Label3", QStringLiteral("목표주기의 최고가를 기록하세요.")), 1, 0, 1,
         3);
     page.edit4 = planning::addRangeRow(grid, 2, "Label19", "Edit4", 99);
-    page.w2 = parts::addInputRow(grid, 3, {"Panel17", "최저가", "W2"}, inputCaptionWidth);
+    page.w2 = parts::addInputRow(grid, 3, low, inputCaptionWidth);
     grid->addWidget(
         parts::label(parent, "Label4", QStringLiteral("목표주기의 최저가를 기록하세요.")), 4, 0, 1,
         3);
-    page.x1 = parts::addResultRow(
-        grid, 5, {"Panel33", "최대 가능 수익", "X1", look::maroon, look::maroon}, captionWidth);
-    page.x2 = parts::addResultRow(
-        grid, 6, {"Panel34", "최대 가능 손실", "X2", look::navy, look::navy}, captionWidth);
-
-    const QColor price = look::paleYellow;
-    const struct {
-        parts::Row price, amount;
-        Option option;
-        ResultField **priceField, **amountField;
-    } targets[] = {
-        {{"Panel28", "1차목표가", "W3", {}, {}, price},
-         {"Panel29", "1차목표 수익액", "X3", look::maroon},
-         {"r5", "Label7", "고가-매수 대비", "Label5"},
-         &page.w3,
-         &page.x3},
-        {{"Panel27", "2차목표가", "W4", {}, {}, price},
-         {"Panel26", "2차목표 수익액", "X4", look::maroon},
-         {"r6", "Label8", "고가-매수 대비", "Label6"},
-         &page.w4,
-         &page.x4},
-        {{"Panel30", "3차목표가", "W5", {}, {}, price},
-         {"Panel31", "3차목표 수익액", "X5", look::maroon},
-         {"r7", "Label15", "고가-매수 대비", "Label9"},
-         &page.w5,
-         &page.x5},
-        {{"Panel39", "장기손절가", "W6", {}, {}, price},
-         {"Panel40", "장기손절 손실액", "X6", look::navy},
-         {"r8", "Label12", "매수가 대비", "Label11"},
-         &page.w6,
-         &page.x6},
-        {{"Panel41", "단기손절가", "W7", {}, {}, price},
-         {"Panel42", "단기손절 손실액", "X7", look::navy},
-         {"r9", "Label14", "매수가 대비", "Label13"},
-         &page.w7,
-         &page.x7},
-    };
-    int row = 7;
-    for (const auto &target : targets) {
-        const planning::TargetRows rows = planning::addTargetRows(
-            grid, row, target.price, target.amount, target.option, captionWidth);
-        *target.priceField = rows.price;
-        *target.amountField = rows.amount;
-        row += 2;
-    }
+    page.x1 = parts::addResultRow(grid, 5, highResult, captionWidth);
+    page.x2 = parts::addResultRow(grid, 6, lowLoss, captionWidth);
+    planning::addTargets(grid, 7, targets, look::paleYellow, captionWidth);
 }
 
 } // namespace
@@ -101,23 +69,22 @@ LongTermPage buildLongTermPage(QWidget *parent) {
     column->addLayout(grid);
     addTable(grid, page);
 
-    column->addWidget(planning::gaugePanel(content, {"Panel46",
-                                                     "Gauge1",
-                                                     "Label30",
-                                                     "최고가/저가 대비",
-                                                     "Label20",
-                                                     "Label28",
-                                                     "Label29",
-                                                     "Label27",
-                                                     {"Bevel3", "Bevel4", "Bevel5"}}));
-    column->addWidget(planning::positionBox(content, {"GroupBox1",
-                                                      {"x8", "x9", "x10"},
-                                                      {"Label48", "Label46", "Label47"},
-                                                      {"최고가", "매수가", "최저가"},
-                                                      {"x11", "x12"},
-                                                      {"Label49", "Label50"},
-                                                      {"LMDShapeControl1", "LMDShapeControl2"}}));
-    planning::addVerdict(column, {"Label45", "주가로 보는 장기 투자 적격 진단", "Memo3", 160});
+    column->addWidget(planning::gaugePanel(content, {.panel = "Panel46",
+                                                     .gauge = "Gauge1",
+                                                     .caption = "Label30",
+                                                     .position = "Label20",
+                                                     .axisCaption = "Label28",
+                                                     .top = "Label29",
+                                                     .foot = "Label27",
+                                                     .bevels = {"Bevel3", "Bevel4", "Bevel5"}}));
+    column->addWidget(
+        planning::positionBox(content, {.box = "GroupBox1",
+                                        .values = {"x8", "x9", "x10"},
+                                        .labels = {"Label48", "Label46", "Label47"},
+                                        .distances = {"x11", "x12"},
+                                        .distanceLabels = {"Label49", "Label50"},
+                                        .shapes = {"LMDShapeControl1", "LMDShapeControl2"}}));
+    planning::addVerdict(column, {.label = "Label45", .memo = "Memo3", .minimumHeight = 160});
     column->addStretch();
 
     return page;

@@ -23,22 +23,26 @@ QString text(const char *utf8) {
     return QString::fromUtf8(utf8);
 }
 
-} // namespace
-
-TargetRows addTargetRows(QGridLayout *grid, int row, const parts::Row &price,
-                         const parts::Row &amount, const Option &option, int captionWidth) {
-    const TargetRows rows{parts::addResultRow(grid, row, price, captionWidth),
-                          parts::addResultRow(grid, row + 1, amount, captionWidth)};
+void addTarget(QGridLayout *grid, int row, const Target &target, const QColor &priceBackground,
+               int captionWidth) {
+    const parts::Row price{
+        .panel = target.pricePanel, .field = target.price, .fieldBackground = priceBackground};
+    const parts::Row amount{.panel = target.amountPanel,
+                            .field = target.amount,
+                            .captionColor = target.gain ? look::maroon : look::navy};
+    *target.priceField = parts::addResultRow(grid, row, price, captionWidth);
+    *target.amountField = parts::addResultRow(grid, row + 1, amount, captionWidth);
+    const Option &option = target.option;
     QWidget *parent = grid->parentWidget();
     auto *cell = new QWidget(parent);
     auto *column = new QVBoxLayout(cell);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(1);
-    column->addWidget(
-        parts::label(cell, option.label, text(option.labelText), {}, look::smallPixelSize));
+    const QString caption = parts::caption(option.field);
+    column->addWidget(parts::label(cell, option.label, caption, {}, look::smallPixelSize));
     auto *line = new QHBoxLayout;
     line->setSpacing(2);
-    auto *percent = parts::spinField(cell, option.field, text(option.labelText));
+    auto *percent = parts::spinField(cell, option.field, caption);
     percent->setFixedWidth(48);
     line->addWidget(percent);
     auto *unit = parts::label(cell, option.percentLabel, QStringLiteral("%"));
@@ -47,13 +51,22 @@ TargetRows addTargetRows(QGridLayout *grid, int row, const parts::Row &price,
     line->addStretch();
     column->addLayout(line);
     grid->addWidget(cell, row, 2, 2, 1);
-    return rows;
+}
+
+} // namespace
+
+void addTargets(QGridLayout *grid, int row, std::span<const Target> targets,
+                const QColor &priceBackground, int captionWidth) {
+    for (const Target &target : targets) {
+        addTarget(grid, row, target, priceBackground, captionWidth);
+        row += 2;
+    }
 }
 
 ResultField *addRangeRow(QGridLayout *grid, int row, const char *label, const char *field,
                          int width) {
     QWidget *parent = grid->parentWidget();
-    const QString caption = QStringLiteral("변동폭");
+    const QString caption = parts::caption(field);
     auto *cell = new QWidget(parent);
     auto *line = new QHBoxLayout(cell);
     line->setContentsMargins(0, 0, 0, 0);
@@ -74,14 +87,15 @@ QWidget *gaugePanel(QWidget *parent, const GaugeNames &names) {
     captionColumn->setMinimumWidth(120);
     auto *captions = new QVBoxLayout(captionColumn);
     captions->addStretch();
-    captions->addWidget(parts::label(captionColumn, names.caption, text(names.captionText)));
+    const QString caption = parts::caption(names.gauge);
+    captions->addWidget(parts::label(captionColumn, names.caption, caption));
     captions->addWidget(
         parts::label(captionColumn, names.position, QStringLiteral("매수주가의 위치")));
     captions->addStretch();
 
     auto *gauge = new BarGauge(QString::fromLatin1(names.gauge), panel);
     gauge->setFixedSize(40, 150);
-    gauge->setAccessibleName(text(names.captionText));
+    gauge->setAccessibleName(caption);
 
     auto *axis = new QGridLayout;
     axis->setSpacing(2);
@@ -110,7 +124,7 @@ QGroupBox *positionBox(QWidget *parent, const PositionNames &names) {
     auto *grid = new QGridLayout(box);
     grid->setVerticalSpacing(2);
     for (int i = 0; i < 3; ++i) {
-        const QString caption = text(names.labelTexts[i]);
+        const QString caption = parts::caption(names.values[i]);
         grid->addWidget(parts::label(box, names.labels[i], caption), 2 * i, 0);
         auto *value = parts::spinField(box, names.values[i], caption);
         value->setFixedWidth(90);
@@ -119,10 +133,11 @@ QGroupBox *positionBox(QWidget *parent, const PositionNames &names) {
     for (int i = 0; i < 2; ++i) {
         grid->addWidget(new RoundShape(QString::fromLatin1(names.shapes[i]), i == 1, box),
                         2 * i + 1, 2);
+        const QString caption = parts::caption(names.distances[i]);
         auto *cell = new QHBoxLayout;
-        cell->addWidget(parts::label(box, names.distanceLabels[i], QStringLiteral("오차")));
+        cell->addWidget(parts::label(box, names.distanceLabels[i], caption));
         auto *distance = new ResultField(QString::fromLatin1(names.distances[i]), box);
-        distance->setAccessibleName(QStringLiteral("오차"));
+        distance->setAccessibleName(caption);
         look::setBackground(distance, look::white);
         distance->setFixedWidth(80);
         cell->addWidget(distance);
@@ -134,7 +149,7 @@ QGroupBox *positionBox(QWidget *parent, const PositionNames &names) {
 
 void addVerdict(QVBoxLayout *column, const VerdictNames &names) {
     QWidget *parent = column->parentWidget();
-    const QString caption = text(names.caption);
+    const QString caption = parts::caption(names.memo);
     column->addWidget(parts::label(parent, names.label, caption));
     auto *verdict = parts::memo(parent, names.memo);
     verdict->setAccessibleName(caption);

@@ -2,6 +2,8 @@
 
 #include "form_parts.h"
 
+#include <span>
+
 class QGridLayout;
 class QToolButton;
 class ResultField;
@@ -12,33 +14,41 @@ class QWidget;
 // Building blocks shared by the long-term and the day-trading page.
 namespace planning {
 
-// The percentage option at the right of a target or stop price.
+// The percentage option at the right of a target or stop price, under a label that shows the
+// option's caption.
 struct Option {
     const char *field;
     const char *label;
-    const char *labelText;
     const char *percentLabel;
 };
 
-struct TargetRows {
-    ResultField *price;
-    ResultField *amount;
+// A target or stop-loss price and the net result of selling there, each beside its caption
+// panel, with the percentage option that sets the price, and the members of the page that keep
+// the two fields.
+struct Target {
+    const char *pricePanel;
+    const char *price;
+    const char *amountPanel;
+    const char *amount;
+    bool gain; // the amount's caption maroon for a gain, navy for a loss
+    Option option;
+    ResultField **priceField;
+    ResultField **amountField;
 };
 
-// A price result in `row` and the result under it in `row` + 1, with the percentage option
-// in the column at the right spanning both rows.
-TargetRows addTargetRows(QGridLayout *grid, int row, const parts::Row &price,
-                         const parts::Row &amount, const Option &option, int captionWidth);
+// Each target from `row` on: its price result on `priceBackground`, the result under it, and its
+// percentage option in the column at the right spanning both rows.
+void addTargets(QGridLayout *grid, int row, std::span<const Target> targets,
+                const QColor &priceBackground, int captionWidth);
 
-// A range result under its small caption ("변동폭") in column 1 of `row`.
+// A range result beside its small caption ("변동폭") in column 1 of `row`.
 ResultField *addRangeRow(QGridLayout *grid, int row, const char *label, const char *field,
                          int width);
 
 struct GaugeNames {
     const char *panel;
     const char *gauge;
-    const char *caption; // e.g. Label30 "최고가/저가 대비"
-    const char *captionText;
+    const char *caption;     // e.g. Label30, the gauge's caption "최고가/저가 대비"
     const char *position;    // e.g. Label20 "매수주가의 위치"
     const char *axisCaption; // e.g. Label28 "주가"
     const char *top;         // maroon
@@ -49,11 +59,11 @@ struct GaugeNames {
 // A position gauge beside its axis with its end labels.
 QWidget *gaugePanel(QWidget *parent, const GaugeNames &names);
 
+// The labels beside the values and over the distances show the fields' captions.
 struct PositionNames {
     const char *box;
     const char *values[3]; // top, buy price, bottom
     const char *labels[3];
-    const char *labelTexts[3];
     const char *distances[2]; // upper, lower
     const char *distanceLabels[2];
     const char *shapes[2]; // unfilled, filled
@@ -63,8 +73,7 @@ struct PositionNames {
 QGroupBox *positionBox(QWidget *parent, const PositionNames &names);
 
 struct VerdictNames {
-    const char *label;
-    const char *caption;
+    const char *label; // shows the memo's caption
     const char *memo;
     int minimumHeight;
 };
