@@ -12,6 +12,14 @@ struct ToolRun {
     std::string err;
 };
 
+// Runs `program` with `input` on its standard input and the given arguments, its environment
+// this process's with the "NAME=VALUE" entries of `environment` set (text in UTF-8), and
+// collects what it wrote. One source file per system: tool_runner_posix.cpp,
+// tool_runner_windows.cpp.
+ToolRun runProgram(const std::string &program, std::string_view input,
+                   const std::vector<std::string> &arguments,
+                   const std::vector<std::string> &environment);
+
 // Runs the built mx_cal_sheet with `input` on its standard input and the given arguments, its
 // environment this process's with the "NAME=VALUE" entries of `environment` set.
 ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments = {},

@@ -7,15 +7,15 @@
 #include "report.h"
 #include "saved_options.h"
 #include "script.h"
+#include "system.h"
 #include "usage.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <iostream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -42,9 +42,9 @@ int oneSheet() {
 // The file descriptor of the journal to read.
 int openJournal(const std::string &file) {
     if (file.empty() || file == "-") {
-        return STDIN_FILENO;
+        return standardInput;
     }
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openForReading(file);
     if (fd < 0) {
         throw StreamError(file + ": cannot open: " + std::strerror(errno));
     }
@@ -63,7 +63,7 @@ int journal(const CommandLine &commandLine) {
         const bool standardInput = commandLine.file.empty() || commandLine.file == "-";
         CsvReader in(openJournal(commandLine.file),
                      standardInput ? "standard input" : commandLine.file);
-        CsvWriter out(STDOUT_FILENO, "standard output");
+        CsvWriter out(standardOutput, "standard output");
         return runJournal(options, in, out, std::cerr) > 0 ? 1 : 0;
     } catch (const std::runtime_error &error) { // HeaderError, StreamError
         std::cerr << "mx_cal_sheet: " << error.what() << '\n';
@@ -74,9 +74,15 @@ int journal(const CommandLine &commandLine) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    setUpStandardStreams();
+    std::vector<std::string> arguments = commandArguments(argc, argv);
+    std::vector<char *> argumentPointers;
+    for (std::string &argument : arguments) {
+        argumentPointers.push_back(argument.data());
+    }
     CommandLine commandLine;
     try {
-        commandLine = parseCommandLine({argv + 1, static_cast<std::size_t>(argc - 1)});
+        commandLine = parseCommandLine(argumentPointers);
     } catch (const UsageError &error) {
         std::cerr << "mx_cal_sheet: " << error.what() << '\n' << "Try 'mx_cal_sheet --help'.\n";
         return 2;
