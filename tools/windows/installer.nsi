@@ -5,7 +5,8 @@
 ; folder, adds a Start-menu entry and an uninstaller. Nothing is put beside the programs that
 ; would make them portable, so that the settings live in %APPDATA%\mx_cal; uninstalling
 ; removes only what was installed, and the settings stay.
-Unicode true
+; A 64-bit installer for the 64-bit programs (it also runs under a Wine without 32-bit support).
+Target amd64-unicode
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
