@@ -2,8 +2,17 @@
 
 #include "texts.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace mx {
 namespace {
+
+// The keys and the names the window shows (in lower case), by which a market may be named.
+constexpr std::pair<std::string_view, Market> marketNames[] = {
+    {"kospi", Market::Kospi},  {"kosdaq", Market::Kosdaq}, {"konex", Market::Konex},
+    {"etf", Market::EtfEtn},   {"코스피", Market::Kospi},  {"코스닥", Market::Kosdaq},
+    {"코넥스", Market::Konex}, {"etf·etn", Market::EtfEtn}};
 
 // --- Sell-side tax --------------------------------------------------------
 
@@ -152,6 +161,26 @@ std::optional<Market> parseMarket(std::string_view key) {
 
 std::string_view marketKey(Market market) {
     return marketKeys[static_cast<std::size_t>(market)];
+}
+
+std::optional<Market> parseMarketName(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    const auto lowerCase = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    for (const auto &[known, market] : marketNames) {
+        if (std::equal(text.begin(), text.end(), known.begin(), known.end(),
+                       [&](char a, char b) { return lowerCase(a) == b; })) {
+            return market;
+        }
+    }
+    return std::nullopt;
 }
 
 TaxRate taxRateInForce(Market market, const TradeDate &date) {

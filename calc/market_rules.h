@@ -34,6 +34,10 @@ std::string formatTradeDate(const TradeDate &date);
 std::optional<Market> parseMarket(std::string_view key);
 std::string_view marketKey(Market market);
 
+// A market as a person names it: its key or the name the window shows (코스피, 코스닥, 코넥스,
+// ETF·ETN), whatever the case of its Latin letters and the blanks and tabs around it.
+std::optional<Market> parseMarketName(std::string_view text);
+
 // The keys in the order of the enumeration, as the market's choice field offers them.
 inline constexpr std::array<std::string_view, 4> marketKeys{"kospi", "kosdaq", "konex", "etf"};
 

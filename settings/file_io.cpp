@@ -1,9 +1,11 @@
+// Reading and writing whole files on POSIX: every file is reached through the folder
+// descriptor that the walk of own_paths ends in, opened once without blocking and checked on
+// its descriptor.
 #include "file_io.h"
 
 #include "own_paths.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -17,6 +19,10 @@ namespace {
 
 // Page-sized writes, each checked on its own.
 constexpr qint64 chunkSize = 4096;
+
+// The reasons of this file's own, beside errno values and untrustedLink.
+constexpr int notRegularFile = -1;    // a folder, a pipe, a device or a socket
+constexpr int replacedMeanwhile = -3; // the name was given to another file while it was written
 
 WriteFault &installedFault() {
     static WriteFault fault;
@@ -34,72 +40,63 @@ bool stepAllowed(WriteStep step) {
     return true;
 }
 
-// The reason given when what was opened is a folder, a pipe, a device or a socket.
-constexpr int notRegularFile = -1;
-
 QString systemError(int error) {
-    if (error == notRegularFile) {
+    switch (error) {
+    case notRegularFile:
         return QStringLiteral("not a regular file");
-    }
-    if (error == untrustedLink) {
+    case untrustedLink:
         return QStringLiteral("a symbolic link of another user");
+    case replacedMeanwhile:
+        return QStringLiteral("the file was replaced while it was written");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
     }
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Closes a descriptor when it goes out of scope, unless it was closed and checked before.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
+bool failed(QString *error, int code) {
+    if (error != nullptr) {
+        *error = systemError(code);
     }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
+    return false;
+}
 
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        if (!stepAllowed(WriteStep::Close)) {
-            const int error = errno;
-            ::close(fd);
-            errno = error;
-            return false;
-        }
-        return ::close(fd) == 0;
+// Closes a written file, checking the close.
+bool closeChecked(Descriptor &file) {
+    const int fd = file.release();
+    if (!stepAllowed(WriteStep::Close)) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return false;
     }
+    return ::close(fd) == 0;
+}
 
-private:
-    int fd_;
-};
+// Flags of every open of an existing name: a pipe with no writer would hold the caller
+// forever, a link put there since the walk is not followed, a terminal does not become ours.
+constexpr int existingFlags = O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
 
-// Opens what `resolved` leads to without blocking (a pipe with no writer would hold the caller
-// forever) and checks that what was opened is a regular file. A link put in its place since it
-// was resolved is not followed.
-int openRegularFile(const ResolvedPath &resolved, struct stat *info, int *error) {
-    if (resolved.error != 0) {
-        *error = resolved.error;
-        return -1;
+// The regular file at `path`, opened for reading, or an invalid descriptor with the reason in
+// `error`; ENOENT when there is nothing there.
+Descriptor openRegularFile(const QString &path, struct stat *info, int *error) {
+    const PlacedName placed = placeOwnPath(QFile::encodeName(path));
+    if (placed.error != 0) {
+        // A folder on the way that is missing, or is a file: nothing there either.
+        *error = placed.error == ENOTDIR ? ENOENT : placed.error;
+        return {};
     }
-    const int fd =
-        ::open(resolved.path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
+    Descriptor file(
+        ::openat(placed.folder.get(), placed.name.constData(), O_RDONLY | existingFlags));
+    if (!file.valid()) {
         *error = errno;
-        return -1;
-    }
-    if (::fstat(fd, info) != 0) {
+    } else if (::fstat(file.get(), info) != 0) {
         *error = errno;
     } else if (!S_ISREG(info->st_mode)) {
         *error = notRegularFile;
     } else {
-        return fd;
+        return file;
     }
-    ::close(fd);
-    return -1;
+    return {};
 }
 
 bool writeAll(int fd, const char *data, qint64 size) {
@@ -147,66 +144,66 @@ bool syncAndClose(Descriptor &file) {
     if (!stepAllowed(WriteStep::Sync) || ::fsync(file.get()) != 0) {
         return false;
     }
-    return file.close();
+    return closeChecked(file);
 }
 
-// A new file beside `target`, named by temporaryName.
-int createTemporary(const QByteArray &target, QByteArray *name) {
+// A new file in `folder` named by temporaryName after `target`.
+Descriptor createTemporary(int folder, const QByteArray &target, QByteArray *name,
+                           mode_t mode = 0666) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray candidate = temporaryName(target);
         if (!stepAllowed(WriteStep::Create)) {
-            return -1;
+            return {};
         }
-        const int fd = ::open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
+        Descriptor file(::openat(folder, candidate.constData(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+        if (file.valid()) {
             *name = candidate;
-            return fd;
+            return file;
         }
         if (errno != EEXIST) {
-            return -1;
+            return {};
         }
     }
-    return -1;
+    return {};
 }
 
 // Makes a renamed file last; there is nothing left to undo when this fails.
-void syncFolderOf(const QByteArray &file) {
-    const qsizetype slash = file.lastIndexOf('/');
-    const QByteArray folder = slash > 0 ? file.left(slash) : slash == 0 ? "/" : ".";
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+void syncFolder(int folder) {
+    const Descriptor listing(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (listing.valid()) {
+        ::fsync(listing.get());
     }
 }
 
-bool failed(QString *error, int code) {
-    if (error != nullptr) {
-        *error = systemError(code);
-    }
-    return false;
+// Whether `name` in `folder` is still the file open at `file`.
+bool stillNamed(int folder, const QByteArray &name, int file) {
+    struct stat named {};
+    struct stat opened {};
+    return ::fstatat(folder, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+           ::fstat(file, &opened) == 0 && named.st_dev == opened.st_dev &&
+           named.st_ino == opened.st_ino;
 }
 
-// Writes `bytes` over the existing file `target` itself. Room for the new length is claimed
-// before the first byte is written, so that a full disk leaves the old content as it was; every
-// write, the sync and the close are checked.
-bool writeInPlace(const QByteArray &target, const QByteArray &bytes, QString *error) {
-    if (!stepAllowed(WriteStep::Create)) {
-        return failed(error, errno);
-    }
-    Descriptor file(::open(target.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (!file.valid()) {
-        return failed(error, errno);
-    }
+// Writes `bytes` over the existing file open at `file` itself. Room for the new length is
+// claimed before the first byte is written, so that a full disk leaves the old content as it
+// was; every write, the sync and the close are checked. A file that lost its name meanwhile
+// (another file renamed over it) counts as not written.
+bool writeInPlace(Descriptor &file, int folder, const QByteArray &name, const QByteArray &bytes,
+                  QString *error) {
     const int room = ::posix_fallocate(file.get(), 0, std::max<qint64>(bytes.size(), 1));
     if (room != 0 && room != EOPNOTSUPP && room != EINVAL) {
         return failed(error, room);
     }
     if (!writeAll(file.get(), bytes.constData(), bytes.size()) ||
-        ::ftruncate(file.get(), bytes.size()) != 0 || !syncAndClose(file)) {
+        ::ftruncate(file.get(), bytes.size()) != 0 || !stepAllowed(WriteStep::Sync) ||
+        ::fsync(file.get()) != 0) {
         return failed(error, errno);
     }
-    return true;
+    if (!stillNamed(folder, name, file.get())) {
+        return failed(error, replacedMeanwhile);
+    }
+    return closeChecked(file) || failed(error, errno);
 }
 
 } // namespace
@@ -220,19 +217,14 @@ ScopedWriteFault::~ScopedWriteFault() {
 
 FileContent readWholeFile(const QString &path, qint64 limit) {
     FileContent content;
-    const ResolvedPath resolved = followOwnLinks(QFile::encodeName(path));
     struct stat info {};
     int error = 0;
-    const Descriptor file(openRegularFile(resolved, &info, &error));
+    const Descriptor file = openRegularFile(path, &info, &error);
     if (!file.valid()) {
-        struct stat link {};
-        // Nothing there, or a link of the user's own to a file not made yet: a missing file.
-        if ((error == ENOENT || error == ENOTDIR) &&
-            ::lstat(resolved.path.constData(), &link) != 0) {
-            return content;
+        if (error != ENOENT) {
+            content.state = FileContent::State::Unreadable;
+            content.error = systemError(error);
         }
-        content.state = FileContent::State::Unreadable;
-        content.error = systemError(error);
         return content;
     }
     content.state = FileContent::State::Unreadable;
@@ -242,6 +234,7 @@ FileContent readWholeFile(const QString &path, qint64 limit) {
     }
     // Read beyond the limit so that a file that grows while it is read is caught.
     QByteArray bytes;
+    bytes.reserve(info.st_size);
     const int failure = readChunks(file.get(), [&](const char *data, qint64 size) {
         bytes.append(data, size);
         return bytes.size() <= limit;
@@ -261,41 +254,47 @@ FileContent readWholeFile(const QString &path, qint64 limit) {
 
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error,
                     const std::function<bool()> &beforeCommit) {
-    const ResolvedPath resolved = followOwnLinks(QFile::encodeName(path));
-    if (resolved.error != 0) {
-        return failed(error, resolved.error);
+    const PlacedName placed = placeOwnPath(QFile::encodeName(path));
+    if (placed.error != 0) {
+        return failed(error, placed.error);
     }
-    const QByteArray &target = resolved.path;
-    struct stat existing {};
-    const bool exists = ::stat(target.constData(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode)) {
-        return failed(error, S_ISDIR(existing.st_mode) ? EISDIR : notRegularFile);
-    }
-    // A file marked read-only keeps its content, as it would if it were written in place.
-    if (exists && ::access(target.constData(), W_OK) != 0) {
+    const int folder = placed.folder.get();
+    const QByteArray &name = placed.name;
+    // Opened for writing, so that a file marked read-only keeps its content.
+    Descriptor existing(::openat(folder, name.constData(), O_WRONLY | existingFlags));
+    struct stat info {};
+    if (!existing.valid()) {
+        // A pipe without a reader (ENXIO) is as little a file as one with a reader.
+        if (errno != ENOENT) {
+            return failed(error, errno == ENXIO ? notRegularFile : errno);
+        }
+    } else if (::fstat(existing.get(), &info) != 0) {
         return failed(error, errno);
+    } else if (!S_ISREG(info.st_mode)) {
+        return failed(error, notRegularFile);
     }
+    const bool exists = existing.valid();
     QByteArray temporary;
-    Descriptor file(createTemporary(target, &temporary));
+    Descriptor file = createTemporary(folder, name, &temporary);
     if (!file.valid()) {
         // A folder that may not be written around a file that may: the file is written where
         // it stands.
         const int reason = errno;
         return exists && (reason == EACCES || reason == EPERM || reason == EROFS)
-                   ? writeInPlace(target, bytes, error)
+                   ? writeInPlace(existing, folder, name, bytes, error)
                    : failed(error, reason);
     }
     const auto cancel = [&](int code) {
-        ::unlink(temporary.constData());
+        ::unlinkat(folder, temporary.constData(), 0);
         return failed(error, code);
     };
     if (exists) {
-        ::fchmod(file.get(), existing.st_mode & 07777);
+        ::fchmod(file.get(), info.st_mode & 07777);
         // The replacement keeps the owner and group of the file it replaces; where it may not
         // (the file is another user's), the file is written where it stands instead.
-        if (::fchown(file.get(), existing.st_uid, existing.st_gid) != 0) {
-            ::unlink(temporary.constData());
-            return writeInPlace(target, bytes, error);
+        if (::fchown(file.get(), info.st_uid, info.st_gid) != 0) {
+            ::unlinkat(folder, temporary.constData(), 0);
+            return writeInPlace(existing, folder, name, bytes, error);
         }
     }
     if (!writeAll(file.get(), bytes.constData(), bytes.size())) {
@@ -308,34 +307,35 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
         return cancel(errno);
     }
     if (!stepAllowed(WriteStep::Rename) ||
-        ::rename(temporary.constData(), target.constData()) != 0) {
+        ::renameat(folder, temporary.constData(), folder, name.constData()) != 0) {
         return cancel(errno);
     }
     if (!exists) {
-        giveToFolderOwner(target);
+        giveToFolderOwner(folder, name);
     }
-    syncFolderOf(target);
+    syncFolder(folder);
     return true;
 }
 
 bool copyRegularFile(const QString &from, const QString &to, QString *error) {
     struct stat info {};
     int code = 0;
-    const Descriptor source(openRegularFile(followOwnLinks(QFile::encodeName(from)), &info, &code));
+    const Descriptor source = openRegularFile(from, &info, &code);
     if (!source.valid()) {
         return failed(error, code);
     }
-    const QByteArray name = QFile::encodeName(to);
-    if (!stepAllowed(WriteStep::Create)) {
-        return failed(error, errno);
+    const PlacedName placed = placeOwnPath(QFile::encodeName(to));
+    if (placed.error != 0) {
+        return failed(error, placed.error);
     }
-    Descriptor copy(
-        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 07777));
+    const int folder = placed.folder.get();
+    QByteArray temporary;
+    Descriptor copy = createTemporary(folder, placed.name, &temporary, info.st_mode & 07777);
     if (!copy.valid()) {
         return failed(error, errno);
     }
     const auto cancel = [&](int reason) {
-        ::unlink(name.constData());
+        ::unlinkat(folder, temporary.constData(), 0);
         return failed(error, reason);
     };
     int writeFailure = 0;
@@ -352,7 +352,12 @@ bool copyRegularFile(const QString &from, const QString &to, QString *error) {
     if (!syncAndClose(copy)) {
         return cancel(errno);
     }
-    return true;
+    // Never over a file that is there by now.
+    const bool linked =
+        ::linkat(folder, temporary.constData(), folder, placed.name.constData(), 0) == 0;
+    const int reason = errno;
+    ::unlinkat(folder, temporary.constData(), 0);
+    return linked || failed(error, reason);
 }
 
 } // namespace mx::settings

@@ -1,10 +1,44 @@
 #include "ini_file.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+
 namespace mx::settings {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+
+// The blanks that QByteArray::trimmed takes off.
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+char lowerCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lowerCase(x) == lowerCase(y); });
+}
+
+std::string_view viewOf(const QByteArray &bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+QByteArray bytesOf(std::string_view text) {
+    return {text.data(), static_cast<qsizetype>(text.size())};
 }
 
 bool hasLineBreak(const QByteArray &text) {
@@ -28,81 +62,139 @@ bool validValue(const QByteArray &value) {
     return !blankEdged(value) && !hasLineBreak(value);
 }
 
+QStringConverter::Encoding utf16Of(bool littleEndian) {
+    return littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+}
+
+// UTF-8 as text, a leading byte-order mark kept as U+FEFF (QString::fromUtf8 drops it).
+QString decodeUtf8(const QByteArray &bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 } // namespace
 
 IniFile IniFile::fromBytes(const QByteArray &bytes) {
-    IniFile file;
-    // The UTF-8 byte-order mark that some editors put first belongs to no line.
-    const QByteArray mark = "\xEF\xBB\xBF";
-    qsizetype start = 0;
-    if (bytes.startsWith(mark)) {
-        file.byteOrderMark_ = mark;
-        start = mark.size();
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    if (!littleEndian && !bytes.startsWith("\xFE\xFF")) {
+        return fromUtf8(bytes);
     }
+    // The mark is kept as U+FEFF, which UTF-8 writes as its own mark.
+    QStringDecoder decoder(utf16Of(littleEndian), QStringConverter::Flag::ConvertInitialBom);
+    const QByteArray utf8 = QString(decoder(bytes)).toUtf8();
+    QStringEncoder encoder(utf16Of(littleEndian));
+    if (decoder.hasError() || QByteArray(encoder(decodeUtf8(utf8))) != bytes) {
+        IniFile file = fromUtf8(bytes);
+        file.changeable_ = false;
+        return file;
+    }
+    IniFile file = fromUtf8(utf8);
+    file.encoding_ = littleEndian ? Encoding::Utf16LittleEndian : Encoding::Utf16BigEndian;
+    return file;
+}
+
+IniFile IniFile::fromUtf8(const QByteArray &bytes) {
+    IniFile file;
+    file.text_ = bytes;
+    // The UTF-8 byte-order mark that some editors put first belongs to no line.
+    qsizetype start = 0;
+    if (viewOf(bytes).starts_with(utf8Mark)) {
+        file.byteOrderMark_ = static_cast<qsizetype>(utf8Mark.size());
+        start = file.byteOrderMark_;
+    }
+    bool endingSeen = false;
     while (start < bytes.size()) {
         const qsizetype newline = bytes.indexOf('\n', start);
-        if (newline < 0) {
-            file.lines_.push_back(parseLine(bytes.mid(start), {}));
-            break;
-        }
-        qsizetype end = newline;
-        QByteArray ending = "\n";
-        if (end > start && bytes[end - 1] == '\r') {
+        const qsizetype next = newline < 0 ? bytes.size() : newline + 1;
+        qsizetype end = newline < 0 ? bytes.size() : newline;
+        Ending ending = newline < 0 ? Ending::None : Ending::Lf;
+        if (newline >= 0 && end > start && bytes[end - 1] == '\r') {
             --end;
-            ending = "\r\n";
+            ending = Ending::CrLf;
         }
-        file.lines_.push_back(parseLine(bytes.mid(start, end - start), ending));
-        start = newline + 1;
+        if (!endingSeen && ending != Ending::None) {
+            file.newLine_ = ending;
+            endingSeen = true;
+        }
+        const Line line = file.lineAt(start, end - start, ending);
+        // Lines that are neither sections nor keys (blank lines, comments) run together into
+        // one, which holds their line breaks but its last.
+        if (line.kind == Kind::Other && !file.lines_.empty() &&
+            file.lines_.back().kind == Kind::Other) {
+            Line &run = file.lines_.back();
+            run.size = end - run.start;
+            run.ending = ending;
+        } else {
+            file.lines_.push_back(line);
+        }
+        start = next;
     }
     return file;
 }
 
 QByteArray IniFile::toBytes() const {
-    QByteArray bytes = byteOrderMark_;
+    QByteArray bytes;
+    bytes.reserve(text_.size());
+    bytes.append(text_.constData(), byteOrderMark_);
     for (const Line &line : lines_) {
-        bytes += line.text;
-        bytes += line.ending;
+        const std::string_view text = textOf(line);
+        bytes.append(text.data(), static_cast<qsizetype>(text.size()));
+        bytes.append(line.ending == Ending::CrLf ? "\r\n" : line.ending == Ending::Lf ? "\n" : "");
     }
-    return bytes;
+    if (encoding_ == Encoding::Utf8) {
+        return bytes;
+    }
+    QStringEncoder encoder(utf16Of(encoding_ == Encoding::Utf16LittleEndian));
+    return encoder(decodeUtf8(bytes));
 }
 
-IniFile::Line IniFile::parseLine(QByteArray text, QByteArray ending) {
-    Line line;
-    line.text = std::move(text);
-    line.ending = std::move(ending);
-    const QByteArray trimmed = line.text.trimmed();
-    if (trimmed.isEmpty() || trimmed.startsWith(';')) {
+std::string_view IniFile::textOf(const Line &line) const {
+    return viewOf(text_).substr(static_cast<std::size_t>(line.start),
+                                static_cast<std::size_t>(line.size));
+}
+
+std::string_view IniFile::nameOf(const Line &line) const {
+    const std::string_view text = textOf(line);
+    if (line.kind == Kind::Section) {
+        const std::string_view header = trimmed(text);
+        return trimmed(header.substr(1, header.find(']') - 1));
+    }
+    return trimmed(text.substr(0, text.find('=')));
+}
+
+IniFile::Line IniFile::lineAt(qsizetype start, qsizetype size, Ending ending) const {
+    Line line{start, size, 0, Kind::Other, ending};
+    const std::string_view text = textOf(line);
+    const std::string_view content = trimmed(text);
+    if (content.empty() || content.front() == ';') {
         return line;
     }
-    if (trimmed.startsWith('[')) {
-        const qsizetype close = trimmed.indexOf(']');
-        if (close > 0) {
+    if (content.front() == '[') {
+        if (content.find(']') != std::string_view::npos) {
             line.kind = Kind::Section;
-            line.name = trimmed.mid(1, close - 1).trimmed().toLower();
         }
         return line;
     }
-    const qsizetype equals = line.text.indexOf('=');
-    const QByteArray key = equals > 0 ? line.text.left(equals).trimmed() : QByteArray();
-    if (key.isEmpty()) {
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos || trimmed(text.substr(0, equals)).empty()) {
         return line;
     }
     line.kind = Kind::Key;
-    line.name = key.toLower();
-    line.valueStart = equals + 1;
-    while (line.valueStart < line.text.size() && isBlank(line.text[line.valueStart])) {
-        ++line.valueStart;
+    std::size_t value = equals + 1;
+    while (value < text.size() && (text[value] == ' ' || text[value] == '\t')) {
+        ++value;
     }
+    line.valueStart = static_cast<qsizetype>(value);
     return line;
 }
 
-qsizetype IniFile::findKey(const QByteArray &section, const QByteArray &key) const {
+qsizetype IniFile::findKey(std::string_view section, std::string_view key) const {
     bool inSection = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const Line &line = lines_[i];
         if (line.kind == Kind::Section) {
-            inSection = line.name == section;
-        } else if (inSection && line.kind == Kind::Key && line.name == key) {
+            inSection = sameName(nameOf(line), section);
+        } else if (inSection && line.kind == Kind::Key && sameName(nameOf(line), key)) {
             return static_cast<qsizetype>(i);
         }
     }
@@ -110,76 +202,71 @@ qsizetype IniFile::findKey(const QByteArray &section, const QByteArray &key) con
 }
 
 std::optional<QString> IniFile::value(const QString &section, const QString &key) const {
-    const qsizetype at =
-        findKey(section.toUtf8().trimmed().toLower(), key.toUtf8().trimmed().toLower());
+    const QByteArray sectionBytes = section.toUtf8();
+    const QByteArray keyBytes = key.toUtf8();
+    const qsizetype at = findKey(trimmed(viewOf(sectionBytes)), trimmed(viewOf(keyBytes)));
     if (at < 0) {
         return std::nullopt;
     }
     const Line &line = lines_[static_cast<std::size_t>(at)];
-    return QString::fromUtf8(line.text.mid(line.valueStart).trimmed());
+    const std::string_view text =
+        trimmed(textOf(line).substr(static_cast<std::size_t>(line.valueStart)));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 bool IniFile::setValue(const QString &section, const QString &key, const QString &value) {
     const QByteArray sectionBytes = section.toUtf8();
     const QByteArray keyBytes = key.toUtf8();
     const QByteArray valueBytes = value.toUtf8();
-    if (!validSection(sectionBytes) || !validKey(keyBytes) || !validValue(valueBytes)) {
+    if (!changeable_ || !validSection(sectionBytes) || !validKey(keyBytes) ||
+        !validValue(valueBytes)) {
         return false;
     }
-    const QByteArray sectionName = sectionBytes.toLower();
-    const qsizetype existing = findKey(sectionName, keyBytes.toLower());
+    const qsizetype existing = findKey(viewOf(sectionBytes), viewOf(keyBytes));
     if (existing >= 0) {
         Line &line = lines_[static_cast<std::size_t>(existing)];
-        line.text = line.text.left(line.valueStart) + valueBytes;
+        const QByteArray text =
+            bytesOf(textOf(line).substr(0, static_cast<std::size_t>(line.valueStart))) + valueBytes;
+        line.start = text_.size();
+        line.size = text.size();
+        text_ += text;
         return true;
     }
     const QByteArray keyLine = keyBytes + '=' + valueBytes;
-    qsizetype header = -1;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section && lines_[i].name == sectionName) {
-            header = static_cast<qsizetype>(i);
-            break;
-        }
-    }
-    if (header < 0) {
+    const auto header = std::find_if(lines_.begin(), lines_.end(), [&](const Line &line) {
+        return line.kind == Kind::Section && sameName(nameOf(line), viewOf(sectionBytes));
+    });
+    if (header == lines_.end()) {
         insertLine(static_cast<qsizetype>(lines_.size()), '[' + sectionBytes + ']');
         insertLine(static_cast<qsizetype>(lines_.size()), keyLine);
         return true;
     }
     // After the block's last key line, so that blank lines and comments that close the
     // section stay below it.
-    qsizetype after = header;
-    for (std::size_t i = static_cast<std::size_t>(header) + 1;
-         i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
-        if (lines_[i].kind == Kind::Key) {
-            after = static_cast<qsizetype>(i);
+    auto after = header;
+    for (auto it = header + 1; it != lines_.end() && it->kind != Kind::Section; ++it) {
+        if (it->kind == Kind::Key) {
+            after = it;
         }
     }
-    insertLine(after + 1, keyLine);
+    insertLine(after - lines_.begin() + 1, keyLine);
     return true;
 }
 
-QByteArray IniFile::newLineEnding() const {
-    for (const Line &line : lines_) {
-        if (!line.ending.isEmpty()) {
-            return line.ending;
-        }
-    }
-    return "\n";
-}
-
 void IniFile::insertLine(qsizetype at, const QByteArray &text) {
-    const QByteArray ending = newLineEnding();
-    Line line = parseLine(text, ending);
+    const Ending ending = newLine_;
+    const qsizetype start = text_.size();
+    text_ += text;
+    Line line = lineAt(start, text.size(), ending);
     if (at > 0) {
         Line &previous = lines_[static_cast<std::size_t>(at - 1)];
-        if (previous.ending.isEmpty()) {
+        if (previous.ending == Ending::None) {
             // The text ended without a final line break: keep it that way after the new line.
             previous.ending = ending;
-            line.ending.clear();
+            line.ending = Ending::None;
         }
     }
-    lines_.insert(lines_.begin() + at, std::move(line));
+    lines_.insert(lines_.begin() + at, line);
 }
 
 } // namespace mx::settings

@@ -6,33 +6,86 @@
 namespace mx::settings {
 
 // Paths that the settings read and write, held to what belongs to the user running the
-// program: symbolic links are followed only where the user (or root) made them, and what an
-// interrupted run of this program left behind is recognised by its name.
+// program. This is the settings' only contact with the POSIX file system's paths and owners:
+// a path is walked one name at a time, each folder opened below the one before without
+// following a link, and a symbolic link is followed only where the user (or root) made it.
+// What is done at the end of a walk is done through the folder descriptor the walk ended in,
+// so that a link or folder renamed into the path meanwhile leads nowhere else.
 
-// Where `path` really leads: symbolic links at the file and at its folder are followed when
-// they belong to the user running the program or to root. A link of anybody else fails the
-// path with `untrustedLink`, as does a chain of more than 40 links (ELOOP). What the path
-// leads to need not exist: a dangling link of the user's own leads to the file to be made.
-struct ResolvedPath {
-    QByteArray path;
-    int error = 0; // 0, untrustedLink or an errno value
+// An open file descriptor, closed when it goes.
+class Descriptor {
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor();
+    Descriptor(Descriptor &&other) noexcept : fd_(other.release()) {}
+    Descriptor &operator=(Descriptor &&other) noexcept;
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Gives the descriptor up without closing it.
+    int release();
+
+private:
+    int fd_ = -1;
 };
+
+// Why a path may not be followed: a symbolic link of another user on the way.
 inline constexpr int untrustedLink = -2;
-ResolvedPath followOwnLinks(const QByteArray &path);
 
-// A name beside `target` for a file being written: `target`, ".~mx", this process's id, "-" and
+// Whether a symbolic link at the last name of a path is followed (when it is the user's own or
+// root's) or taken as it stands.
+enum class LastLink { Followed, AsItIs };
+
+// Where the last name of `path` stands: the folder that holds it, opened by the walk, and the
+// name itself, which need not exist. A link of the user's own there is followed unless `last`
+// says otherwise, a dangling one to the name it points at. `error` is 0, untrustedLink (another
+// user's link on the way), ELOOP (more than 40 links) or the errno of the folder that could not be
+// opened (ENOENT or ENOTDIR when a folder on the way is missing or is no folder).
+struct PlacedName {
+    Descriptor folder; // an O_PATH descriptor, for the *at() calls
+    QByteArray name;
+    int error = 0;
+};
+PlacedName placeOwnPath(const QByteArray &path, LastLink last = LastLink::Followed);
+
+// The folder `path` itself, walked the same way to its last name; with `create`, each folder
+// missing on the way is made (and given to its folder's owner, see giveToFolderOwner). An
+// O_PATH descriptor, invalid when the folder cannot be reached.
+Descriptor openOwnFolder(const QByteArray &path, bool create);
+
+// The same folder opened for reading (listing, syncing, naming through /proc/self/fd), or -1.
+int openOwnFolderForReading(const QByteArray &path, bool create);
+
+// Whether the folder open at `fd` has been removed since it was opened.
+bool folderRemoved(int fd);
+
+// Makes the folder `path` again and points the descriptor `fd` at it, keeping its number.
+void reopenFolder(int fd, const QByteArray &path);
+
+// A name beside `name` for a file being written: `name`, ".~mx", this process's id, "-" and
 // six random letters or digits.
-QByteArray temporaryName(const QByteArray &target);
+QByteArray temporaryName(const QByteArray &name);
 
-// Removes from `folder` the files of writes that a run of this program began and did not end
-// (named by temporaryName after a process that no longer runs), and the hidden staging folders
-// that earlier versions left beside the configuration folder while they copied it
-// (".mx_cal-" and six letters or digits). Nothing else is touched, nothing of another user.
+// Removes from `folder` the files of writes that a run of this program began and did not end:
+// regular files of the user's own named by temporaryName after a process that no longer runs.
+// Nothing else is touched: no folder, no link, nothing of another user, and nothing at all
+// when the folder cannot be reached without another user's link.
 void removeLeftovers(const QString &folder);
 
 // Run as root on a folder of another user (sudo -E keeps the user's environment), a file or
 // folder this program makes there belongs to that folder's owner, so that the user can still
 // save. Does nothing for any other user.
-void giveToFolderOwner(const QByteArray &path);
+void giveToFolderOwner(int folder, const QByteArray &name);
+
+// Whether anything, even a dangling link, stands at `path`; links on the way are followed as
+// the walk follows them.
+bool somethingAt(const QString &path);
+
+// Makes at `to` (which must not exist) a symbolic link with the target of the link `from`,
+// when `from` is the user's own or root's; another user's link is left out (true).
+bool copyOwnLink(const QString &from, const QString &to);
 
 } // namespace mx::settings

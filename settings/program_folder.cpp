@@ -9,11 +9,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QStringDecoder>
-#include <cerrno>
-#include <fcntl.h>
 #include <optional>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mx::settings {
@@ -23,35 +20,14 @@ bool readableFolder(const QFileInfo &folder) {
     return folder.isDir() && folder.isReadable() && folder.isExecutable();
 }
 
-bool present(const QString &path) {
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
-}
-
 // Copies the regular file `from` to `to` unless something stands there by the time the copy is
-// whole: the copy is made under a temporary name and linked into place, so that an interrupted
-// copy never leaves a half file under the real name.
+// whole; true when `to` holds a file afterwards.
 bool copyIntoPlace(const QString &from, const QString &to) {
-    const QByteArray target = QFile::encodeName(to);
-    const QByteArray temporary = temporaryName(target);
-    if (!copyRegularFile(from, QFile::decodeName(temporary))) {
-        return false;
-    }
-    const bool linked = ::link(temporary.constData(), target.constData()) == 0 || errno == EEXIST;
-    ::unlink(temporary.constData());
-    return linked;
+    return copyRegularFile(from, to) || somethingAt(to);
 }
 
-// A symbolic link of the user's own made again at `to`, pointing where the old one pointed.
-bool copyLink(const QFileInfo &link, const QString &to) {
-    const QByteArray from = QFile::encodeName(link.filePath());
-    if (followOwnLinks(from).error == untrustedLink) {
-        return true; // another user's link is not carried over
-    }
-    const QString target = link.symLinkTarget();
-    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(to).constData()) ==
-               0 ||
-           errno == EEXIST;
+bool makeFolder(const QString &path) {
+    return openOwnFolder(QFile::encodeName(path), true).valid();
 }
 
 // Carries what `from` holds and `to` lacks into the existing folder `to`; what `to` already has
@@ -70,18 +46,18 @@ bool mergeContent(const QString &from, const QString &to, bool top) {
         if (top && entry.fileName() == QLatin1String("cal.ini")) {
             settingsFile = entry;
         } else if (entry.isSymLink()) {
-            complete = (present(target) || copyLink(entry, target)) && complete;
+            complete = (somethingAt(target) || copyOwnLink(entry.filePath(), target)) && complete;
         } else if (entry.isDir()) {
-            const bool made = QFileInfo(target).isDir() || QDir().mkdir(target);
-            complete = made && mergeContent(entry.filePath(), target, false) && complete;
-        } else if (entry.isFile() && !present(target)) {
+            complete =
+                makeFolder(target) && mergeContent(entry.filePath(), target, false) && complete;
+        } else if (entry.isFile() && !somethingAt(target)) {
             complete = copyIntoPlace(entry.filePath(), target) && complete;
         }
     }
     const QString settingsTarget = settingsFilePath(to);
-    if (settingsFile && complete && !present(settingsTarget)) {
+    if (settingsFile && complete && !somethingAt(settingsTarget)) {
         complete = settingsFile->isSymLink()
-                       ? copyLink(*settingsFile, settingsTarget)
+                       ? copyOwnLink(settingsFile->filePath(), settingsTarget)
                        : copyIntoPlace(settingsFile->filePath(), settingsTarget);
     }
     return complete;
@@ -93,26 +69,17 @@ bool isUtf8(const QByteArray &bytes) {
     return !decoder.hasError();
 }
 
-// The names shown for folders reached through a descriptor (see folderFromBytes).
-QHash<QString, QString> &shownNames() {
-    static QHash<QString, QString> names;
-    return names;
-}
+// A folder named by bytes that are not UTF-8, reached through a descriptor of this process.
+struct FolderByBytes {
+    QByteArray bytes;
+    int descriptor = -1;
+};
 
-// Creates the folder `path` and those above it, each given to its folder's owner when made by
-// root in another user's folder.
-void makeFolders(const QByteArray &path) {
-    struct stat info {};
-    if (path.isEmpty() || ::stat(path.constData(), &info) == 0) {
-        return;
-    }
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash > 0) {
-        makeFolders(path.left(slash));
-    }
-    if (::mkdir(path.constData(), 0777) == 0) {
-        giveToFolderOwner(path);
-    }
+// The folders reached through a descriptor (see folderFromBytes), by the name that stands for
+// them.
+QHash<QString, FolderByBytes> &foldersByBytes() {
+    static QHash<QString, FolderByBytes> folders;
+    return folders;
 }
 
 QString homeFolder(const QByteArray &home, MissingFolders missing) {
@@ -169,8 +136,7 @@ QString setUpProgramFolder(const ProgramFolderInputs &inputs) {
         !inputs.fileExists(settingsFilePath(folder))) {
         return QDir::cleanPath(choice.migrateFrom);
     }
-    for (const QString &place : {folder, optionFolderPath(folder), analysisFolderPath(folder),
-                                 QFileInfo(inputs.userConfigDir).absolutePath()}) {
+    for (const QString &place : {folder, optionFolderPath(folder), analysisFolderPath(folder)}) {
         removeLeftovers(place);
     }
     return folder;
@@ -211,22 +177,19 @@ QString folderFromBytes(const QByteArray &bytes, MissingFolders missing) {
     if (isUtf8(bytes)) {
         return QFile::decodeName(bytes);
     }
-    if (missing == MissingFolders::Create) {
-        makeFolders(bytes);
-    }
-    const int fd = ::open(bytes.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = openOwnFolderForReading(bytes, missing == MissingFolders::Create);
     if (fd < 0) {
         return QFile::decodeName(bytes);
     }
     const QString handle = QStringLiteral("/proc/self/fd/") + QString::number(fd);
-    shownNames().insert(handle, QString::fromUtf8(bytes));
+    foldersByBytes().insert(handle, {bytes, fd});
     return handle;
 }
 
 QString shownPath(const QString &path) {
-    for (auto it = shownNames().cbegin(); it != shownNames().cend(); ++it) {
+    for (auto it = foldersByBytes().cbegin(); it != foldersByBytes().cend(); ++it) {
         if (path == it.key() || path.startsWith(it.key() + QLatin1Char('/'))) {
-            return it.value() + path.mid(it.key().size());
+            return QString::fromUtf8(it.value().bytes) + path.mid(it.key().size());
         }
     }
     return path;
@@ -245,7 +208,15 @@ QString analysisFolderPath(const QString &folder) {
 }
 
 void ensureFolder(const QString &folder) {
-    makeFolders(QFile::encodeName(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())));
+    // A folder reached through a descriptor is made again under its own name when it was
+    // removed, and the descriptor pointed at the new one.
+    for (auto it = foldersByBytes().cbegin(); it != foldersByBytes().cend(); ++it) {
+        if ((folder == it.key() || folder.startsWith(it.key() + QLatin1Char('/'))) &&
+            folderRemoved(it.value().descriptor)) {
+            reopenFolder(it.value().descriptor, it.value().bytes);
+        }
+    }
+    makeFolder(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
 }
 
 } // namespace mx::settings

@@ -48,7 +48,8 @@ ProgramFolderInputs withDiskProbes(ProgramFolderInputs inputs);
 QString settingsFolderToRead(const ProgramFolderInputs &inputs);
 
 // Chooses, creates the chosen folder when missing, carries the earlier folder over and clears
-// away what interrupted runs left in it. When the copy did not bring the settings file, the
+// away what interrupted writes left in it and in its option and analysis folders (see
+// removeLeftovers). When the copy did not bring the settings file, the
 // earlier folder itself is used for this run and the copy is tried again at the next start,
 // so that no setting is left behind. An absolute path.
 QString setUpProgramFolder(const ProgramFolderInputs &inputs);
@@ -90,7 +91,9 @@ QString settingsFilePath(const QString &folder);
 QString optionFolderPath(const QString &folder);
 QString analysisFolderPath(const QString &folder);
 
-// Creates `folder` with its parents when missing; a failure is ignored.
+// Creates `folder` with its parents when missing, through no link of another user; a failure
+// is ignored. A folder named by bytes that are not UTF-8 (see folderFromBytes) that was
+// removed since it was opened is made again and reached anew.
 void ensureFolder(const QString &folder);
 
 } // namespace mx::settings

@@ -1,6 +1,7 @@
 #include "settings_file.h"
 
 #include "calc/fields.h"
+#include "calc/market_rules.h"
 #include "calc/sheet.h"
 #include "file_io.h"
 #include "ini_file.h"
@@ -18,10 +19,16 @@ const QString section = QStringLiteral("c1");
 constexpr int noticeAfter = 50;
 constexpr std::array integerFields{"r3", "r4",  "r5",  "r6",  "r7", "r8",
                                    "r9", "r10", "r11", "r12", "r13"};
+// The amounts in won of the minimum-fee rule, which no fee schedule has below 0.
+constexpr std::array wonFields{"r3", "r4"};
 constexpr std::array decimalFields{"r1", "r2"};
 // The keys of the choice fields of the market's rules.
 constexpr std::pair<const char *, const char *> choiceKeys[] = {{"market", "ComboBox1"},
                                                                 {"rounding", "ComboBox2"}};
+
+bool isWonField(std::string_view name) {
+    return std::find(wonFields.begin(), wonFields.end(), name) != wonFields.end();
+}
 
 void showFileMessage(Sheet &fields, const char16_t *message, const QString &path) {
     // A line break inside a message is a single carriage return.
@@ -43,6 +50,26 @@ int storedPlacement(const IniFile &ini, const char *key, int current) {
     return std::clamp(value, -largest, largest);
 }
 
+// The settings of the file at `path`, or nothing when it exists but cannot be read, or could
+// not be written back without spoiling it (UTF-16 that does not convert faithfully).
+std::optional<IniFile> readSettings(const QString &path) {
+    const FileContent content = readWholeFile(path, settingsFileLimit);
+    if (content.state == FileContent::State::Unreadable) {
+        return std::nullopt;
+    }
+    IniFile ini = IniFile::fromBytes(content.bytes);
+    if (!ini.changeable()) {
+        return std::nullopt;
+    }
+    return ini;
+}
+
+// Writes the settings back, unless they have grown beyond what a later start would read.
+bool writeSettings(const QString &path, const IniFile &ini) {
+    const QByteArray bytes = ini.toBytes();
+    return bytes.size() <= settingsFileLimit && writeWholeFile(path, bytes);
+}
+
 } // namespace
 
 SettingsFile::SettingsFile(QString path, ValueText texts)
@@ -51,12 +78,12 @@ SettingsFile::SettingsFile(QString path, ValueText texts)
 bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
     window.scrollPagesToTop();
 
-    const FileContent content = readWholeFile(path_);
-    IniFile ini = IniFile::fromBytes(content.bytes);
+    const std::optional<IniFile> readable = readSettings(path_);
+    IniFile ini = readable.value_or(IniFile());
     // A file that exists but cannot be read must not be replaced by one holding only the
     // counter: its settings stay on disk for a later start.
     bool written = false;
-    if (content.state == FileContent::State::Unreadable) {
+    if (!readable) {
         showFileMessage(fields, messages::cannotRead, path_);
     } else {
         std::int32_t count = storedInteger(ini, QStringLiteral("mycount")).value_or(0);
@@ -65,7 +92,7 @@ bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
             count = 0;
         }
         ini.setValue(section, QStringLiteral("mycount"), ValueText::writeInteger(count + 1));
-        written = writeWholeFile(path_, ini.toBytes());
+        written = writeSettings(path_, ini);
         if (!written) {
             showFileMessage(fields, messages::cannotWriteCounter, path_);
         }
@@ -83,12 +110,13 @@ bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
     window.setHeight(
         fit(storedPlacement(ini, "height", window.placement().height()), available.height()));
 
+    // A window past an edge of the screen, on either side, comes back to its left or top.
     const QRect frame = window.placement();
     const QSize screen = window.screenSize();
-    if (qint64{screen.width()} < qint64{frame.x()} + frame.width() + 20) {
+    if (frame.x() < 0 || qint64{screen.width()} < qint64{frame.x()} + frame.width() + 20) {
         window.setLeft(0);
     }
-    if (qint64{screen.height()} < qint64{frame.y()} + frame.height() + 40) {
+    if (frame.y() < 0 || qint64{screen.height()} < qint64{frame.y()} + frame.height() + 40) {
         window.setTop(0);
     }
 
@@ -97,12 +125,11 @@ bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
 }
 
 bool SettingsFile::loadOptions(Sheet &fields) const {
-    const FileContent content = readWholeFile(path_);
-    if (content.state == FileContent::State::Unreadable) {
-        return false;
+    const std::optional<IniFile> stored = readSettings(path_);
+    if (stored) {
+        applyOptions(*stored, fields);
     }
-    applyOptions(IniFile::fromBytes(content.bytes), fields);
-    return true;
+    return stored.has_value();
 }
 
 void SettingsFile::applyOptions(const IniFile &ini, Sheet &fields) const {
@@ -123,30 +150,34 @@ void SettingsFile::applyOptions(const IniFile &ini, Sheet &fields) const {
         }
     }
     for (const char *name : integerFields) {
-        if (const std::optional<std::int32_t> value =
-                storedInteger(ini, QString::fromLatin1(name))) {
+        const std::optional<std::int32_t> value = storedInteger(ini, QString::fromLatin1(name));
+        // A negative threshold or fee is as unreadable as a word, as on the command line.
+        if (value && !(*value < 0 && isWonField(name))) {
             fields.setText(name, mx::formatPlain(mx::clampToField(mx::field(name), *value)));
         }
     }
-    // A choice the program does not know reads as the field's first one.
-    for (const auto &[key, choice] : choiceKeys) {
-        if (const std::optional<QString> text = ini.value(section, QString::fromLatin1(key))) {
-            const std::string stored = text->trimmed().toStdString();
-            const mx::FieldSpec &fieldSpec = mx::field(choice);
-            const bool known = std::find(fieldSpec.choices.begin(), fieldSpec.choices.end(),
-                                         stored) != fieldSpec.choices.end();
-            fields.setText(choice, known ? stored : std::string(fieldSpec.initial));
-        }
+    // A choice the program does not know reads as the field's first one; a market may be
+    // named as the journal names it.
+    if (const std::optional<QString> text = ini.value(section, QStringLiteral("market"))) {
+        const std::optional<Market> market = parseMarketName(text->toStdString());
+        fields.setText("ComboBox1", std::string(marketKey(market.value_or(Market::Kospi))));
+    }
+    if (const std::optional<QString> text = ini.value(section, QStringLiteral("rounding"))) {
+        const std::string stored = text->trimmed().toStdString();
+        const mx::FieldSpec &fieldSpec = mx::field("ComboBox2");
+        const bool known = std::find(fieldSpec.choices.begin(), fieldSpec.choices.end(), stored) !=
+                           fieldSpec.choices.end();
+        fields.setText("ComboBox2", known ? stored : std::string(fieldSpec.initial));
     }
 }
 
 bool SettingsFile::save(Sheet &fields, const SettingsHost &window) const {
-    const FileContent content = readWholeFile(path_);
-    if (content.state == FileContent::State::Unreadable) {
+    std::optional<IniFile> stored = readSettings(path_);
+    if (!stored) {
         showFileMessage(fields, messages::cannotSave, path_);
         return false;
     }
-    IniFile ini = IniFile::fromBytes(content.bytes);
+    IniFile &ini = *stored;
     const auto put = [&](const char *key, const QString &value) {
         ini.setValue(section, QString::fromLatin1(key), value);
     };
@@ -180,7 +211,7 @@ bool SettingsFile::save(Sheet &fields, const SettingsHost &window) const {
     for (const auto &[key, choice] : choiceKeys) {
         putChosen(key, fields.text(choice), mx::field(choice).initial);
     }
-    if (!writeWholeFile(path_, ini.toBytes())) {
+    if (!writeSettings(path_, ini)) {
         showFileMessage(fields, messages::cannotSave, path_);
         return false;
     }

@@ -41,6 +41,11 @@ public:
     virtual void showPromotionalNotice() = 0;
 };
 
+// The largest settings file that is read, some thousand times what the program writes: a
+// larger one counts as unreadable and is left as it is, and settings that would make the file
+// larger are not written (a later start could not read them).
+inline constexpr qint64 settingsFileLimit = 1024 * 1024;
+
 // The settings file cal.ini with its section "c1": the run counter, the window placement,
 // the commission options and the nine target and stop-loss percentages. Field texts are in
 // the core's notation; the file's decimals are written in the locale's and read in either.
@@ -53,7 +58,9 @@ public:
     // Run at window creation. Advances the run counter (with the promotional notice past 50)
     // and writes it at once, then restores placement, options and percentages. When the
     // counter cannot be written, a message names the file and the stored settings are still
-    // loaded; the result is then false.
+    // loaded; the result is then false. A file that cannot be read (not a regular file,
+    // larger than settingsFileLimit, UTF-16 that would not convert back) is left as it is,
+    // with a message, and the window keeps its initial settings.
     bool load(Sheet &fields, SettingsHost &window) const;
 
     // Run when the window closes. Writes placement (normal state only; the edges only where

@@ -252,5 +252,30 @@ TEST(MarketKeyTest, KeysReadBackExactly) {
     }
 }
 
+struct MarketNameRow {
+    const char *name;
+    const char *text;
+    std::optional<Market> market;
+};
+
+class MarketNameTest : public testing::TestWithParam<MarketNameRow> {};
+
+TEST_P(MarketNameTest, ReadsKeysAndTheWindowsNames) {
+    EXPECT_EQ(parseMarketName(GetParam().text), GetParam().market);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, MarketNameTest,
+                         testing::Values(MarketNameRow{"key", "kosdaq", Market::Kosdaq},
+                                         MarketNameRow{"capitals", "KOSDAQ", Market::Kosdaq},
+                                         MarketNameRow{"mixed_case", "Konex", Market::Konex},
+                                         MarketNameRow{"blanks_around", " \tkospi ", Market::Kospi},
+                                         MarketNameRow{"window_name", "코스닥", Market::Kosdaq},
+                                         MarketNameRow{"window_name_of_etfs", "ETF·ETN",
+                                                       Market::EtfEtn},
+                                         MarketNameRow{"etn_alone", "etn", std::nullopt},
+                                         MarketNameRow{"line_break", "kospi\r", std::nullopt},
+                                         MarketNameRow{"empty", "", std::nullopt}),
+                         rowName<MarketNameRow>);
+
 } // namespace
 } // namespace mx

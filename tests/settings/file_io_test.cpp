@@ -1,3 +1,4 @@
+#include "other_user.h"
 #include "pipe_rescue.h"
 #include "printers.h"
 #include "settings/file_io.h"
@@ -171,11 +172,15 @@ TEST_F(FileIo, ReplacementKeepsPermissionsAndLinks) {
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
-// Another user's symbolic link, planted where the program reads and writes: at cal.ini, or at
-// the program folder itself. Planting it as another user needs root.
+// Another user's symbolic link, planted where the program reads and writes: at cal.ini, at the
+// program folder, or at a folder above it (in a shared folder without the sticky bit, where the
+// kernel's own protection of links does not apply). Planting it as another user needs root.
 struct PlantedRow {
     const char *name;
-    bool folderIsTheLink; // the link stands at the folder rather than at cal.ini
+    const char *link;     // where the link stands
+    const char *target;   // what it points at
+    const char *settings; // the settings file as the program names it
+    const char *reached;  // the file that the settings file leads to through the link
     uid_t owner;          // who owns the link
     bool followed;
 };
@@ -187,38 +192,41 @@ TEST_P(PlantedLink, IsFollowedOnlyWhenItIsTheUsersOwnOrRoots) {
     if (row.owner != ::geteuid() && ::geteuid() != 0) {
         GTEST_SKIP() << "planting a link of another user needs root";
     }
-    const QString victim = dir.filePath("victim/.profile");
-    put(victim, "export PATH\n");
-    QString settings = victim;
-    if (row.folderIsTheLink) {
-        settings = dir.filePath("shared/cal.ini");
-        ASSERT_TRUE(QFile::link(dir.filePath("victim"), dir.filePath("shared")));
-        ASSERT_TRUE(QFile::rename(victim, dir.filePath("victim/cal.ini")));
-    } else {
-        settings = dir.filePath("cal.ini");
-        ASSERT_TRUE(QFile::link(victim, settings));
-    }
-    const QString link = row.folderIsTheLink ? dir.filePath("shared") : settings;
+    const QString reached = dir.filePath(row.reached);
+    put(reached, "export PATH\n");
+    const QString link = dir.filePath(row.link);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(link).absolutePath()));
+    ASSERT_TRUE(QFile::link(dir.filePath(row.target), link));
     ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), row.owner, row.owner), 0);
-    const QString target = row.folderIsTheLink ? dir.filePath("victim/cal.ini") : victim;
+    const QString settings = dir.filePath(row.settings);
 
     const FileContent read = readWholeFile(settings);
     EXPECT_EQ(read.state, row.followed ? FileContent::State::Read : FileContent::State::Unreadable);
     QString error;
     EXPECT_EQ(writeWholeFile(settings, "[c1]\nmycount=1\n", &error), row.followed);
-    EXPECT_EQ(contentOf(target), row.followed ? "[c1]\nmycount=1\n" : "export PATH\n");
+    EXPECT_EQ(contentOf(reached), row.followed ? "[c1]\nmycount=1\n" : "export PATH\n");
     if (!row.followed) {
         EXPECT_EQ(error, "a symbolic link of another user");
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, PlantedLink,
-                         testing::Values(PlantedRow{"OwnLinkAtTheFile", false, ::geteuid(), true},
-                                         PlantedRow{"RootsLinkAtTheFile", false, 0, true},
-                                         PlantedRow{"OthersLinkAtTheFile", false, 65534, false},
-                                         PlantedRow{"OthersLinkAtTheFolder", true, 65534, false},
-                                         PlantedRow{"OwnLinkAtTheFolder", true, ::geteuid(), true}),
-                         [](const auto &row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PlantedLink,
+    testing::Values(PlantedRow{"OwnLinkAtTheFile", "cal.ini", "victim/.profile", "cal.ini",
+                               "victim/.profile", ::geteuid(), true},
+                    PlantedRow{"RootsLinkAtTheFile", "cal.ini", "victim/.profile", "cal.ini",
+                               "victim/.profile", 0, true},
+                    PlantedRow{"OthersLinkAtTheFile", "cal.ini", "victim/.profile", "cal.ini",
+                               "victim/.profile", 65534, false},
+                    PlantedRow{"OthersLinkAtTheFolder", "shared", "victim", "shared/cal.ini",
+                               "victim/cal.ini", 65534, false},
+                    PlantedRow{"OthersLinkAboveTheFolder", "team/proj", "victim",
+                               "team/proj/docs/cal.ini", "victim/docs/cal.ini", 65534, false},
+                    PlantedRow{"OwnLinkAtTheFolder", "shared", "victim", "shared/cal.ini",
+                               "victim/cal.ini", ::geteuid(), true},
+                    PlantedRow{"OwnLinkAboveTheFolder", "team/proj", "victim",
+                               "team/proj/docs/cal.ini", "victim/docs/cal.ini", ::geteuid(), true}),
+    [](const auto &row) { return row.param.name; });
 
 TEST_F(FileIo, DanglingOwnLinkIsWrittenThrough) {
     const QString target = dir.filePath("dotfiles/cal.ini");
@@ -273,6 +281,44 @@ TEST_F(FileIo, FileInAFolderThatMayNotBeWrittenIsWrittenInPlace) {
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cal.ini"});
+}
+
+// A file of another user in a shared folder is written in place, since a replacement could not
+// be given its owner. When that user renames a named pipe over it as the write begins, the
+// writer neither waits for the pipe nor takes the write for done.
+TEST_F(FileIo, PipeRenamedOverAFileWrittenInPlaceIsNotWaitedFor) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "a file of one user written by another needs root";
+    }
+    constexpr uid_t owner = 65534;
+    constexpr uid_t writer = 65533;
+    const QByteArray name = QFile::encodeName(path);
+    const QByteArray pipe = QFile::encodeName(dir.filePath("pipe"));
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    put(path, "old\n");
+    ASSERT_EQ(::chown(name.constData(), owner, owner), 0);
+    ASSERT_EQ(::chmod(name.constData(), 0666), 0);
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0666), 0);
+    const std::optional<int> status = testing_support::runAsUser(writer, [&] {
+        const ScopedWriteFault swap([&](WriteStep step) {
+            if (step == WriteStep::Create) {
+                ::rename(pipe.constData(), name.constData());
+            }
+            return 0;
+        });
+        QString error;
+        return writeWholeFile(path, "new\n", &error)                   ? 0
+               : error == "the file was replaced while it was written" ? 1
+                                                                       : 2;
+    });
+    ASSERT_TRUE(status.has_value()) << "the write waited for the pipe";
+    EXPECT_EQ(*status, 1);
+    struct stat info {};
+    ASSERT_EQ(::lstat(name.constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{"cal.ini"});
 }
 
 TEST_F(FileIo, FolderIsNotReplaced) {

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -33,6 +34,11 @@ protected:
     bool start() { return SettingsFile(path, ValueText(QLocale::c())).load(sheet, window); }
     bool close() { return SettingsFile(path, ValueText(QLocale::c())).save(sheet, window); }
 };
+
+// `tail` after as many blank lines as make the file `size` bytes long.
+QByteArray blankLinesUpTo(qsizetype size, const QByteArray &tail = {}) {
+    return QByteArray(size - tail.size(), '\n') + tail;
+}
 
 struct FieldRow {
     const char *name;
@@ -70,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "r1", nullptr, "0.050"},
         FieldRow{"R1TwoSeparatorsKeepsInitial", "[c1]\nr1=0,0.1\n", "r1", nullptr, "0.029"},
         FieldRow{"AfterByteOrderMark", "\xEF\xBB\xBF[c1]\r\nr5=40\r\n", "r5", nullptr, "40"},
+        FieldRow{"NearTheEndOfAMebibyte", blankLinesUpTo(settingsFileLimit - 100, "[c1]\nr5=40\n"),
+                 "r5", nullptr, "40"},
         FieldRow{"R1Stored", "[c1]\nr1=0.015\n", "r1", nullptr, "0.015"},
         FieldRow{"R1ShownWithTheDecimalsItNeeds", "[c1]\nr1=0.0149\n", "r1", nullptr, "0.0149"},
         FieldRow{"R1SevenDecimalsAtMost", "[c1]\nr1=0.000000012\n", "r1", nullptr, "0.0000000"},
@@ -82,12 +90,18 @@ INSTANTIATE_TEST_SUITE_P(
         FieldRow{"Checkbox0Unchecks", "[c1]\ncheckbox1=0\n", "CheckBox1", "1", "0"},
         FieldRow{"CheckboxGarbageKeepsState", "[c1]\ncheckbox1=on\n", "CheckBox1", "1", "1"},
         FieldRow{"R3Hexadecimal", "[c1]\nr3=0x10\n", "r3", nullptr, "16"},
-        FieldRow{"R4HasNoRange", "[c1]\nr4=-5\n", "r4", nullptr, "-5"},
+        FieldRow{"R4LargeKept", "[c1]\nr4=2147483647\n", "r4", nullptr, "2147483647"},
+        FieldRow{"R4NegativeKeepsInitial", "[c1]\nr4=-500\n", "r4", nullptr, "500"},
+        FieldRow{"R3NegativeKeepsInitial", "[c1]\nr3=-1\n", "r3", nullptr, "200000"},
         FieldRow{"NamesWithoutCase", "[C1]\nR5 = 30\n", "r5", nullptr, "30"},
         FieldRow{"OtherSectionIgnored", "[c2]\nr5=30\n", "r5", nullptr, "25"},
         FieldRow{"RulesOn", "[c1]\ncheckbox2=1\n", "CheckBox2", nullptr, "1"},
         FieldRow{"MarketStored", "[c1]\nmarket=kosdaq\n", "ComboBox1", nullptr, "kosdaq"},
         FieldRow{"MarketUnknownReadsKospi", "[c1]\nmarket=nyse\n", "ComboBox1", "konex", "kospi"},
+        FieldRow{"MarketInCapitals", "[c1]\nmarket=KOSDAQ\n", "ComboBox1", nullptr, "kosdaq"},
+        FieldRow{"MarketAsTheWindowNamesIt", "[c1]\nmarket=코스닥\n", "ComboBox1", nullptr,
+                 "kosdaq"},
+        FieldRow{"EtfAsTheWindowNamesIt", "[c1]\nmarket=ETF·ETN\n", "ComboBox1", nullptr, "etf"},
         FieldRow{"RoundingStored", "[c1]\nrounding=ten\n", "ComboBox2", nullptr, "ten"},
         FieldRow{"RoundingUnknownReadsRound", "[c1]\nrounding=up\n", "ComboBox2", "won", "round"}),
     [](const auto &row) { return row.param.name; });
@@ -148,18 +162,18 @@ TEST_P(ScreenFit, OnA1280By1024Screen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ScreenFit,
-    testing::Values(FitRow{"LeftPastRightEdge", {900, 100, 400, 500}, {0, 100, 400, 500}},
-                    FitRow{"LeftExactlyAtEdgeStays", {860, 100, 400, 500}, {860, 100, 400, 500}},
-                    FitRow{"TopPastBottomEdge", {100, 485, 400, 500}, {100, 0, 400, 500}},
-                    FitRow{"TopExactlyAtEdgeStays", {100, 484, 400, 500}, {100, 484, 400, 500}},
-                    FitRow{"NegativeEdgesStay", {-50, -20, 400, 500}, {-50, -20, 400, 500}},
-                    FitRow{"WidenedWidthCounts", {870, 100, 300, 500}, {0, 100, 400, 500}},
-                    FitRow{"AbsurdEdgeKeptWithinReach",
-                           {-2147483647, 100, 400, 500},
-                           {-16777215, 100, 400, 500}},
-                    FitRow{"SizesBeyondTheScreenBroughtInside",
-                           {30, 20, 16777215, 16777215},
-                           {0, 0, 1280, 984}}),
+    testing::Values(
+        FitRow{"LeftPastRightEdge", {900, 100, 400, 500}, {0, 100, 400, 500}},
+        FitRow{"LeftExactlyAtEdgeStays", {860, 100, 400, 500}, {860, 100, 400, 500}},
+        FitRow{"TopPastBottomEdge", {100, 485, 400, 500}, {100, 0, 400, 500}},
+        FitRow{"TopExactlyAtEdgeStays", {100, 484, 400, 500}, {100, 484, 400, 500}},
+        FitRow{"PastTheLeftAndTopEdges", {-50, -20, 400, 500}, {0, 0, 400, 500}},
+        FitRow{"CornerOnScreen", {-3000, -2000, 400, 500}, {0, 0, 400, 500}},
+        FitRow{"AtTheLeftAndTopEdgesStays", {0, 0, 400, 500}, {0, 0, 400, 500}},
+        FitRow{"WidenedWidthCounts", {870, 100, 300, 500}, {0, 100, 400, 500}},
+        FitRow{"AbsurdEdgeBroughtOnScreen", {-2147483647, 100, 400, 500}, {0, 100, 400, 500}},
+        FitRow{
+            "SizesBeyondTheScreenBroughtInside", {30, 20, 16777215, 16777215}, {0, 0, 1280, 984}}),
     [](const auto &row) { return row.param.name; });
 
 TEST_F(SettingsTest, FirstStartAndCloseWriteKeysInOrder) {
@@ -241,19 +255,36 @@ TEST_F(SettingsTest, EverySettingSurvivesARestart) {
     EXPECT_EQ(storedValue("mycount"), "2");
 }
 
-TEST_F(SettingsTest, CounterThatCannotBeWrittenStillLoadsTheStoredSettings) {
-    // A name so long that the temporary file beside it cannot be created: the file reads but
-    // cannot be replaced.
-    path = dir.filePath(QString(250, 'a'));
-    store("[c1]\nmycount=3\nr10=40\n");
+struct UnwritableRow {
+    const char *name;
+    QString fileName;
+    QByteArray file;
+};
+
+class CounterNotWritten : public SettingsTest, public testing::WithParamInterface<UnwritableRow> {};
+
+TEST_P(CounterNotWritten, StillLoadsTheStoredSettings) {
+    path = dir.filePath(GetParam().fileName);
+    store(GetParam().file);
     EXPECT_FALSE(start());
     ASSERT_EQ(sheet.messages().size(), 1u);
-    const QString message = QString::fromStdString(sheet.messages()[0]);
-    EXPECT_TRUE(message.startsWith(QString::fromUtf16(messages::cannotWriteCounter)));
-    EXPECT_TRUE(message.endsWith("\r" + path));
+    EXPECT_EQ(QString::fromStdString(sheet.messages()[0]),
+              QString::fromUtf16(messages::cannotWriteCounter) + "\r" + path);
     EXPECT_EQ(sheet.text("r10"), "40");
-    EXPECT_EQ(storedValue("mycount"), "3");
+    EXPECT_EQ(stored(), GetParam().file);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, CounterNotWritten,
+                         testing::Values(
+                             // A name so long that the temporary file beside it cannot be created:
+                             // the file reads but cannot be replaced.
+                             UnwritableRow{"NameTooLongForATemporaryFile", QString(250, 'a'),
+                                           "[c1]\nmycount=3\nr10=40\n"},
+                             // Counted, the file would grow beyond what the next start reads.
+                             UnwritableRow{"FileThatWouldOutgrowTheLimit", "cal.ini",
+                                           "[c1]\nr10=40\n" +
+                                               blankLinesUpTo(settingsFileLimit - 12)}),
+                         [](const auto &row) { return row.param.name; });
 
 TEST_F(SettingsTest, UnwritableFolderIsReportedAtStartAndClose) {
     store("x");
@@ -265,120 +296,88 @@ TEST_F(SettingsTest, UnwritableFolderIsReportedAtStartAndClose) {
               QString::fromUtf16(messages::cannotSave) + "\r" + path);
 }
 
-TEST_F(SettingsTest, ByteOrderMarkIsReadAndKept) {
-    const QByteArray mark = "\xEF\xBB\xBF";
-    store(mark + "[c1]\r\nmycount=4\r\nr5=40\r\n");
-    EXPECT_TRUE(start());
-    EXPECT_EQ(sheet.text("r5"), "40");
-    EXPECT_EQ(stored(), mark + "[c1]\r\nmycount=5\r\nr5=40\r\n");
-    sheet.setText("r5", "45");
-    ASSERT_TRUE(close());
-    EXPECT_TRUE(stored().startsWith(mark + "[c1]\r\nmycount=5\r\nr5=45\r\nleft=520\r\n"));
-    EXPECT_EQ(stored().count("[c1]"), 1);
+// `utf8` in `encoding`, without a byte-order mark.
+QByteArray encoded(const QByteArray &utf8, QStringConverter::Encoding encoding) {
+    QStringEncoder encoder(encoding);
+    return encoder(QString::fromUtf8(utf8));
 }
 
-TEST_F(SettingsTest, PlatformWithoutPositionsKeepsTheStoredEdges) {
-    store("[c1]\nleft=10\ntop=20\nwidth=410\nheight=300\n");
-    start();
-    window.positionKnown = false;
-    window.frame = {-3, -30, 420, 600}; // the offsets of the frame, not a position
-    ASSERT_TRUE(close());
-    EXPECT_EQ(storedValue("left"), "10");
-    EXPECT_EQ(storedValue("top"), "20");
-    EXPECT_EQ(storedValue("width"), "420");
-    EXPECT_EQ(storedValue("height"), "600");
-}
-
-TEST_F(SettingsTest, PlatformWithoutPositionsAddsNoEdges) {
-    window.positionKnown = false;
-    ASSERT_TRUE(close());
-    EXPECT_EQ(storedValue("left"), std::nullopt);
-    EXPECT_EQ(storedValue("top"), std::nullopt);
-    EXPECT_EQ(storedValue("width"), "400");
-    window.positionKnown = true;
-    ASSERT_TRUE(close());
-    EXPECT_EQ(storedValue("left"), "520");
-}
-
-// A cal.ini of about 10 KB: someone else's sections, a comment and our keys.
-QByteArray crowdedFile() {
-    QByteArray bytes = "; kept by hand\n[c1]\nmycount=7\nr5=40\n";
-    for (int i = 0; bytes.size() < 9900; ++i) {
-        bytes += "[tool" + QByteArray::number(i) + "]\nsetting=some value of that tool\n";
-    }
-    return bytes;
-}
-
-struct FailingStep {
+struct EncodingRow {
     const char *name;
-    WriteStep step;
+    QByteArray byteOrderMark;
+    QStringConverter::Encoding encoding;
 };
 
-class FailingDisk : public SettingsTest, public testing::WithParamInterface<FailingStep> {};
+class Encoded : public SettingsTest, public testing::WithParamInterface<EncodingRow> {};
 
-TEST_P(FailingDisk, StartAndCloseSayWhyAndKeepTheFile) {
-    const QByteArray before = crowdedFile();
-    store(before);
-    const ScopedWriteFault fault(
-        [&](WriteStep step) { return step == GetParam().step ? ENOSPC : 0; });
-    EXPECT_FALSE(start());
+// What editors save: the mark is kept, and a UTF-16 file stays UTF-16.
+TEST_P(Encoded, IsReadAndWrittenBackInItsEncoding) {
+    const EncodingRow &row = GetParam();
+    const auto bare = [&](const QByteArray &utf8) { return encoded(utf8, row.encoding); };
+    store(row.byteOrderMark + bare("[c1]\r\nmycount=4\r\nr5=40\r\n"));
+    EXPECT_TRUE(start());
     EXPECT_EQ(sheet.text("r5"), "40");
-    sheet.setText("r6", "60");
+    EXPECT_EQ(stored(), row.byteOrderMark + bare("[c1]\r\nmycount=5\r\nr5=40\r\n"));
+    sheet.setText("r5", "45");
+    ASSERT_TRUE(close());
+    EXPECT_TRUE(stored().startsWith(row.byteOrderMark +
+                                    bare("[c1]\r\nmycount=5\r\nr5=45\r\nleft=520\r\n")));
+    EXPECT_TRUE(stored().endsWith(bare("\r\nr13=3\r\n")));
+    EXPECT_EQ(stored().count(bare("[c1]")), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Encoded,
+    testing::Values(EncodingRow{"Utf8WithByteOrderMark", "\xEF\xBB\xBF", QStringConverter::Utf8},
+                    EncodingRow{"Utf16LittleEndian", "\xFF\xFE", QStringConverter::Utf16LE},
+                    EncodingRow{"Utf16BigEndian", "\xFE\xFF", QStringConverter::Utf16BE}),
+    [](const auto &row) { return row.param.name; });
+
+struct UnreadableRow {
+    const char *name;
+    QByteArray file; // empty for a folder in the file's place
+};
+
+class Unreadable : public SettingsTest, public testing::WithParamInterface<UnreadableRow> {};
+
+TEST_P(Unreadable, FileIsNeitherCountedNorReplaced) {
+    const QByteArray &file = GetParam().file;
+    if (file.isEmpty()) {
+        ASSERT_TRUE(QDir(dir.path()).mkdir("cal.ini"));
+    } else {
+        store(file);
+    }
+    EXPECT_FALSE(start());
     EXPECT_FALSE(close());
-    EXPECT_EQ(stored(), before);
     ASSERT_EQ(sheet.messages().size(), 2u);
     EXPECT_EQ(QString::fromStdString(sheet.messages()[0]),
-              QString::fromUtf16(messages::cannotWriteCounter) + "\r" + path);
+              QString::fromUtf16(messages::cannotRead) + "\r" + path);
     EXPECT_EQ(QString::fromStdString(sheet.messages()[1]),
               QString::fromUtf16(messages::cannotSave) + "\r" + path);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, FailingDisk,
-                         testing::Values(FailingStep{"Write", WriteStep::Write},
-                                         FailingStep{"Sync", WriteStep::Sync},
-                                         FailingStep{"Close", WriteStep::Close},
-                                         FailingStep{"Rename", WriteStep::Rename}),
-                         [](const auto &row) { return row.param.name; });
-
-TEST_F(SettingsTest, FullDiskAtStartAndCloseKeepsEveryLine) {
-    testing_support::SmallDisk disk(dir.path(), 16 * 1024);
-    if (!disk.mounted()) {
-        GTEST_SKIP() << disk.whyNot().toStdString();
+    EXPECT_EQ(sheet.text("r5"), "25");
+    EXPECT_EQ(window.frame, FakeWindow().frame);
+    if (file.isEmpty()) {
+        EXPECT_TRUE(QFileInfo(path).isDir());
+    } else {
+        EXPECT_EQ(testing_support::contentOf(path), file);
     }
-    const QByteArray before = crowdedFile();
-    store(before);
-    ASSERT_GT(disk.fill(), 0);
-    EXPECT_FALSE(start());
-    EXPECT_EQ(stored(), before);
-    EXPECT_EQ(sheet.text("r5"), "40");
-    EXPECT_FALSE(close());
-    EXPECT_EQ(stored(), before);
-    ASSERT_EQ(sheet.messages().size(), 2u);
-    EXPECT_TRUE(QString::fromStdString(sheet.messages()[0]).endsWith("\r" + path));
-    EXPECT_TRUE(QString::fromStdString(sheet.messages()[1]).endsWith("\r" + path));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"cal.ini"});
 }
 
-TEST_F(SettingsTest, NamedPipeIsNotWaitedFor) {
-    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    testing_support::PipeRescue rescue(path);
-    EXPECT_FALSE(start());
-    EXPECT_FALSE(close());
-    rescue.dismiss();
-    EXPECT_FALSE(rescue.rescued()) << "the start or the close blocked on the pipe";
-    ASSERT_EQ(sheet.messages().size(), 2u);
-    EXPECT_TRUE(QString::fromStdString(sheet.messages()[0])
-                    .startsWith(QString::fromUtf16(messages::cannotRead)));
-}
-
-TEST_F(SettingsTest, UnreadableFileIsNeitherCountedNorReplaced) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir("cal.ini"));
-    EXPECT_FALSE(start());
-    EXPECT_FALSE(close());
-    ASSERT_EQ(sheet.messages().size(), 2u);
-    EXPECT_TRUE(QString::fromStdString(sheet.messages()[0])
-                    .startsWith(QString::fromUtf16(messages::cannotRead)));
-    EXPECT_TRUE(QFileInfo(path).isDir());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Unreadable,
+    testing::Values(UnreadableRow{"Folder", {}},
+                    UnreadableRow{"OneByteBeyondAMebibyte",
+                                  blankLinesUpTo(settingsFileLimit + 1, "[c1]\nr5=40\nleft=9\n")},
+                    UnreadableRow{"SixteenMegabytesOfBlankLines", blankLinesUpTo(16000000)},
+                    UnreadableRow{"Utf16WithALoneSurrogate",
+                                  "\xFF\xFE" + encoded("[c1]\nr5=40", QStringConverter::Utf16LE) +
+                                      QByteArray("\x00\xD8\n\x00", 4)},
+                    UnreadableRow{"Utf16OfAnOddLength",
+                                  "\xFE\xFF" + encoded("[c1]\nr5=40\n", QStringConverter::Utf16BE) +
+                                      QByteArray(1, '\0')}),
+    [](const auto &row) { return row.param.name; });
 
 } // namespace
 } // namespace mx::settings

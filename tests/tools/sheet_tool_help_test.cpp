@@ -119,14 +119,43 @@ TEST(VersionTest, PrintsTheProjectVersionAndReadsNothing) {
     EXPECT_EQ(run.err, "");
 }
 
-// Files the journal cannot read are refused like arguments, with the reason of the system.
-TEST(RefusedFileTest, MissingJournal) {
-    const ToolRun run = runSheetTool("", {"--csv", "/nonexistent/journal.csv"});
+// Input that cannot be read and output that cannot be written end the tool with status 2 and
+// the reason of the system, in every mode.
+struct StreamRow {
+    const char *name;
+    std::vector<std::string> arguments;
+    Streams streams;
+    std::string reason;
+};
+
+void PrintTo(const StreamRow &row, std::ostream *out) {
+    *out << row.name;
+}
+
+class RefusedStreamTest : public testing::TestWithParam<StreamRow> {};
+
+TEST_P(RefusedStreamTest, ExitsTwoWithTheReason) {
+    const ToolRun run = runSheetTool(trade, GetParam().arguments, {}, GetParam().streams);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "mx_cal_sheet: /nonexistent/journal.csv: cannot open: No such file or directory\n");
+    EXPECT_EQ(run.err, "mx_cal_sheet: " + GetParam().reason + "\n");
 }
+
+const std::string fullDisk = "standard output: cannot write: No space left on device";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RefusedStreamTest,
+    testing::Values(
+        StreamRow{"missing_journal",
+                  {"--csv", "/nonexistent/journal.csv"},
+                  {},
+                  "/nonexistent/journal.csv: cannot open: No such file or directory"},
+        StreamRow{"sheet_onto_a_full_disk", {}, {"", "/dev/full"}, fullDisk},
+        StreamRow{"help_onto_a_full_disk", {"--help"}, {"", "/dev/full"}, fullDisk},
+        StreamRow{"version_onto_a_full_disk", {"--version"}, {"", "/dev/full"}, fullDisk},
+        StreamRow{
+            "sheet_from_a_folder", {}, {"/", ""}, "standard input: cannot read: Is a directory"}),
+    [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace mx::testing_support

@@ -6,8 +6,8 @@
 namespace mx::testing_support {
 
 ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments,
-                     const std::vector<std::string> &environment) {
-    return runProgram(MX_CAL_SHEET_PATH, input, arguments, environment);
+                     const std::vector<std::string> &environment, const Streams &streams) {
+    return runProgram(MX_CAL_SHEET_PATH, input, arguments, environment, streams);
 }
 
 std::vector<std::string> outputLines(const std::string &text) {

@@ -12,18 +12,25 @@ struct ToolRun {
     std::string err;
 };
 
+// Files that stand in for the runner's own as the tool's standard input and output (a folder,
+// "/dev/full"); empty for the runner's own.
+struct Streams {
+    std::string input;
+    std::string output;
+};
+
 // Runs `program` with `input` on its standard input and the given arguments, its environment
 // this process's with the "NAME=VALUE" entries of `environment` set (text in UTF-8), and
 // collects what it wrote. One source file per system: tool_runner_posix.cpp,
 // tool_runner_windows.cpp.
 ToolRun runProgram(const std::string &program, std::string_view input,
                    const std::vector<std::string> &arguments,
-                   const std::vector<std::string> &environment);
+                   const std::vector<std::string> &environment, const Streams &streams);
 
 // Runs the built mx_cal_sheet with `input` on its standard input and the given arguments, its
 // environment this process's with the "NAME=VALUE" entries of `environment` set.
 ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments = {},
-                     const std::vector<std::string> &environment = {});
+                     const std::vector<std::string> &environment = {}, const Streams &streams = {});
 
 // The lines of the tool's output, without their line breaks.
 std::vector<std::string> outputLines(const std::string &text);

@@ -60,7 +60,7 @@ void writeAll(int fd, std::string_view text) {
 
 ToolRun runProgram(const std::string &program, std::string_view input,
                    const std::vector<std::string> &arguments,
-                   const std::vector<std::string> &environment) {
+                   const std::vector<std::string> &environment, const Streams &streams) {
     TempFile in;
     TempFile out;
     TempFile err;
@@ -76,8 +76,9 @@ ToolRun runProgram(const std::string &program, std::string_view input,
         throw std::runtime_error("cannot start " + program);
     }
     if (child == 0) {
-        dup2(in.fd(), STDIN_FILENO);
-        dup2(out.fd(), STDOUT_FILENO);
+        dup2(streams.input.empty() ? in.fd() : open(streams.input.c_str(), O_RDONLY), STDIN_FILENO);
+        dup2(streams.output.empty() ? out.fd() : open(streams.output.c_str(), O_WRONLY),
+             STDOUT_FILENO);
         dup2(err.fd(), STDERR_FILENO);
         for (const std::string &entry : environment) {
             putenv(const_cast<char *>(entry.c_str()));

@@ -113,7 +113,7 @@ std::wstring environmentBlock(const std::vector<std::string> &entries) {
 
 ToolRun runProgram(const std::string &program, std::string_view input,
                    const std::vector<std::string> &arguments,
-                   const std::vector<std::string> &environment) {
+                   const std::vector<std::string> &environment, const Streams &streams) {
     TempFile in;
     TempFile out;
     TempFile err;
@@ -123,11 +123,18 @@ ToolRun runProgram(const std::string &program, std::string_view input,
         commandLine += L" " + quoted(wide(argument));
     }
     std::wstring block = environmentBlock(environment);
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const auto standIn = [&](const std::string &path, DWORD access, HANDLE own) {
+        return path.empty()
+                   ? own
+                   : CreateFileW(wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 &inherit, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = in.handle();
-    startup.hStdOutput = out.handle();
+    startup.hStdInput = standIn(streams.input, GENERIC_READ, in.handle());
+    startup.hStdOutput = standIn(streams.output, GENERIC_WRITE, out.handle());
     startup.hStdError = err.handle();
     PROCESS_INFORMATION child{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
@@ -136,6 +143,11 @@ ToolRun runProgram(const std::string &program, std::string_view input,
         throw std::runtime_error("cannot start " + program);
     }
     WaitForSingleObject(child.hProcess, INFINITE);
+    for (const HANDLE own : {startup.hStdInput, startup.hStdOutput}) {
+        if (own != in.handle() && own != out.handle()) {
+            CloseHandle(own);
+        }
+    }
     DWORD status = 0;
     GetExitCodeProcess(child.hProcess, &status);
     CloseHandle(child.hThread);

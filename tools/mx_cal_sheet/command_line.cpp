@@ -102,7 +102,7 @@ bool journalOption(Arguments &arguments, CommandLine &commandLine) {
         minimumFeeOption(arguments.value(), commandLine);
     } else if (name == "--market") {
         const std::string_view value = arguments.value();
-        commandLine.market = parseMarketName(value);
+        commandLine.market = mx::parseMarketName(value);
         if (!commandLine.market) {
             throw UsageError("--market takes kospi, kosdaq, konex or etf, not: " + excerpt(value));
         }
