@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <knownfolders.h>
 #include <shlobj.h>
 #include <utility>
 #include <windows.h>
