@@ -54,7 +54,7 @@ QString describe(const Failure &failure) {
     const DWORD size = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, failure.windowsError, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-    QString message = size > 0 ? QString::fromWCharArray(text, int(size)).trimmed()
+    QString message = size > 0 ? QString::fromWCharArray(text, static_cast<int>(size)).trimmed()
                                : QStringLiteral("error %1").arg(failure.windowsError);
     LocalFree(text);
     return message;
@@ -75,8 +75,13 @@ bool failed(QString *error, const QString &reason) {
 }
 
 // `path` as the wide-character functions take it: absolute, with backslashes, and with the
-// prefix that lifts the limit of 260 characters.
+// prefix that lifts the limit of 260 characters and takes every name as a name (a file named
+// NUL is no device then). A path into the device namespace stays as it is.
 std::wstring native(const QString &path) {
+    const QString given = QDir::toNativeSeparators(path);
+    if (given.startsWith(QLatin1String("\\\\.\\")) || given.startsWith(QLatin1String("\\\\?\\"))) {
+        return given.toStdWString();
+    }
     const QString full =
         QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     if (full.startsWith(QLatin1String("\\\\"))) {
