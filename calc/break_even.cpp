@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <utility>
 
 namespace mx {
@@ -34,14 +35,16 @@ struct Stretch {
     bool minimumSellFee;
 };
 
-class Search {
+// `BreaksEven` says whether selling the sale's shares at a price nets 0 or more.
+template <typename BreaksEven> class Search {
 public:
-    Search(std::int32_t quantity, std::int32_t buyPrice, const Commission &commission,
-           const PriceGrid &grid)
-        : quantity_(quantity), buyPrice_(buyPrice), commission_(commission), grid_(grid),
-          buyFee_(sideFeeOf(std::int64_t{quantity} * buyPrice, commission)),
-          feeShare_(static_cast<double>(commission.feeRate) * 0.01),
-          taxShare_(static_cast<double>(commission.taxRate) * 0.01),
+    Search(const SaleToCover &sale, const Commission &commission, const PriceGrid &grid,
+           BreaksEven breaksEven)
+        : quantity_(sale.quantity), buyAmount_(sale.buyAmount), slack_(sale.slack),
+          commission_(commission), grid_(grid), breaksEven_(breaksEven),
+          buyFeeEstimate_(static_cast<double>(sale.buyFee)),
+          feeShare_(static_cast<double>(commission.options.feeRate.percent) * 0.01),
+          taxShare_(static_cast<double>(commission.tax.percent) * 0.01),
           tolerance_(slopeTolerance * (1 + std::fabs(feeShare_) + std::fabs(taxShare_))) {}
 
     std::optional<std::int64_t> lowest(const Stretch &stretch) const {
@@ -69,9 +72,7 @@ public:
 
 private:
     bool breaksEven(std::int64_t price) const {
-        const Trade trade{quantity_, buyPrice_, static_cast<std::int32_t>(price)};
-        return netResultOf(trade, buyFee_, commission_, SellAmount::Integer,
-                           TaxOrder::RateOverHundred) >= 0;
+        return breaksEven_(static_cast<std::int32_t>(price));
     }
 
     // The rise of g per won of sell amount. The search's estimates are formed in double
@@ -83,16 +84,19 @@ private:
     // E: truncation cuts less than one unit from each truncated figure; the rest is rounding,
     // bounded relative to the largest amounts of the stretch.
     double errorBound(const Stretch &stretch) const {
-        double truncation = 0;
-        if (commission_.rounding != StatementRounding::Display) {
-            const bool tenWon = commission_.rounding == StatementRounding::TenWonFees;
-            truncation = 1 + (stretch.minimumSellFee ? 0 : (tenWon ? 10 : 1));
+        double truncation = slack_;
+        const CommissionOptions &options = commission_.options;
+        if (options.rounding != StatementRounding::Display) {
+            // A won from each tax, the two of KOSPI truncated apart, and a unit from the fee.
+            const bool tenWon = options.rounding == StatementRounding::TenWonFees;
+            const int taxes = commission_.ruralTax.exact.units != 0 ? 2 : 1;
+            truncation += taxes + (stretch.minimumSellFee ? 0 : (tenWon ? 10 : 1));
         }
         const double rates = 1 + std::fabs(feeShare_) + std::fabs(taxShare_);
         const double size =
             static_cast<double>(quantity_) * static_cast<double>(stretch.hi) * rates +
-            static_cast<double>(std::int64_t{quantity_} * buyPrice_) + std::fabs(buyFeeEstimate_) +
-            std::fabs(static_cast<double>(commission_.minimumFee));
+            static_cast<double>(buyAmount_) + std::fabs(buyFeeEstimate_) +
+            std::fabs(static_cast<double>(options.minimumFee));
         return truncation + relativeError * size;
     }
 
@@ -106,8 +110,8 @@ private:
 
     // The price at which g crosses 0, rising at that rate.
     double crossingOf(const Stretch &stretch, double pricesPerWon) const {
-        const double cost = static_cast<double>(std::int64_t{quantity_} * buyPrice_) +
-                            buyFeeEstimate_ + (stretch.minimumSellFee ? commission_.minimumFee : 0);
+        const double cost = static_cast<double>(buyAmount_) + buyFeeEstimate_ +
+                            (stretch.minimumSellFee ? commission_.options.minimumFee : 0);
         return cost * pricesPerWon;
     }
 
@@ -184,13 +188,14 @@ private:
     }
 
     std::int32_t quantity_;
-    std::int32_t buyPrice_;
+    std::int64_t buyAmount_;
+    long double slack_;
     const Commission &commission_;
     const PriceGrid &grid_;
-    long double buyFee_;
-    // The same in double precision, taken once: each conversion from extended precision goes
+    BreaksEven breaksEven_;
+    // The buy fee in double precision, taken once: each conversion from extended precision goes
     // through memory.
-    double buyFeeEstimate_ = static_cast<double>(buyFee_);
+    double buyFeeEstimate_;
     // The two rates as shares of an amount, and the tolerance of slopes formed from them.
     double feeShare_;
     double taxShare_;
@@ -202,23 +207,24 @@ std::int32_t ceilDiv(std::int32_t a, std::int32_t b) {
     return a / b + (a % b != 0 && (a < 0) == (b < 0) ? 1 : 0);
 }
 
-} // namespace
-
-std::optional<std::int32_t> breakEvenPrice(std::int32_t quantity, std::int32_t buyPrice,
-                                           const Commission &commission, const PriceGrid &grid) {
-    if (quantity <= 0 || buyPrice <= 0) {
+template <typename BreaksEven>
+std::optional<std::int32_t> lowestOnGrid(const SaleToCover &sale, const Commission &commission,
+                                         const PriceGrid &grid, BreaksEven breaksEven) {
+    if (sale.quantity <= 0) {
         return std::nullopt;
     }
-    const Search search(quantity, buyPrice, commission, grid);
+    const std::int32_t quantity = sale.quantity;
+    const Search search(sale, commission, grid, breaksEven);
     const std::int64_t first = grid.above(0);
     const std::int64_t last = grid.below(highestPrice + 1);
     std::optional<std::int64_t> price;
-    if (!commission.minimumFeeRule) {
+    const CommissionOptions &options = commission.options;
+    if (!options.minimumFeeRule) {
         price = search.lowest({first, last, false});
     } else {
         // The first price whose sell amount reaches the threshold: below it the sell fee is the
         // minimum fee, from it on the percentage, and the net result may drop there.
-        const std::int64_t crossing = ceilDiv(commission.minimumFeeThreshold, quantity);
+        const std::int64_t crossing = ceilDiv(options.minimumFeeThreshold, quantity);
         price = search.lowest({first, std::min(last, grid.below(crossing)), true});
         if (!price) {
             price = search.lowest({std::max(first, grid.above(crossing - 1)), last, false});
@@ -228,6 +234,28 @@ std::optional<std::int32_t> breakEvenPrice(std::int32_t quantity, std::int32_t b
         return std::nullopt;
     }
     return static_cast<std::int32_t>(*price);
+}
+
+} // namespace
+
+std::optional<std::int32_t> breakEvenPrice(std::int32_t quantity, std::int32_t buyPrice,
+                                           const Commission &commission, const PriceGrid &grid) {
+    if (quantity <= 0 || buyPrice <= 0) {
+        return std::nullopt;
+    }
+    const std::int64_t buyAmount = std::int64_t{quantity} * buyPrice;
+    const long double fee = buyFee(buyAmount, commission.options);
+    return lowestOnGrid({.quantity = quantity, .buyAmount = buyAmount, .buyFee = fee},
+                        commission, grid, [&](std::int32_t price) {
+                            return netResultOf({quantity, buyPrice, price}, fee, commission,
+                                               SellAmount::Integer, TaxOrder::RateOverHundred) >= 0;
+                        });
+}
+
+std::optional<std::int32_t> breakEvenPrice(const SaleToCover &sale, const Commission &commission,
+                                           const PriceGrid &grid,
+                                           const std::function<bool(std::int32_t)> &breaksEven) {
+    return lowestOnGrid(sale, commission, grid, std::cref(breaksEven));
 }
 
 } // namespace mx

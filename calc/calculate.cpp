@@ -23,9 +23,10 @@ void calculate(Sheet &sheet, const LocalDateTime &now) {
         sheet.showMessage(texts::buyPriceMissing);
         return;
     }
-    const Commission commission = readCommission(sheet, now);
+    const CommissionOptions options = readCommissionOptions(sheet, now);
+    const Commission commission = commissionFor(options);
     feeSheet(sheet, now, commission);
-    breakEvenSection(sheet, commission, priceGridOf(sheet, now));
+    breakEvenSection(sheet, commission, priceGrid(options, options.market, options.tradeDate));
     longTermSection(sheet, commission);
     dayTradingSection(sheet, commission);
     gaugeSteps(sheet);

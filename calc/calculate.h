@@ -5,11 +5,13 @@
 // Input fields -> Sheet -> calculate() -> Sheet -> result fields.
 // The core reads every value from a Sheet (the field-access interface in sheet.h) by the
 // reading rules of the field catalogue (fields.h), prices each round trip with the cost
-// model (cost_model.h) under the market rules of the trade date (market_rules.h), and
+// model (cost_model.h) under the commission options (commission.h) and the market rules of the
+// trade date (market_rules.h), and
 // writes every result back through the same Sheet as display text. It owns no data and knows
 // nothing of windows, files or the clock: the window and the headless sheet tool implement Sheet
 // and supply the time.
 
+#include "commission.h"
 #include "cost_model.h"
 #include "fields.h"
 #include "market_rules.h"
@@ -48,42 +50,17 @@ void diagnosis(Sheet &sheet); // N11Click
 // Values read from the sheet by the catalogue's rules.
 std::int32_t readInteger(const Sheet &sheet, std::string_view name);
 
-// The options of the market rules: the market of ComboBox1 (KOSPI for a text that is not a
-// market key), the trade date of DateEdit1 (the date of `now` when it is empty or not a
-// date) and the rounding of ComboBox2 (the display rounding for an unknown text).
-Market readMarket(const Sheet &sheet);
-TradeDate readTradeDate(const Sheet &sheet, const LocalDateTime &now);
-StatementRounding readStatementRounding(const Sheet &sheet);
+// The commission options of the options panel: r1 .. r4, CheckBox1, CheckBox2, the market of
+// ComboBox1 (KOSPI for a text that is not a market key), the trade date of DateEdit1 (the date
+// of `now` when it is empty or not a date) and the rounding of ComboBox2 (the display rounding
+// for an unknown text). Calculate prices every evaluation with commissionFor of them.
+CommissionOptions readCommissionOptions(const Sheet &sheet, const LocalDateTime &now);
 
-// The commission every evaluation of Calculate uses: r1..r4, CheckBox1 and the rounding of
-// ComboBox2. While CheckBox2 is checked, the tax in force for the market on the trade date
-// stands in for r2, whose text stays as it is.
-Commission readCommission(const Sheet &sheet, const LocalDateTime &now);
-
-// The options a commission is made of, as the options panel holds them.
-struct CommissionOptions {
-    std::string_view feeRate; // the text of r1
-    std::string_view taxRate; // the text of r2, or the rate in force under the market's rules
-    std::int32_t minimumFeeThreshold = 0; // r3
-    std::int32_t minimumFee = 0;          // r4
-    bool minimumFeeRule = false;          // CheckBox1
-    StatementRounding rounding = StatementRounding::Display;
-};
-
-// The commission of these options. Each rate is read from its one text both as a number and
-// as an exact decimal, so that the two forms always agree.
-Commission commissionOf(const CommissionOptions &options);
-
-// The tax text that stands in for r2 while the market's rules apply: "0.20".
-std::string taxRateInForceText(Market market, const TradeDate &date);
-
-// The prices a price field steps through: the exchange's ticks in force for the market on
-// the trade date while CheckBox2 is checked, else the program's own steps.
+// The prices a price field steps through under the options panel (priceGrid).
 PriceGrid priceGridOf(const Sheet &sheet, const LocalDateTime &now);
-PriceGrid priceGridOf(bool marketRules, Market market, const TradeDate &date);
 
-// The options panel's tax line for the market and trade date chosen, whether or not
-// CheckBox2 applies them.
+// The options panel's tax line for the market and trade date chosen, saying whether CheckBox2
+// applies them (taxRateLine).
 std::string taxRateLineOf(const Sheet &sheet, const LocalDateTime &now);
 
 } // namespace mx

@@ -38,13 +38,19 @@ std::int64_t percentWithinBounds(std::int32_t percent) {
     return std::clamp(percent, 0, 100);
 }
 
-// The fee of one side: the minimum fee, when the rule is on and the amount is below its
-// threshold, or else `percentage`.
-long double sideFee(const Commission &commission, std::int64_t amount, long double percentage) {
-    if (commission.minimumFeeRule && amount < commission.minimumFeeThreshold) {
-        return commission.minimumFee;
+long double sideFee(std::int64_t amount, const CommissionOptions &options) {
+    const bool minimum = options.minimumFeeRule && amount < options.minimumFeeThreshold;
+    if (options.rounding == StatementRounding::Display) {
+        // Extended precision holds every 64-bit amount exactly.
+        const long double feeShare = options.feeRate.percent / 100.0L;
+        return static_cast<double>(minimum ? options.minimumFee
+                                           : feeShare * static_cast<long double>(amount));
     }
-    return percentage;
+    if (const std::optional<std::int64_t> fee = wholeFee(amount, options)) {
+        return static_cast<long double>(*fee);
+    }
+    const std::int64_t unit = options.rounding == StatementRounding::TenWonFees ? 10 : 1;
+    return minimum ? options.minimumFee : truncatedShare(amount, options.feeRate.exact, unit);
 }
 
 // The amounts of one round trip with the fee of its buy side, and what they cost. Each member is
@@ -54,7 +60,7 @@ struct Amounts {
     long double buyFee;
 };
 struct Costs {
-    long double buyFee, sellFee, tax, totalCost, netResult;
+    long double buyFee, sellFee, tax, ruralTax, totalCost, netResult;
 };
 
 Costs priceForDisplay(const Amounts &a, const Commission &commission, SellAmount sellAmount,
@@ -62,10 +68,11 @@ Costs priceForDisplay(const Amounts &a, const Commission &commission, SellAmount
     const auto sell = static_cast<long double>(a.sell);
     Costs c;
     c.buyFee = a.buyFee;
-    c.sellFee = sideFeeOf(a.sell, commission);
-    c.tax = static_cast<double>(taxOrder == TaxOrder::RateOverHundred
-                                    ? commission.taxRate / 100.0L * sell
-                                    : commission.taxRate * sell * hundredth);
+    c.sellFee = sellFee(a.sell, commission.options);
+    const long double taxRate = commission.tax.percent;
+    c.tax = static_cast<double>(taxOrder == TaxOrder::RateOverHundred ? taxRate / 100.0L * sell
+                                                                      : taxRate * sell * hundredth);
+    c.ruralTax = commission.ruralTax.exact.units == 0 ? 0 : sellTax(a.sell, commission).rural;
     const auto gross = static_cast<long double>(a.gross);
     if (sellAmount == SellAmount::Integer) {
         // The fee/profit sheet holds the total cost and takes the net result from it.
@@ -81,24 +88,15 @@ Costs priceForDisplay(const Amounts &a, const Commission &commission, SellAmount
 }
 
 Costs priceTruncated(const Amounts &a, const Commission &commission) {
+    const SellTax tax = sellTax(a.sell, commission);
     Costs c;
     c.buyFee = a.buyFee;
-    c.sellFee = sideFeeOf(a.sell, commission);
-    c.tax = truncatedShare(a.sell, commission.exactTaxRate, 1);
+    c.sellFee = sellFee(a.sell, commission.options);
+    c.tax = tax.total;
+    c.ruralTax = tax.rural;
     c.totalCost = c.buyFee + c.sellFee + c.tax;
     c.netResult = static_cast<long double>(a.gross) - c.totalCost;
     return c;
-}
-
-std::int64_t feeUnitOf(const Commission &commission) {
-    return commission.rounding == StatementRounding::TenWonFees ? 10 : 1;
-}
-
-std::optional<std::int64_t> wholeSideFee(std::int64_t amount, const Commission &commission) {
-    if (commission.minimumFeeRule && amount < commission.minimumFeeThreshold) {
-        return commission.minimumFee;
-    }
-    return wholeShare(amount, commission.exactFeeRate, feeUnitOf(commission));
 }
 
 // The figures of a round trip under a truncating rounding, in 64-bit integers: where the shares
@@ -112,12 +110,12 @@ struct WholeCosts {
 
 std::optional<WholeCosts> wholeCostsOf(std::int64_t buy, std::int64_t sell,
                                        const Commission &commission) {
-    if (commission.rounding == StatementRounding::Display) {
+    if (commission.options.rounding == StatementRounding::Display) {
         return std::nullopt;
     }
-    const std::optional<std::int64_t> buyFee = wholeSideFee(buy, commission);
-    const std::optional<std::int64_t> sellFee = wholeSideFee(sell, commission);
-    const std::optional<std::int64_t> tax = wholeShare(sell, commission.exactTaxRate, 1);
+    const std::optional<std::int64_t> buyFee = wholeFee(buy, commission.options);
+    const std::optional<std::int64_t> sellFee = wholeFee(sell, commission.options);
+    const std::optional<std::int64_t> tax = wholeTax(sell, commission);
     WholeCosts c{};
     if (!buyFee || !sellFee || !tax || __builtin_add_overflow(*buyFee, *sellFee, &c.totalCost) ||
         __builtin_add_overflow(c.totalCost, *tax, &c.totalCost) ||
@@ -130,15 +128,18 @@ std::optional<WholeCosts> wholeCostsOf(std::int64_t buy, std::int64_t sell,
     return c;
 }
 
-Costs extended(const WholeCosts &c) {
-    return {static_cast<long double>(c.buyFee), static_cast<long double>(c.sellFee),
-            static_cast<long double>(c.tax), static_cast<long double>(c.totalCost),
-            static_cast<long double>(c.netResult)};
+Costs extended(const WholeCosts &c, std::int64_t sell, const Commission &commission) {
+    // The rural part only where there is one: most sells pay a single tax.
+    const long double rural =
+        commission.ruralTax.exact.units == 0 ? 0 : sellTax(sell, commission).rural;
+    return {static_cast<long double>(c.buyFee),    static_cast<long double>(c.sellFee),
+            static_cast<long double>(c.tax),       rural,
+            static_cast<long double>(c.totalCost), static_cast<long double>(c.netResult)};
 }
 
 Costs priceAmounts(const Amounts &a, const Commission &commission, SellAmount sellAmount,
                    TaxOrder taxOrder) {
-    return commission.rounding == StatementRounding::Display
+    return commission.options.rounding == StatementRounding::Display
                ? priceForDisplay(a, commission, sellAmount, taxOrder)
                : priceTruncated(a, commission);
 }
@@ -151,17 +152,24 @@ Amounts amountsOf(const Trade &trade, long double buyFee) {
 
 } // namespace
 
-std::optional<StatementRounding> parseStatementRounding(std::string_view key) {
-    for (std::size_t i = 0; i < statementRoundingKeys.size(); ++i) {
-        if (statementRoundingKeys[i] == key) {
-            return static_cast<StatementRounding>(i);
-        }
-    }
-    return std::nullopt;
+long double buyFee(std::int64_t amount, const CommissionOptions &options) {
+    return sideFee(amount, options);
 }
 
-std::string_view statementRoundingKey(StatementRounding rounding) {
-    return statementRoundingKeys[static_cast<std::size_t>(rounding)];
+long double sellFee(std::int64_t amount, const CommissionOptions &options) {
+    return sideFee(amount, options);
+}
+
+SellTax sellTax(std::int64_t amount, const Commission &commission) {
+    const bool rural = commission.ruralTax.exact.units != 0;
+    if (commission.options.rounding == StatementRounding::Display) {
+        const auto sell = static_cast<long double>(amount);
+        return {static_cast<double>(commission.tax.percent / 100.0L * sell),
+                rural ? static_cast<double>(commission.ruralTax.percent / 100.0L * sell) : 0.0};
+    }
+    const long double transaction = truncatedShare(amount, commission.transactionTax.exact, 1);
+    const long double ruralTax = rural ? truncatedShare(amount, commission.ruralTax.exact, 1) : 0;
+    return {transaction + ruralTax, ruralTax};
 }
 
 std::optional<std::int32_t> checkedSubtract(std::int32_t a, std::int32_t b) {
@@ -172,34 +180,21 @@ std::optional<std::int32_t> checkedSubtract(std::int32_t a, std::int32_t b) {
     return result;
 }
 
-long double sideFeeOf(std::int64_t amount, const Commission &commission) {
-    if (commission.rounding == StatementRounding::Display) {
-        // Extended precision holds every 64-bit amount exactly.
-        const long double feeShare = commission.feeRate / 100.0L;
-        return static_cast<double>(
-            sideFee(commission, amount, feeShare * static_cast<long double>(amount)));
-    }
-    if (const std::optional<std::int64_t> fee = wholeSideFee(amount, commission)) {
-        return static_cast<long double>(*fee);
-    }
-    return sideFee(commission, amount,
-                   truncatedShare(amount, commission.exactFeeRate, feeUnitOf(commission)));
-}
-
 RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, SellAmount sellAmount,
                             TaxOrder taxOrder) {
     const std::int64_t buy = std::int64_t{trade.quantity} * trade.buyPrice;
     const std::int64_t sell = std::int64_t{trade.quantity} * trade.sellPrice;
     const std::optional<WholeCosts> whole = wholeCostsOf(buy, sell, commission);
-    const Costs c = whole ? extended(*whole)
-                          : priceAmounts(amountsOf(trade, sideFeeOf(buy, commission)), commission,
-                                         sellAmount, taxOrder);
+    const Costs c = whole ? extended(*whole, sell, commission)
+                          : priceAmounts(amountsOf(trade, buyFee(buy, commission.options)),
+                                         commission, sellAmount, taxOrder);
     const bool profit = c.netResult > 0;
     return {.buyAmount = buy,
             .sellAmount = sell,
             .buyFee = c.buyFee,
             .sellFee = c.sellFee,
             .tax = c.tax,
+            .ruralTax = c.ruralTax,
             .totalCost = c.totalCost,
             .grossDifference = sell - buy,
             .netResult = c.netResult,

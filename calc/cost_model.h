@@ -1,6 +1,6 @@
 #pragma once
 
-#include "decimal_rate.h"
+#include "commission.h"
 
 #include <array>
 #include <cstdint>
@@ -8,34 +8,6 @@
 #include <string_view>
 
 namespace mx {
-
-// How a statement rounds its fees and tax.
-enum class StatementRounding {
-    Display,    // "round": figures kept in full and rounded only where they are shown
-    Won,        // "won": each fee and the tax truncated to whole won
-    TenWonFees, // "ten": each fee truncated to 10 won, the tax to whole won
-};
-
-// The rounding of an exact ASCII key: "round", "won" or "ten".
-std::optional<StatementRounding> parseStatementRounding(std::string_view key);
-std::string_view statementRoundingKey(StatementRounding rounding);
-
-// The keys in the order of the enumeration, as the rounding's choice field offers them.
-inline constexpr std::array<std::string_view, 3> statementRoundingKeys{"round", "won", "ten"};
-
-// Brokerage settings of the options panel.
-struct Commission {
-    long double feeRate = 0.029L; // percent of a trade amount, both sides
-    long double taxRate = 0.3L;   // percent of the sell amount
-    std::int32_t minimumFeeThreshold = 200000;
-    std::int32_t minimumFee = 500;
-    bool minimumFeeRule = false;
-    StatementRounding rounding = StatementRounding::Display;
-    // The same two rates as exact decimals, read from the same texts; the truncating
-    // roundings take fees and tax from these.
-    DecimalRate exactFeeRate{29, 3};
-    DecimalRate exactTaxRate{3, 1};
-};
 
 // How the net result of one evaluation is formed under the display rounding.
 enum class SellAmount {
@@ -48,15 +20,17 @@ enum class SellAmount {
 enum class TaxOrder { RateOverHundred, RateTimesHundredth };
 
 // One round trip. Amounts are whole won in 64 bits: a quantity and a price of 32 bits each
-// always fit. Under the display rounding, fees, tax, total and net are formed in extended
-// precision and held as double values; under a truncating rounding they are whole won, the
-// total and the net the sums of the truncated figures.
+// always fit. The fees and the tax are those of buyFee, sellFee and sellTax (commission.h).
+// Under the display rounding, fees, tax, total and net are formed in extended precision and
+// held as double values; under a truncating rounding they are whole won, the total and the net
+// the sums of the truncated figures.
 struct RoundTrip {
     std::int64_t buyAmount = 0;
     std::int64_t sellAmount = 0;
     long double buyFee = 0;
     long double sellFee = 0;
     long double tax = 0;
+    long double ruralTax = 0; // the part of the tax that is the rural special tax
     long double totalCost = 0;
     std::int64_t grossDifference = 0;
     long double netResult = 0;
@@ -70,14 +44,11 @@ struct Trade {
     std::int32_t sellPrice = 0;
 };
 
-// The fee of one side of a round trip on `amount`, as evaluateRoundTrip forms either side's.
-long double sideFeeOf(std::int64_t amount, const Commission &commission);
-
 // Prices one round trip under the commission's rounding.
 RoundTrip evaluateRoundTrip(const Trade &trade, const Commission &commission, SellAmount sellAmount,
                             TaxOrder taxOrder);
 
-// The net result evaluateRoundTrip gives for `trade`, where `buyFee` is sideFeeOf its buy amount:
+// The net result evaluateRoundTrip gives for `trade`, where `buyFee` is the fee of its buy amount:
 // one position priced at many sell prices without forming its buy fee and the whole round trip
 // each time.
 long double netResultOf(const Trade &trade, long double buyFee, const Commission &commission,

@@ -3,6 +3,7 @@
 #include "market_rules.h"
 
 #include <array>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -34,6 +35,10 @@ constexpr FieldSpec label(std::string_view name) {
 constexpr FieldSpec of(std::string_view name, FieldKind kind, std::string_view initial = "") {
     return {name, kind, initial};
 }
+// A quantity or price of the 평단·물타기 panel: never below 0.
+constexpr FieldSpec averagingInput(std::string_view name, double step) {
+    return spin(name, step, "", 0, std::numeric_limits<std::int32_t>::max());
+}
 constexpr FieldSpec choice(std::string_view name, std::span<const std::string_view> keys) {
     return {.name = name, .kind = K::Choice, .initial = keys.front(), .choices = keys};
 }
@@ -60,7 +65,33 @@ constexpr std::array catalogue{
     label("Label39"),
     of("Memo3", K::Memo),
     of("Memo4", K::Memo),
+    averagingInput("P1", 1),
+    averagingInput("P10", 5),
+    averagingInput("P11", 1),
+    averagingInput("P12", 5),
+    averagingInput("P13", 5),
+    averagingInput("P14", 5),
+    averagingInput("P2", 5),
+    averagingInput("P3", 1),
+    averagingInput("P4", 5),
+    averagingInput("P5", 1),
+    averagingInput("P6", 5),
+    averagingInput("P7", 1),
+    averagingInput("P8", 5),
+    averagingInput("P9", 1),
     of("Panel24", K::Panel),
+    result("Q1"),
+    result("Q10"),
+    result("Q11"),
+    of("Q12", K::Label),
+    result("Q2"),
+    result("Q3"),
+    result("Q4"),
+    result("Q5"),
+    result("Q6"),
+    result("Q7"),
+    result("Q8"),
+    result("Q9"),
     spin("W1", 1),
     spin("W2", 5),
     result("W3"),

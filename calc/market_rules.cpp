@@ -8,34 +8,47 @@
 namespace mx {
 namespace {
 
-// The keys and the names the window shows (in lower case), by which a market may be named.
-constexpr std::pair<std::string_view, Market> marketNames[] = {
-    {"kospi", Market::Kospi},  {"kosdaq", Market::Kosdaq}, {"konex", Market::Konex},
-    {"etf", Market::EtfEtn},   {"코스피", Market::Kospi},  {"코스닥", Market::Kosdaq},
-    {"코넥스", Market::Konex}, {"etf·etn", Market::EtfEtn}};
-
 // --- Sell-side tax --------------------------------------------------------
 
-// Rates in hundredths of a percent, by the first trade date whose sells carry them. KOSPI
-// includes the 0.15 % rural special tax; ETFs and ETNs pay none.
+// Rates in hundredths of a percent, by the first trade date whose sells carry them: the
+// securities transaction tax of each market and, on KOSPI alone, the special tax for rural
+// development. ETFs and ETNs pay neither.
 struct TaxRow {
     std::optional<TradeDate> from;
-    std::int64_t kospi, kosdaq, konex;
+    std::int64_t kospi, kospiRural, kosdaq, konex;
 };
 
 constexpr TaxRow taxRows[] = {
-    {std::nullopt, 30, 30, 30},
-    {TradeDate{2019, 5, 30}, 25, 25, 10},
-    {TradeDate{2020, 12, 29}, 23, 23, 10},
-    {TradeDate{2022, 12, 28}, 20, 20, 10},
-    {TradeDate{2023, 12, 27}, 18, 18, 10},
-    {TradeDate{2024, 12, 27}, 15, 15, 10},
-    {TradeDate{2025, 12, 29}, 20, 20, 10},
+    {std::nullopt, 15, 15, 30, 30},           {TradeDate{2019, 5, 30}, 10, 15, 25, 10},
+    {TradeDate{2020, 12, 29}, 8, 15, 23, 10}, {TradeDate{2022, 12, 28}, 5, 15, 20, 10},
+    {TradeDate{2023, 12, 27}, 3, 15, 18, 10}, {TradeDate{2024, 12, 27}, 0, 15, 15, 10},
+    {TradeDate{2025, 12, 29}, 5, 15, 20, 10},
 };
 
-std::int64_t rateOf(const TaxRow &row, Market market) {
-    return market == Market::Kospi ? row.kospi : market == Market::Kosdaq ? row.kosdaq : row.konex;
+// The two parts a row charges on `market`, in hundredths of a percent.
+std::pair<std::int64_t, std::int64_t> ratesOf(const TaxRow &row, Market market) {
+    switch (market) {
+    case Market::Kospi:
+        return {row.kospi, row.kospiRural};
+    case Market::Kosdaq:
+        return {row.kosdaq, 0};
+    case Market::Konex:
+        return {row.konex, 0};
+    case Market::EtfEtn:
+        break;
+    }
+    return {0, 0};
 }
+
+// --- Names of the markets ------------------------------------------------
+
+// In lower case: the keys, the window's names and the names the exchanges and brokers use.
+constexpr std::pair<std::string_view, Market> marketNames[] = {
+    {"kospi", Market::Kospi},     {"kosdaq", Market::Kosdaq},      {"konex", Market::Konex},
+    {"etf", Market::EtfEtn},      {"코스피", Market::Kospi},       {"코스닥", Market::Kosdaq},
+    {"코넥스", Market::Konex},    {"etf·etn", Market::EtfEtn},     {"etn", Market::EtfEtn},
+    {"유가증권", Market::Kospi},  {"유가증권시장", Market::Kospi}, {"코스닥시장", Market::Kosdaq},
+    {"코넥스시장", Market::Konex}};
 
 // --- Exchange ticks -------------------------------------------------------
 
@@ -159,10 +172,6 @@ std::optional<Market> parseMarket(std::string_view key) {
     return std::nullopt;
 }
 
-std::string_view marketKey(Market market) {
-    return marketKeys[static_cast<std::size_t>(market)];
-}
-
 std::optional<Market> parseMarketName(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) {
@@ -171,53 +180,64 @@ std::optional<Market> parseMarketName(std::string_view text) {
     while (!text.empty() && blank(text.back())) {
         text.remove_suffix(1);
     }
-    const auto lowerCase = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
     for (const auto &[known, market] : marketNames) {
         if (std::equal(text.begin(), text.end(), known.begin(), known.end(),
-                       [&](char a, char b) { return lowerCase(a) == b; })) {
+                       [&lower](char a, char b) { return lower(a) == b; })) {
             return market;
         }
     }
     return std::nullopt;
 }
 
+std::string_view marketKey(Market market) {
+    return marketKeys[static_cast<std::size_t>(market)];
+}
+
+DecimalRate TaxRate::total() const {
+    return {transaction.units + rural.units, 2};
+}
+
 TaxRate taxRateInForce(Market market, const TradeDate &date) {
-    if (market == Market::EtfEtn) {
-        return {DecimalRate{0, 2}, std::nullopt};
-    }
-    // The rate of the last row in force, from the first row of the run that carries it.
+    // The rates of the last row in force, from the first row of the run that carries them.
     std::optional<TradeDate> from = taxRows[0].from;
-    std::int64_t hundredths = rateOf(taxRows[0], market);
+    std::pair<std::int64_t, std::int64_t> hundredths = ratesOf(taxRows[0], market);
     for (const TaxRow &row : taxRows) {
         if (!inForce(row.from, date)) {
             break;
         }
-        if (rateOf(row, market) != hundredths) {
+        if (ratesOf(row, market) != hundredths) {
             from = row.from;
-            hundredths = rateOf(row, market);
+            hundredths = ratesOf(row, market);
         }
     }
-    return {DecimalRate{hundredths, 2}, from};
+    return {DecimalRate{hundredths.first, 2}, DecimalRate{hundredths.second, 2}, from};
 }
 
-std::string taxRateLine(Market market, const TradeDate &date) {
+std::string taxRateLine(Market market, const TradeDate &date, bool applied) {
     const TaxRate tax = taxRateInForce(market, date);
+    const std::string total = formatRate(tax.total()) + "%";
+    if (!applied) {
+        return std::string(texts::taxRateUnusedPrefix) + total + std::string(texts::taxRateUnused);
+    }
     std::string note;
+    if (tax.rural.units != 0) {
+        note = std::string(texts::transactionTaxName) + formatRate(tax.transaction) + "% + " +
+               std::string(texts::ruralTaxName) + formatRate(tax.rural) + "%, ";
+    }
     if (market == Market::EtfEtn) {
-        note = texts::taxRateEtfExempt;
+        note += texts::taxRateEtfExempt;
     } else if (tax.from) {
-        note = formatTradeDate(*tax.from) + std::string(texts::taxRateTradesFrom);
+        note += formatTradeDate(*tax.from) + std::string(texts::taxRateTradesFrom);
     } else {
         // The rates of the first row hold until the market's first change.
         const TaxRow *change = &taxRows[1];
-        while (rateOf(*change, market) == rateOf(taxRows[0], market)) {
+        while (ratesOf(*change, market) == ratesOf(taxRows[0], market)) {
             ++change;
         }
-        note = formatTradeDate(dayBefore(*change->from)) + std::string(texts::taxRateTradesUntil);
+        note += formatTradeDate(dayBefore(*change->from)) + std::string(texts::taxRateTradesUntil);
     }
-    return std::string(texts::taxRateLinePrefix) + formatRate(tax.rate) + "% (" + note + ")";
+    return std::string(texts::taxRateLinePrefix) + total + " (" + note + ")";
 }
 
 PriceGrid PriceGrid::bands() {

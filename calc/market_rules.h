@@ -34,24 +34,32 @@ std::string formatTradeDate(const TradeDate &date);
 std::optional<Market> parseMarket(std::string_view key);
 std::string_view marketKey(Market market);
 
-// A market as a person names it: its key or the name the window shows (코스피, 코스닥, 코넥스,
-// ETF·ETN), whatever the case of its Latin letters and the blanks and tabs around it.
-std::optional<Market> parseMarketName(std::string_view text);
-
 // The keys in the order of the enumeration, as the market's choice field offers them.
 inline constexpr std::array<std::string_view, 4> marketKeys{"kospi", "kosdaq", "konex", "etf"};
 
-// The sell-side tax in percent of the sell amount on trades of `market` on `date` (for KOSPI
-// with the rural special tax), and the first trade date from which it has been in force; no
-// date for the rates in force before the first recorded change.
+// A market as a journal, a broker's export or an option names it: its key, the name the window
+// shows (코스피, 코스닥, 코넥스, ETF·ETN) or an exchange's own (유가증권시장, 코스닥시장, ETN ...),
+// with blanks around it and whatever the case of its Latin letters.
+std::optional<Market> parseMarketName(std::string_view text);
+
+// The sell-side tax on trades of `market` on `date`, in percent of the sell amount: the
+// securities transaction tax (증권거래세) and, on KOSPI, the special tax for rural development
+// (농어촌특별세), each charged on the whole sell amount; and the first trade date from which the
+// two have been in force, no date for the rates in force before the first recorded change.
+// ETFs and ETNs pay neither.
 struct TaxRate {
-    DecimalRate rate;
+    DecimalRate transaction;
+    DecimalRate rural;
     std::optional<TradeDate> from;
+    DecimalRate total() const; // what a sell pays in all
 };
 TaxRate taxRateInForce(Market market, const TradeDate &date);
 
-// The read-only line of the options panel: "적용 세율 0.20% (2025-12-29 매매분부터)".
-std::string taxRateLine(Market market, const TradeDate &date);
+// The read-only line of the options panel. Where the rates apply, the rate with its parts and
+// its first trade date: "적용 세율 0.20% (증권거래세 0.05% + 농어촌특별세 0.15%, 2025-12-29
+// 매매분부터)", "적용 세율 0.20% (2025-12-29 매매분부터)" on a market of one tax. Where they do
+// not, that r2 applies: "제세금율 적용 중 (거래일 기준 세율 0.20% 미적용)".
+std::string taxRateLine(Market market, const TradeDate &date, bool applied);
 
 // A step that holds from a price on, up to the next band's price.
 struct PriceBand {

@@ -7,60 +7,29 @@ std::int32_t readInteger(const Sheet &sheet, std::string_view name) {
     return readInteger(field(name), sheet.text(name));
 }
 
-Market readMarket(const Sheet &sheet) {
-    return parseMarket(sheet.text("ComboBox1")).value_or(Market::Kospi);
-}
-
-TradeDate readTradeDate(const Sheet &sheet, const LocalDateTime &now) {
-    return parseTradeDate(sheet.text("DateEdit1"))
-        .value_or(TradeDate{now.year, now.month, now.day});
-}
-
-StatementRounding readStatementRounding(const Sheet &sheet) {
-    return parseStatementRounding(sheet.text("ComboBox2")).value_or(StatementRounding::Display);
-}
-
-Commission readCommission(const Sheet &sheet, const LocalDateTime &now) {
-    const std::string feeRate = sheet.text("r1");
-    const std::string taxRate =
-        sheet.isChecked("CheckBox2")
-            ? taxRateInForceText(readMarket(sheet), readTradeDate(sheet, now))
-            : sheet.text("r2");
-    return commissionOf({.feeRate = feeRate,
-                         .taxRate = taxRate,
-                         .minimumFeeThreshold = readInteger(sheet, "r3"),
-                         .minimumFee = readInteger(sheet, "r4"),
-                         .minimumFeeRule = sheet.isChecked("CheckBox1"),
-                         .rounding = readStatementRounding(sheet)});
-}
-
-Commission commissionOf(const CommissionOptions &options) {
-    Commission c;
-    c.feeRate = readDecimal(options.feeRate);
-    c.exactFeeRate = readDecimalRate(options.feeRate);
-    c.taxRate = readDecimal(options.taxRate);
-    c.exactTaxRate = readDecimalRate(options.taxRate);
-    c.minimumFeeThreshold = options.minimumFeeThreshold;
-    c.minimumFee = options.minimumFee;
-    c.minimumFeeRule = options.minimumFeeRule;
-    c.rounding = options.rounding;
-    return c;
-}
-
-std::string taxRateInForceText(Market market, const TradeDate &date) {
-    return formatRate(taxRateInForce(market, date).rate);
+CommissionOptions readCommissionOptions(const Sheet &sheet, const LocalDateTime &now) {
+    return {
+        .feeRate = readRate(sheet.text("r1")),
+        .taxRate = readRate(sheet.text("r2")),
+        .minimumFeeRule = sheet.isChecked("CheckBox1"),
+        .minimumFeeThreshold = readInteger(sheet, "r3"),
+        .minimumFee = readInteger(sheet, "r4"),
+        .marketRules = sheet.isChecked("CheckBox2"),
+        .market = parseMarket(sheet.text("ComboBox1")).value_or(Market::Kospi),
+        .tradeDate = parseTradeDate(sheet.text("DateEdit1"))
+                         .value_or(TradeDate{now.year, now.month, now.day}),
+        .rounding =
+            parseStatementRounding(sheet.text("ComboBox2")).value_or(StatementRounding::Display)};
 }
 
 PriceGrid priceGridOf(const Sheet &sheet, const LocalDateTime &now) {
-    return priceGridOf(sheet.isChecked("CheckBox2"), readMarket(sheet), readTradeDate(sheet, now));
-}
-
-PriceGrid priceGridOf(bool marketRules, Market market, const TradeDate &date) {
-    return marketRules ? PriceGrid::ticks(market, date) : PriceGrid::bands();
+    const CommissionOptions options = readCommissionOptions(sheet, now);
+    return priceGrid(options, options.market, options.tradeDate);
 }
 
 std::string taxRateLineOf(const Sheet &sheet, const LocalDateTime &now) {
-    return taxRateLine(readMarket(sheet), readTradeDate(sheet, now));
+    const CommissionOptions options = readCommissionOptions(sheet, now);
+    return taxRateLine(options.market, options.tradeDate, options.marketRules);
 }
 
 } // namespace mx

@@ -53,9 +53,14 @@ inline constexpr std::string_view dayNegativeProviso =
     "그러나 특별한 호재가 있어 급상승이 기대되거나 연일 상승중인 종목이라면 상승가능성에 무게를 "
     "두고 투자할 수도 있습니다.";
 
-// The options panel's line of the sell-side tax in force: "적용 세율 0.20% (2025-12-29
-// 매매분부터)", for the rates before the first change "... (2019-05-29 매매분까지)".
+// The options panel's line of the sell-side tax in force: "적용 세율 0.20% (증권거래세 0.05% +
+// 농어촌특별세 0.15%, 2025-12-29 매매분부터)", for the rates before the first change "...
+// (2019-05-29 매매분까지)"; while r2 applies "제세금율 적용 중 (거래일 기준 세율 0.20% 미적용)".
 inline constexpr std::string_view taxRateLinePrefix = "적용 세율 ";
+inline constexpr std::string_view transactionTaxName = "증권거래세 ";
+inline constexpr std::string_view ruralTaxName = "농어촌특별세 ";
+inline constexpr std::string_view taxRateUnusedPrefix = "제세금율 적용 중 (거래일 기준 세율 ";
+inline constexpr std::string_view taxRateUnused = " 미적용)";
 inline constexpr std::string_view taxRateTradesFrom = " 매매분부터";
 inline constexpr std::string_view taxRateTradesUntil = " 매매분까지";
 inline constexpr std::string_view taxRateEtfExempt = "ETF·ETN 비과세";
@@ -64,5 +69,18 @@ inline constexpr std::string_view ratioPrefix = "성공대 실패 비율은 ";
 inline constexpr std::string_view favourableRatioSuffix = ":1 입니다.";
 inline constexpr std::string_view unfavourableRatioPrefix = "성공대 실패 비율은 1:";
 inline constexpr std::string_view unfavourableRatioSuffix = " 입니다.";
+
+// The 평단·물타기 panel: why a target average cannot be reached at the current price.
+inline constexpr std::string_view priceAtAverage =
+    "현재가가 평균단가와 같아 더 사도 평단이 바뀌지 않습니다.";
+inline constexpr std::string_view averageAtTarget = "평균단가가 이미 목표 평단입니다.";
+// "현재가 65,000원에 사서는 평단을 60,000원으로 만들 수 없습니다."
+inline constexpr std::string_view targetBeyondPricePrefix = "현재가 ";
+inline constexpr std::string_view targetBeyondPriceMiddle = "원에 사서는 평단을 ";
+inline constexpr std::string_view targetBeyondPriceSuffix = "원으로 만들 수 없습니다.";
+inline constexpr std::string_view targetNeedsTooMany =
+    "필요한 수량이 너무 많아 계산할 수 없습니다.";
+// A holding whose amounts leave what the program counts in.
+inline constexpr std::string_view averagingOutOfRange = "금액이 너무 커서 계산할 수 없습니다.";
 
 } // namespace mx::texts

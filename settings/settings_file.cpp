@@ -1,5 +1,6 @@
 #include "settings_file.h"
 
+#include "calc/averaging.h"
 #include "calc/fields.h"
 #include "calc/market_rules.h"
 #include "calc/sheet.h"
@@ -28,6 +29,11 @@ constexpr std::pair<const char *, const char *> choiceKeys[] = {{"market", "Comb
 
 bool isWonField(std::string_view name) {
     return std::find(wonFields.begin(), wonFields.end(), name) != wonFields.end();
+}
+
+// The key of a field of the 평단·물타기 panel: its name in small letters ("p1").
+QString averagingKey(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())).toLower();
 }
 
 void showFileMessage(Sheet &fields, const char16_t *message, const QString &path) {
@@ -110,13 +116,18 @@ bool SettingsFile::load(Sheet &fields, SettingsHost &window) const {
     window.setHeight(
         fit(storedPlacement(ini, "height", window.placement().height()), available.height()));
 
-    // A window past an edge of the screen, on either side, comes back to its left or top.
+    // A window past the right or bottom edge of the screen comes back to its left or top. A
+    // window a little past the left or top edge (as desktops place snapped windows) stays, but
+    // one with less than half of it on screen would be all but lost, and comes back too.
     const QRect frame = window.placement();
     const QSize screen = window.screenSize();
-    if (frame.x() < 0 || qint64{screen.width()} < qint64{frame.x()} + frame.width() + 20) {
+    const auto mostlyOff = [](int edge, int extent) { return qint64{edge} < -qint64{extent} / 2; };
+    if (mostlyOff(frame.x(), frame.width()) ||
+        qint64{screen.width()} < qint64{frame.x()} + frame.width() + 20) {
         window.setLeft(0);
     }
-    if (frame.y() < 0 || qint64{screen.height()} < qint64{frame.y()} + frame.height() + 40) {
+    if (mostlyOff(frame.y(), frame.height()) ||
+        qint64{screen.height()} < qint64{frame.y()} + frame.height() + 40) {
         window.setTop(0);
     }
 
@@ -169,6 +180,14 @@ void SettingsFile::applyOptions(const IniFile &ini, Sheet &fields) const {
                            fieldSpec.choices.end();
         fields.setText("ComboBox2", known ? stored : std::string(fieldSpec.initial));
     }
+    // The 평단·물타기 panel: a value that is no whole number of the field's range reads as empty.
+    for (const std::string_view name : mx::averagingInputFields) {
+        if (const std::optional<QString> text = ini.value(section, averagingKey(name))) {
+            const std::optional<std::int32_t> value = ValueText::readInteger(*text);
+            const bool fits = value && mx::clampToField(mx::field(name), *value) == *value;
+            fields.setText(name, fits ? mx::formatPlain(*value) : std::string());
+        }
+    }
 }
 
 bool SettingsFile::save(Sheet &fields, const SettingsHost &window) const {
@@ -210,6 +229,13 @@ bool SettingsFile::save(Sheet &fields, const SettingsHost &window) const {
     putChosen("checkbox2", fields.isChecked("CheckBox2") ? "1" : "0", "0");
     for (const auto &[key, choice] : choiceKeys) {
         putChosen(key, fields.text(choice), mx::field(choice).initial);
+    }
+    // Then the 평단·물타기 panel's fields, once the user has filled one.
+    for (const std::string_view name : mx::averagingInputFields) {
+        const std::string text = fields.text(name);
+        const std::string value =
+            text.empty() ? text : mx::formatPlain(mx::readInteger(mx::field(name), text));
+        putChosen(averagingKey(name).toLatin1().constData(), value, "");
     }
     if (!writeSettings(path_, ini)) {
         showFileMessage(fields, messages::cannotSave, path_);

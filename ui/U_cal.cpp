@@ -20,7 +20,9 @@
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -50,6 +52,8 @@ void widenForCaption(QMessageBox &box) {
 void messageBox(QWidget *parent, const QString &text) {
     QMessageBox box(QMessageBox::NoIcon, window_texts::applicationTitle, displayedLines(text),
                     QMessageBox::Ok, parent);
+    // A message may hold a web address for the user to copy.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Every box of one button says "OK", whatever language Qt speaks.
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     widenForCaption(box);
@@ -65,9 +69,27 @@ bool questionBox(QWidget *parent, const QString &text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void openInBrowser(const QUrl &address) {
-    // The desktop's default handler; whether a browser opens is not examined.
-    QDesktopServices::openUrl(address);
+// Hands `address` to the desktop: to xdg-open where there is one, which is waited for in the
+// background, so that `unopened` runs when it finds no browser; else to Qt's own handler, which
+// only says whether it found one to start. False where nothing took the address.
+bool openInBrowser(QObject *owner, const QUrl &address, const std::function<void()> &unopened) {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        auto *process = new QProcess(owner);
+        QObject::connect(process, &QProcess::finished, owner,
+                         [process, unopened](int code, QProcess::ExitStatus status) {
+                             if (status != QProcess::NormalExit || code != 0) {
+                                 unopened();
+                             }
+                             process->deleteLater();
+                         });
+        process->start(opener, {address.toString(QUrl::FullyEncoded)});
+        if (process->waitForStarted()) {
+            return true;
+        }
+        delete process;
+    }
+    return QDesktopServices::openUrl(address);
 }
 
 QString fileDialog(QWidget *parent, bool save, const QString &folder, const QString &filter,
@@ -103,9 +125,15 @@ mx::LocalDateTime localTime() {
 } // namespace
 
 Tf_cal::Tf_cal(QWidget *parent, Seams seams)
-    : QMainWindow(parent), messageSink_([this](const QString &text) { messageBox(this, text); }),
-      clock_(localTime), question_([this](const QString &text) { return questionBox(this, text); }),
-      dialogRunner_([](QDialog &dialog) { dialog.exec(); }), urlOpener_(openInBrowser),
+    : QMainWindow(parent),
+      averaging_([this] { return makeAveragingPanel(); },
+                 [this](const forms::AveragingPanel &panel) { settleAveragingPanel(panel); }),
+      messageSink_([this](const QString &text) { messageBox(this, text); }), clock_(localTime),
+      question_([this](const QString &text) { return questionBox(this, text); }),
+      dialogRunner_([](QDialog &dialog) { dialog.exec(); }),
+      urlOpener_([this](const QUrl &address) {
+          return openInBrowser(this, address, [this, address] { showAddress(address); });
+      }),
       fileDialogs_([this](FileDialogMode mode, const QString &folder, const QString &filter,
                           const QString &name) {
           return fileDialog(this, mode == FileDialogMode::Save, folder, filter, name);
@@ -190,11 +218,19 @@ bool Tf_cal::confirm(const QString &text) {
 }
 
 void Tf_cal::openPage(const QUrl &address) {
+    bool opened = false;
     try {
-        urlOpener_(address);
+        opened = urlOpener_(address);
     } catch (const std::exception &) {
-        // Opening a page never reports a failure.
+        opened = false;
     }
+    if (!opened) {
+        showAddress(address);
+    }
+}
+
+void Tf_cal::showAddress(const QUrl &address) {
+    showMessage(window_texts::browserUnavailable + u'\r' + address.toString());
 }
 
 mx::Sheet &Tf_cal::sheet() {
@@ -264,11 +300,15 @@ void Tf_cal::buildHiddenRegions() {
     bindDayTradingPage();
     bindOptionsPanel();
     for (QWidget *region : {longTerm_.tabSheet2, dayTrading_.tabSheet3, options_.panel7}) {
-        releaseShortcuts(region);
-        acceptFileDrops(region);
-        sheet_->adopt(region);
+        adoptRegion(region);
     }
     applyMarketRules();
+}
+
+void Tf_cal::adoptRegion(QWidget *region) {
+    releaseShortcuts(region);
+    acceptFileDrops(region);
+    sheet_->adopt(region);
 }
 
 void Tf_cal::resizeEvent(QResizeEvent *event) {

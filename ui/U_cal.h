@@ -3,16 +3,17 @@
 // The main window of MX 주식계산기.
 //
 // Tf_cal assembles the window from its regions (toolbar, the three pages, the commission
-// options panel, the number pad) and the menus, and holds the handlers of every command under
-// their fixed names. The calculation itself is the core's (calc/): the window hands it a
-// WidgetSheet over its fields. Messages, the Yes/No question, modal dialogs, the
-// web addresses handed to the desktop, the time of day and the file dialogs go through one
-// replaceable function each, so that tests can run the window without blocking or opening a
-// browser. Creating the window loads cal.ini from the program folder and closing it saves it.
+// options panel, the 평단·물타기 panel, the number pad) and the menus, and holds the handlers of
+// every command under their fixed names. The calculation itself is the core's (calc/): the window
+// hands it a WidgetSheet over its fields. Messages, the Yes/No question, modal dialogs, the web
+// addresses handed to the desktop, the time of day and the file dialogs go through one replaceable
+// function each, so that tests can run the window without blocking or opening a browser. Creating
+// the window loads cal.ini from the program folder and closing it saves it.
 
 #include "calc/calculate.h"
 #include "calc/entry_rules.h"
 #include "forms/forms.h"
+#include "on_demand.h"
 #include "widgets/integer_spin_field.h"
 
 #include <QMainWindow>
@@ -41,7 +42,8 @@ public:
     using Clock = std::function<mx::LocalDateTime()>;
     using Question = std::function<bool(const QString &)>;
     using DialogRunner = std::function<void(QDialog &)>;
-    using UrlOpener = std::function<void(const QUrl &)>;
+    // Hands a web address to the desktop; false where the desktop could not open it.
+    using UrlOpener = std::function<bool(const QUrl &)>;
     enum class FileDialogMode { Open, Save };
     // Shows a modal open or save dialog starting in `folder` with the type filter (Qt's form,
     // first entry selected) and the proposed file name; the chosen path, or empty on cancel.
@@ -78,8 +80,10 @@ public:
     mx::LocalDateTime now() const;
     // The confirmation box captioned "Confirm" with a question icon, "&Yes" and "&No".
     bool confirm(const QString &text);
-    // Opens a web page; a failure is never reported.
+    // Hands a web page's address to the desktop, and shows it in a message for the user to copy
+    // where no browser opens it.
     void openPage(const QUrl &address);
+    void showAddress(const QUrl &address);
 
     mx::Sheet &sheet();
 
@@ -99,6 +103,8 @@ public:
     // frame is on the screen, or before when something shows them; until then their fields
     // live in the sheet's memory.
     bool hiddenRegionsBuilt() const { return hiddenRegionsBuilt_; }
+    // Whether the 평단·물타기 panel is built: the first time it is shown.
+    bool averagingPanelBuilt() const { return averaging_.isBuilt(); }
 
     // The folder of cal.ini, the option folder and the analysis folder, chosen at start.
     const QString &programFolder() const { return programFolder_; }
@@ -113,6 +119,11 @@ public slots:
     void CheckBox2Click();     // the market's rules of the trade date on or off
     void ComboBox1Change();    // another market
     void DateEdit1Change();    // another trade date
+    void SpeedButton30Click(); // show the 평단·물타기 panel
+    void SpeedButton31Click(); // close it
+    // A field of the 평단·물타기 panel changed: a price field takes its step, and the panel's
+    // results follow.
+    void P1Change(QObject *sender);
     void SpeedButton9Click();  // New: clear all pages
     void SpeedButton7Click();  // clear page 1
     void SpeedButton11Click(); // clear page 2
@@ -160,6 +171,9 @@ public slots:
     void e4Exit(QObject *sender);
     void e5Exit(QObject *sender);
     void e6Exit(QObject *sender);
+    // The results of the 평단·물타기 panel.
+    void Q1Enter(QObject *sender);
+    void Q1Exit(QObject *sender);
 
     // Usage steps and support commands.
     void N18Click();
@@ -203,6 +217,7 @@ private:
     void bindDayTradingPage();
     void bindOptionsPanel();
     void bindNumberPad();
+    void bindAveragingPanel(const forms::AveragingPanel &panel);
     // Binds a price field: its change sets its step, its arrows follow the grid in force.
     void bindPriceField(IntegerSpinField *field, void (Tf_cal::*change)());
     // Binds the comma handling of a result field to its pair of handlers.
@@ -212,6 +227,9 @@ private:
     void releaseShortcuts(QWidget *region);
 
     void showOptionsPanel();
+    // Puts `panel` in place of the page control (or of the panel shown there) and the keyboard
+    // into `firstField`; showPages puts the pages back with the keyboard where it was on them.
+    void showClientPanel(QWidget *panel, QWidget *firstField);
     void showPages();
     void clearFields(std::initializer_list<QLineEdit *> fields);
     void clearGauges(std::initializer_list<std::string_view> names);
@@ -223,6 +241,8 @@ private:
     // field from the grid in force.
     void applyMarketRules();
     void stepPricesAgain();
+    // The steps of the 평단·물타기 panel's price fields, once it is built.
+    void stepAveragingPrices();
     // The fields the number pad acts on, in the order its keys look for the focus; those of a
     // page not built yet are null.
     std::array<IntegerSpinField *, 10> padFields() const;
@@ -236,6 +256,13 @@ private:
     void settleRestoredSize();
     void acceptFileDrops(QWidget *region);
     void buildHiddenRegions();
+    // What every region built after the window's start needs: the menu shortcuts kept from its
+    // controls, dropped files taken by the window, and its fields handed their values.
+    void adoptRegion(QWidget *region);
+    forms::AveragingPanel makeAveragingPanel();
+    // The panel's results from its fields and the options, by the core.
+    void computeAveraging();
+    void settleAveragingPanel(const forms::AveragingPanel &panel);
     QStringList lineBuffer() const;
     void setLineBuffer(const QStringList &lines);
 
@@ -245,6 +272,7 @@ private:
     forms::DayTradingPage dayTrading_; // likewise
     forms::OptionsPanel options_;      // likewise
     forms::NumberPad pad_;
+    OnDemand<forms::AveragingPanel> averaging_; // built when first shown
     // The menu of the usage steps and its items, marked as the user goes through them.
     QAction *n17_ = nullptr;
     QAction *n18_ = nullptr;
@@ -256,6 +284,7 @@ private:
     QTabWidget *pageControl_ = nullptr;
     QVBoxLayout *clientLayout_ = nullptr; // toolbar, then the page control or the options panel
     QStackedWidget *pageStack_ = nullptr; // the three pages, in the one tab of pageControl_
+    QWidget *shownPanel_ = nullptr;       // the panel in place of the page control, if any
     bool hiddenRegionsBuilt_ = false;
     QPointer<QWidget> focusOnPages_; // the field the pages give the keyboard back to
     std::unique_ptr<WidgetSheet> sheet_;

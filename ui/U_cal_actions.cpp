@@ -5,6 +5,7 @@
 // window).
 
 #include "U_cal.h"
+#include "calc/averaging.h"
 #include "widgets/clickable_label.h"
 #include "widgets/decimal_spin_field.h"
 #include "widgets/result_field.h"
@@ -168,6 +169,8 @@ void Tf_cal::buildActions() {
 
         {Kind::Item, "N6", "계산", popupMenu, true, {}, &Tf_cal::N6Click},
         {Kind::Item, "N7", "수수료율 설정", popupMenu, true, {}, &Tf_cal::N7Click},
+        {Kind::Item, "N40", "평균단가·물타기 계산", popupMenu, true, Qt::CTRL | Qt::Key_M,
+         &Tf_cal::SpeedButton30Click},
         {Kind::Menu, "nonvisual1", "nonvisual", popupMenu, false},
         {Kind::Item, "N11", "계산하기 끝에 소스넣기", "nonvisual1", true, {}, &Tf_cal::N11Click},
         {Kind::Item, "N1111", "외부에서 파일불러오기", "nonvisual1", true, {}, &Tf_cal::N1111Click},
@@ -243,6 +246,7 @@ void Tf_cal::bindToolbar() {
     bind(toolbar_.speedButton4, &QToolButton::clicked, this, &Tf_cal::N6Click);
     bind(toolbar_.speedButton5, &QToolButton::clicked, this, &Tf_cal::N7Click);
     bind(toolbar_.rxSpeedButton14, &QToolButton::clicked, this, &Tf_cal::RxSpeedButton14Click);
+    bind(toolbar_.speedButton30, &QToolButton::clicked, this, &Tf_cal::SpeedButton30Click);
     bind(toolbar_.image1, &ClickableLabel::clicked, this, &Tf_cal::Image1Click);
 }
 
@@ -339,6 +343,25 @@ void Tf_cal::bindOptionsPanel() {
     close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     panel.panel7->addAction(close);
     bind(close, &QAction::triggered, this, &Tf_cal::SpeedButton1Click);
+}
+
+void Tf_cal::bindAveragingPanel(const forms::AveragingPanel &panel) {
+    bind(panel.speedButton31, &QToolButton::clicked, this, &Tf_cal::SpeedButton31Click);
+    for (IntegerSpinField *field : panel.inputs) {
+        connect(field, &QLineEdit::textChanged, field, [this, field] { P1Change(field); });
+        if (mx::isAveragingPriceField(field->objectName().toStdString())) {
+            field->setStepper(priceArrows(field));
+        }
+    }
+    for (ResultField *field : panel.results) {
+        bindResult(field, &Tf_cal::Q1Enter, &Tf_cal::Q1Exit);
+    }
+    // Esc closes the panel as its button "확인" does.
+    auto *close = new QAction(panel.panel80);
+    close->setShortcut(Qt::Key_Escape);
+    close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    panel.panel80->addAction(close);
+    bind(close, &QAction::triggered, this, &Tf_cal::SpeedButton31Click);
 }
 
 void Tf_cal::bindNumberPad() {

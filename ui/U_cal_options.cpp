@@ -2,33 +2,44 @@
 #include "forms/window_texts.h"
 #include "widget_sheet.h"
 #include "widgets/decimal_spin_field.h"
+#include "widgets/look.h"
 
 #include <QApplication>
-#include <QLineEdit>
+#include <QLabel>
 #include <QTabWidget>
 
-// The keyboard follows what the client area shows: the options panel takes the focus into its
-// first field, and the pages take it back to the field that had it, so that no key ever types
-// into a field that is not on the screen.
-void Tf_cal::showOptionsPanel() {
-    buildHiddenRegions();
-    if (options_.panel7->isVisible()) {
+// The keyboard follows what the client area shows: a panel in place of the pages (the options,
+// the 평단·물타기 panel) takes the focus into its first field, and the pages take it back to the
+// field that had it, so that no key ever types into a field that is not on the screen.
+void Tf_cal::showClientPanel(QWidget *panel, QWidget *firstField) {
+    if (shownPanel_ == panel) {
         return;
     }
-    QWidget *focused = QApplication::focusWidget();
-    focusOnPages_ = pageControl_->isAncestorOf(focused) ? focused : nullptr;
+    if (shownPanel_ == nullptr) {
+        QWidget *focused = QApplication::focusWidget();
+        focusOnPages_ = pageControl_->isAncestorOf(focused) ? focused : nullptr;
+        pageControl_->setVisible(false);
+    } else {
+        shownPanel_->setVisible(false);
+    }
     // One region after the other, so that neither is squeezed beside the other on the way.
-    pageControl_->setVisible(false);
-    options_.panel7->setVisible(true);
-    options_.r1->setFocus(Qt::OtherFocusReason);
+    shownPanel_ = panel;
+    panel->setVisible(true);
+    firstField->setFocus(Qt::OtherFocusReason);
+}
+
+void Tf_cal::showOptionsPanel() {
+    buildHiddenRegions();
+    showClientPanel(options_.panel7, options_.r1);
 }
 
 void Tf_cal::showPages() {
-    if (options_.panel7 == nullptr || !options_.panel7->isVisible()) {
+    if (shownPanel_ == nullptr) {
         pageControl_->setVisible(true);
         return;
     }
-    options_.panel7->setVisible(false);
+    shownPanel_->setVisible(false);
+    shownPanel_ = nullptr;
     pageControl_->setVisible(true);
     QWidget *field = focusOnPages_ ? focusOnPages_.data() : fee_.s1;
     field->setFocus(Qt::OtherFocusReason);
@@ -56,8 +67,11 @@ void Tf_cal::applyMarketRules() {
     if (options_.panel7 == nullptr) {
         return;
     }
-    options_.r2->setEnabled(!sheet_->isChecked("CheckBox2"));
-    options_.edit7->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
+    const bool rules = sheet_->isChecked("CheckBox2");
+    options_.r2->setEnabled(!rules);
+    // In force, the line is the tax; otherwise a note in gray that r2 applies.
+    look::setTextColor(options_.label65, rules ? look::maroon : look::gray);
+    options_.label65->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
 }
 
 void Tf_cal::stepPricesAgain() {
@@ -67,6 +81,7 @@ void Tf_cal::stepPricesAgain() {
             setPriceStep(price);
         }
     }
+    stepAveragingPrices();
 }
 
 void Tf_cal::CheckBox2Click() {

@@ -8,7 +8,7 @@
 namespace {
 
 void BM_RoundTrip(benchmark::State &state) {
-    const mx::Commission commission{.minimumFeeRule = true};
+    const mx::Commission commission = mx::commissionFor({.minimumFeeRule = true});
     mx::Trade trade{10, 10000, 11000};
     for (auto _ : state) {
         benchmark::DoNotOptimize(trade);

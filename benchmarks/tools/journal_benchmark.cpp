@@ -22,7 +22,7 @@ namespace {
 
 constexpr long journalRows = 1000000;
 // The columns the journal adds to each row.
-constexpr int addedFields = 8;
+constexpr int addedFields = 11;
 
 // The generated journal, removed again when the benchmarks end.
 class JournalFile {

@@ -22,17 +22,14 @@ std::optional<std::int32_t> scanned(std::int32_t quantity, std::int32_t buyPrice
 }
 
 Commission rates(const char *fee, const char *tax, StatementRounding rounding) {
-    return {.feeRate = parseDecimal(fee).value(),
-            .taxRate = parseDecimal(tax).value(),
-            .rounding = rounding,
-            .exactFeeRate = readDecimalRate(fee),
-            .exactTaxRate = readDecimalRate(tax)};
+    return commissionFor(
+        {.feeRate = readRate(fee), .taxRate = readRate(tax), .rounding = rounding});
 }
 
 Commission withMinimumFee(Commission commission, std::int32_t threshold, std::int32_t fee) {
-    commission.minimumFeeRule = true;
-    commission.minimumFeeThreshold = threshold;
-    commission.minimumFee = fee;
+    commission.options.minimumFeeRule = true;
+    commission.options.minimumFeeThreshold = threshold;
+    commission.options.minimumFee = fee;
     return commission;
 }
 
@@ -84,6 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
                      withMinimumFee(rates("1", "0", tenWon), 101000, 50), bands, 10050},
         BreakEvenRow{"answer_above_threshold", 10, 10000,
                      withMinimumFee(rates("1", "0", won), 100050, 50), ticks, 10110},
+        BreakEvenRow{"kospi_taxes_truncated_apart", 1, 81000,
+                     commissionFor({.feeRate = readRate("0.0036396"),
+                                    .marketRules = true,
+                                    .tradeDate = {2023, 6, 1},
+                                    .rounding = won}),
+                     ticks, 81200},
         BreakEvenRow{"etf_ticks_of_five", 3, 1001, rates("0.015", "0", won), etfBefore2023, 1005},
         BreakEvenRow{"combined_rates_over_100_percent", 10, 10000, rates("60", "50", display),
                      bands, std::nullopt},
@@ -109,9 +112,13 @@ TEST(BreakEvenTest, AgreesWithAScanOfEveryPrice) {
     for (const PriceGrid &grid : {bands, ticks, etfBefore2023}) {
         for (const StatementRounding rounding : {display, won, tenWon}) {
             for (const auto &[fee, tax] : rateSets) {
-                for (int rule = 0; rule <= 2; ++rule) {
+                // 1 and 2: the minimum-fee rule; 3: KOSPI's two taxes of 2023 instead of r2.
+                for (int rule = 0; rule <= 3; ++rule) {
                     Commission commission = rates(fee, tax, rounding);
-                    if (rule > 0) {
+                    if (rule == 3) {
+                        commission.options.marketRules = true;
+                        commission = commissionFor(commission.options, Market::Kospi, {2023, 6, 1});
+                    } else if (rule > 0) {
                         const auto [threshold, minimum] = minimumFees[rule - 1];
                         commission = withMinimumFee(commission, threshold, minimum);
                     }

@@ -11,7 +11,7 @@ namespace {
 struct RoundTripRow {
     const char *name;
     Trade trade;
-    Commission commission;
+    CommissionOptions options;
     SellAmount sellAmount;
     double buyFee;
     double sellFee;
@@ -25,25 +25,31 @@ void PrintTo(const RoundTripRow &row, std::ostream *out) {
     *out << row.name;
 }
 
-constexpr Commission ruleOff{};
-constexpr Commission ruleOn{.minimumFeeRule = true};
+constexpr CommissionOptions ruleOff{};
+constexpr CommissionOptions ruleOn{.minimumFeeRule = true};
 // 0.015 % fees and 0.20 % tax, truncated.
-constexpr Commission truncating(StatementRounding rounding, bool rule = false) {
-    return {.feeRate = 0.015L,
-            .taxRate = 0.2L,
-            .minimumFee = 505,
+constexpr CommissionOptions truncating(StatementRounding rounding, bool rule = false) {
+    return {.feeRate = {0.015L, {15, 3}},
+            .taxRate = {0.2L, {20, 2}},
             .minimumFeeRule = rule,
-            .rounding = rounding,
-            .exactFeeRate = {15, 3},
-            .exactTaxRate = {20, 2}};
+            .minimumFee = 505,
+            .rounding = rounding};
 }
+
+constexpr CommissionOptions onePercentRuleOn{.feeRate = {1.0L, {1, 0}}, .minimumFeeRule = true};
+constexpr CommissionOptions ruleOffOddMinimum{.minimumFeeThreshold = INT_MAX, .minimumFee = 77777};
+// A statement of 2023: a KOSPI sell, its taxes and fees truncated to the won.
+constexpr CommissionOptions statementOf2023{.feeRate = {0.0036396L, {36396, 7}},
+                                            .marketRules = true,
+                                            .tradeDate = {2023, 6, 1},
+                                            .rounding = StatementRounding::Won};
 
 class RoundTripTest : public testing::TestWithParam<RoundTripRow> {};
 
 TEST_P(RoundTripTest, PricesBothSides) {
     const RoundTripRow &row = GetParam();
-    const RoundTrip result =
-        evaluateRoundTrip(row.trade, row.commission, row.sellAmount, TaxOrder::RateOverHundred);
+    const RoundTrip result = evaluateRoundTrip(row.trade, commissionFor(row.options),
+                                               row.sellAmount, TaxOrder::RateOverHundred);
     EXPECT_NEAR(result.buyFee, row.buyFee, 1e-9);
     EXPECT_NEAR(result.sellFee, row.sellFee, 1e-9);
     EXPECT_NEAR(result.tax, row.tax, 1e-9);
@@ -117,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  101000},
                     RoundTripRow{"minimum_fee_below_percentage",
                                  {15, 10000, 10000},
-                                 Commission{.feeRate = 1.0L, .minimumFeeRule = true},
+                                 onePercentRuleOn,
                                  SellAmount::Integer,
                                  500,
                                  500,
@@ -127,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  1450},
                     RoundTripRow{"break_even_is_a_loss_of_zero",
                                  {10, 10000, 10000},
-                                 Commission{.feeRate = 0, .taxRate = 0},
+                                 CommissionOptions{.feeRate = {}, .taxRate = {}},
                                  SellAmount::Integer,
                                  0,
                                  0,
@@ -165,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  153236,
                                  153236,
                                  0},
-                    // The amount times the fee rate's digits leaves 64 bits: the share is
-                    // taken in 128 bits.
+                    // The amount times the fee rate's digits leaves 64 bits:
+                    // the share is taken in 128 bits.
                     RoundTripRow{"ten_won_fees_of_a_product_beyond_64_bits",
                                  {INT_MAX, 300000000, 300000000},
                                  truncating(StatementRounding::TenWonFees),
@@ -197,9 +203,20 @@ INSTANTIATE_TEST_SUITE_P(
                                  -9789,
                                  0,
                                  9789},
+                    // 0.05 % and 0.15 % of 81,000 truncated apart: 40 + 121.
+                    RoundTripRow{"kospi_taxes_truncated_apart",
+                                 {1, 80000, 81000},
+                                 statementOf2023,
+                                 SellAmount::Integer,
+                                 2,
+                                 2,
+                                 161,
+                                 835,
+                                 835,
+                                 0},
                     RoundTripRow{"rule_off_ignores_threshold",
                                  {10, 10000, 11000},
-                                 Commission{.minimumFeeThreshold = INT_MAX, .minimumFee = 77777},
+                                 ruleOffOddMinimum,
                                  SellAmount::Integer,
                                  29,
                                  31.9,
@@ -209,12 +226,61 @@ INSTANTIATE_TEST_SUITE_P(
                                  0}),
     [](const auto &row) { return std::string(row.param.name); });
 
+// The sell-side tax of 81,000 won on KOSPI on the last day of each rate and on the first day of
+// the next, the day before under one truncating rounding and the day under the other.
+struct SellTaxRow {
+    const char *name;
+    TradeDate date;
+    StatementRounding rounding;
+    double total, rural;
+};
+
+void PrintTo(const SellTaxRow &row, std::ostream *out) {
+    *out << row.name;
+}
+
+class SellTaxTest : public testing::TestWithParam<SellTaxRow> {};
+
+TEST_P(SellTaxTest, KospisTwoTaxesApart) {
+    const SellTaxRow &row = GetParam();
+    const CommissionOptions options{.marketRules = true, .rounding = row.rounding};
+    const SellTax tax = sellTax(81000, options, Market::Kospi, row.date);
+    EXPECT_NEAR(tax.total, row.total, 1e-9);
+    EXPECT_NEAR(tax.rural, row.rural, 1e-9);
+    // Without the market rules, r2 is one tax whatever the market.
+    const SellTax typed = sellTax(81000, {.rounding = row.rounding}, Market::Kospi, row.date);
+    EXPECT_NEAR(typed.total, 243, 1e-9);
+    EXPECT_EQ(typed.rural, 0);
+}
+
+constexpr auto won = StatementRounding::Won;
+constexpr auto tenWon = StatementRounding::TenWonFees;
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, SellTaxTest,
+    testing::Values(
+        SellTaxRow{"until_2019_05_29", {2019, 5, 29}, won, 242, 121},
+        SellTaxRow{"from_2019_05_30", {2019, 5, 30}, tenWon, 202, 121},
+        SellTaxRow{"until_2020_12_28", {2020, 12, 28}, tenWon, 202, 121},
+        SellTaxRow{"from_2020_12_29", {2020, 12, 29}, won, 185, 121},
+        SellTaxRow{"until_2022_12_27", {2022, 12, 27}, won, 185, 121},
+        SellTaxRow{"from_2022_12_28", {2022, 12, 28}, tenWon, 161, 121},
+        SellTaxRow{"until_2023_12_26", {2023, 12, 26}, tenWon, 161, 121},
+        SellTaxRow{"from_2023_12_27", {2023, 12, 27}, won, 145, 121},
+        SellTaxRow{"until_2024_12_26", {2024, 12, 26}, won, 145, 121},
+        SellTaxRow{"from_2024_12_27", {2024, 12, 27}, tenWon, 121, 121},
+        SellTaxRow{"until_2025_12_28", {2025, 12, 28}, tenWon, 121, 121},
+        SellTaxRow{"from_2025_12_29", {2025, 12, 29}, won, 161, 121},
+        // Shown rounded, the whole rate's share: 162, of which 121.5 rural.
+        SellTaxRow{"rounded_on_display", {2025, 12, 29}, StatementRounding::Display, 162, 121.5}),
+    [](const auto &row) { return std::string(row.param.name); });
+
 TEST(RoundTripTest, BothTaxOrdersAgreeUpToRounding) {
     const Trade trade{17, 10030, 9825};
-    const RoundTrip over =
-        evaluateRoundTrip(trade, ruleOff, SellAmount::Floating, TaxOrder::RateOverHundred);
-    const RoundTrip times =
-        evaluateRoundTrip(trade, ruleOff, SellAmount::Floating, TaxOrder::RateTimesHundredth);
+    const RoundTrip over = evaluateRoundTrip(trade, commissionFor(ruleOff), SellAmount::Floating,
+                                             TaxOrder::RateOverHundred);
+    const RoundTrip times = evaluateRoundTrip(trade, commissionFor(ruleOff), SellAmount::Floating,
+                                              TaxOrder::RateTimesHundredth);
     EXPECT_NEAR(over.tax, 501.075, 1e-9);
     EXPECT_NEAR(times.tax, 501.075, 1e-9);
 }
@@ -249,8 +315,8 @@ class RoundTripAmountTest : public testing::TestWithParam<AmountRow> {};
 TEST_P(RoundTripAmountTest, AmountsIn64Bits) {
     const AmountRow &row = GetParam();
     for (const SellAmount sellAmount : {SellAmount::Integer, SellAmount::Floating}) {
-        const RoundTrip result =
-            evaluateRoundTrip(row.trade, ruleOff, sellAmount, TaxOrder::RateOverHundred);
+        const RoundTrip result = evaluateRoundTrip(row.trade, commissionFor(ruleOff), sellAmount,
+                                                   TaxOrder::RateOverHundred);
         EXPECT_EQ(result.buyAmount, row.buyAmount);
         EXPECT_EQ(result.sellAmount, row.sellAmount);
         EXPECT_EQ(result.grossDifference, row.grossDifference);

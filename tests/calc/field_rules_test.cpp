@@ -204,78 +204,78 @@ TEST_P(SheetOptionTest, ReadsTheOptionsPanel) {
         sheet.setText(name, text);
     }
     const LocalDateTime now{2026, 3, 7, 9, 5};
-    EXPECT_EQ(readMarket(sheet), row.market);
-    EXPECT_EQ(readStatementRounding(sheet), row.rounding);
-    EXPECT_EQ(readTradeDate(sheet, now), row.date);
-    const Commission commission = readCommission(sheet, now);
-    EXPECT_EQ(commission.rounding, row.rounding);
-    EXPECT_EQ(formatRate(commission.exactTaxRate), row.taxRate);
-    EXPECT_EQ(commission.taxRate, readDecimal(row.taxRate)); // as if typed into r2
+    const CommissionOptions options = readCommissionOptions(sheet, now);
+    EXPECT_EQ(options.market, row.market);
+    EXPECT_EQ(options.rounding, row.rounding);
+    EXPECT_EQ(options.tradeDate, row.date);
+    const Commission commission = commissionFor(options);
+    EXPECT_EQ(formatRate(commission.tax.exact), row.taxRate);
+    EXPECT_EQ(commission.tax.percent, readDecimal(row.taxRate)); // as if typed into r2
     EXPECT_EQ(taxRateLineOf(sheet, now), row.line);
     EXPECT_EQ(priceGridOf(sheet, now).step(1500), row.stepAt1500);
 }
 
-INSTANTIATE_TEST_SUITE_P(Panels, SheetOptionTest,
-                         testing::Values(OptionRow{"at_start",
-                                                   {},
-                                                   Market::Kospi,
-                                                   StatementRounding::Display,
-                                                   {2026, 3, 7},
-                                                   "0.3",
-                                                   "적용 세율 0.20% (2025-12-29 매매분부터)",
-                                                   5},
-                                         OptionRow{"rules_on",
-                                                   {{"CheckBox2", "1"}},
-                                                   Market::Kospi,
-                                                   StatementRounding::Display,
-                                                   {2026, 3, 7},
-                                                   "0.20",
-                                                   "적용 세율 0.20% (2025-12-29 매매분부터)",
-                                                   1},
-                                         OptionRow{"unknown_texts_read_as_defaults",
-                                                   {{"CheckBox2", "1"},
-                                                    {"ComboBox1", "nyse"},
-                                                    {"ComboBox2", "floor"},
-                                                    {"DateEdit1", "2026-02-30"}},
-                                                   Market::Kospi,
-                                                   StatementRounding::Display,
-                                                   {2026, 3, 7},
-                                                   "0.20",
-                                                   "적용 세율 0.20% (2025-12-29 매매분부터)",
-                                                   1},
-                                         OptionRow{"kosdaq_before_tick_change",
-                                                   {{"CheckBox2", "1"},
-                                                    {"ComboBox1", "kosdaq"},
-                                                    {"ComboBox2", "ten"},
-                                                    {"DateEdit1", "2022-06-15"}},
-                                                   Market::Kosdaq,
-                                                   StatementRounding::TenWonFees,
-                                                   {2022, 6, 15},
-                                                   "0.23",
-                                                   "적용 세율 0.23% (2020-12-29 매매분부터)",
-                                                   5},
-                                         OptionRow{"rules_off_keep_r2_and_own_steps",
-                                                   {{"ComboBox1", "etf"},
-                                                    {"ComboBox2", "won"},
-                                                    {"DateEdit1", "2024-01-02"},
-                                                    {"r2", "0.25"}},
-                                                   Market::EtfEtn,
-                                                   StatementRounding::Won,
-                                                   {2024, 1, 2},
-                                                   "0.25",
-                                                   "적용 세율 0.00% (ETF·ETN 비과세)",
-                                                   5},
-                                         OptionRow{"etf_rules_on",
-                                                   {{"CheckBox2", "1"},
-                                                    {"ComboBox1", "etf"},
-                                                    {"DateEdit1", "2024-01-02"}},
-                                                   Market::EtfEtn,
-                                                   StatementRounding::Display,
-                                                   {2024, 1, 2},
-                                                   "0",
-                                                   "적용 세율 0.00% (ETF·ETN 비과세)",
-                                                   1}),
-                         rowName<OptionRow>);
+INSTANTIATE_TEST_SUITE_P(
+    Panels, SheetOptionTest,
+    testing::Values(
+        OptionRow{"at_start",
+                  {},
+                  Market::Kospi,
+                  StatementRounding::Display,
+                  {2026, 3, 7},
+                  "0.3",
+                  "제세금율 적용 중 (거래일 기준 세율 0.20% 미적용)",
+                  5},
+        OptionRow{"rules_on",
+                  {{"CheckBox2", "1"}},
+                  Market::Kospi,
+                  StatementRounding::Display,
+                  {2026, 3, 7},
+                  "0.20",
+                  "적용 세율 0.20% (증권거래세 0.05% + 농어촌특별세 0.15%, 2025-12-29 매매분부터)",
+                  1},
+        OptionRow{"unknown_texts_read_as_defaults",
+                  {{"CheckBox2", "1"},
+                   {"ComboBox1", "nyse"},
+                   {"ComboBox2", "floor"},
+                   {"DateEdit1", "2026-02-30"}},
+                  Market::Kospi,
+                  StatementRounding::Display,
+                  {2026, 3, 7},
+                  "0.20",
+                  "적용 세율 0.20% (증권거래세 0.05% + 농어촌특별세 0.15%, 2025-12-29 매매분부터)",
+                  1},
+        OptionRow{"kosdaq_before_tick_change",
+                  {{"CheckBox2", "1"},
+                   {"ComboBox1", "kosdaq"},
+                   {"ComboBox2", "ten"},
+                   {"DateEdit1", "2022-06-15"}},
+                  Market::Kosdaq,
+                  StatementRounding::TenWonFees,
+                  {2022, 6, 15},
+                  "0.23",
+                  "적용 세율 0.23% (2020-12-29 매매분부터)",
+                  5},
+        OptionRow{"rules_off_keep_r2_and_own_steps",
+                  {{"ComboBox1", "etf"},
+                   {"ComboBox2", "won"},
+                   {"DateEdit1", "2024-01-02"},
+                   {"r2", "0.25"}},
+                  Market::EtfEtn,
+                  StatementRounding::Won,
+                  {2024, 1, 2},
+                  "0.25",
+                  "제세금율 적용 중 (거래일 기준 세율 0.00% 미적용)",
+                  5},
+        OptionRow{"etf_rules_on",
+                  {{"CheckBox2", "1"}, {"ComboBox1", "etf"}, {"DateEdit1", "2024-01-02"}},
+                  Market::EtfEtn,
+                  StatementRounding::Display,
+                  {2024, 1, 2},
+                  "0.00",
+                  "적용 세율 0.00% (ETF·ETN 비과세)",
+                  1}),
+    rowName<OptionRow>);
 
 TEST(CatalogueTest, SortedUniqueAndFindable) {
     std::string previous;
@@ -289,7 +289,8 @@ TEST(CatalogueTest, SortedUniqueAndFindable) {
     EXPECT_THROW(field("Memo2x"), std::invalid_argument);
 }
 
-// The fields whose text the headless tool prints: exactly those of the sheet's pages.
+// The fields whose text the headless tool prints: exactly those of the sheet's pages and of the
+// 평단·물타기 panel.
 TEST(CatalogueTest, TextFieldsAreThoseOfThePages) {
     std::set<std::string> expected{"CheckBox1", "CheckBox2", "ComboBox1", "ComboBox2", "DateEdit1",
                                    "Edit1",     "Edit2",     "Edit4",     "Edit6"};
@@ -307,6 +308,8 @@ TEST(CatalogueTest, TextFieldsAreThoseOfThePages) {
     range("r", 1, 13);
     range("x", 8, 12);
     range("z", 7, 16);
+    range("P", 1, 14);
+    range("Q", 1, 12);
     for (const int label : {27, 29, 32, 34, 37, 39}) {
         expected.insert("Label" + std::to_string(label));
     }

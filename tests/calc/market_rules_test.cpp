@@ -31,50 +31,55 @@ class TaxRateTest : public testing::TestWithParam<TaxRow> {};
 TEST_P(TaxRateTest, RateOfTheTradeDate) {
     const TaxRow &row = GetParam();
     const TradeDate date = on(row.date);
-    EXPECT_EQ(formatRate(taxRateInForce(Market::Kospi, date).rate), row.kospi);
-    EXPECT_EQ(formatRate(taxRateInForce(Market::Kosdaq, date).rate), row.kosdaq);
-    EXPECT_EQ(formatRate(taxRateInForce(Market::Konex, date).rate), row.konex);
-    EXPECT_EQ(formatRate(taxRateInForce(Market::EtfEtn, date).rate), "0.00");
-    EXPECT_EQ(taxRateLine(row.lineMarket, date), row.line);
+    const auto parts = [&date](Market market) {
+        const TaxRate tax = taxRateInForce(market, date);
+        return formatRate(tax.transaction) + " + " + formatRate(tax.rural);
+    };
+    EXPECT_EQ(parts(Market::Kospi), row.kospi);
+    EXPECT_EQ(parts(Market::Kosdaq), std::string(row.kosdaq) + " + 0.00");
+    EXPECT_EQ(parts(Market::Konex), std::string(row.konex) + " + 0.00");
+    EXPECT_EQ(parts(Market::EtfEtn), "0.00 + 0.00");
+    EXPECT_EQ(taxRateLine(row.lineMarket, date, true), row.line);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, TaxRateTest,
-    testing::Values(TaxRow{"long_before", "2001-01-02", "0.30", "0.30", "0.30", Market::Kospi,
-                           "적용 세율 0.30% (2019-05-29 매매분까지)"},
-                    TaxRow{"before_2019", "2019-05-29", "0.30", "0.30", "0.30", Market::Konex,
-                           "적용 세율 0.30% (2019-05-29 매매분까지)"},
-                    TaxRow{"from_2019", "2019-05-30", "0.25", "0.25", "0.10", Market::Konex,
-                           "적용 세율 0.10% (2019-05-30 매매분부터)"},
-                    TaxRow{"before_2020", "2020-12-28", "0.25", "0.25", "0.10", Market::Kosdaq,
-                           "적용 세율 0.25% (2019-05-30 매매분부터)"},
-                    TaxRow{"from_2020", "2020-12-29", "0.23", "0.23", "0.10", Market::Kosdaq,
-                           "적용 세율 0.23% (2020-12-29 매매분부터)"},
-                    TaxRow{"before_2022", "2022-12-27", "0.23", "0.23", "0.10", Market::Kospi,
-                           "적용 세율 0.23% (2020-12-29 매매분부터)"},
-                    TaxRow{"from_2022", "2022-12-28", "0.20", "0.20", "0.10", Market::Kospi,
-                           "적용 세율 0.20% (2022-12-28 매매분부터)"},
-                    TaxRow{"before_2023", "2023-12-26", "0.20", "0.20", "0.10", Market::Kospi,
-                           "적용 세율 0.20% (2022-12-28 매매분부터)"},
-                    TaxRow{"from_2023", "2023-12-27", "0.18", "0.18", "0.10", Market::Kospi,
-                           "적용 세율 0.18% (2023-12-27 매매분부터)"},
-                    TaxRow{"before_2024", "2024-12-26", "0.18", "0.18", "0.10", Market::Kospi,
-                           "적용 세율 0.18% (2023-12-27 매매분부터)"},
-                    TaxRow{"from_2024", "2024-12-27", "0.15", "0.15", "0.10", Market::Kospi,
-                           "적용 세율 0.15% (2024-12-27 매매분부터)"},
-                    TaxRow{"before_2025", "2025-12-28", "0.15", "0.15", "0.10", Market::Kospi,
-                           "적용 세율 0.15% (2024-12-27 매매분부터)"},
-                    TaxRow{"from_2025", "2025-12-29", "0.20", "0.20", "0.10", Market::Kospi,
-                           "적용 세율 0.20% (2025-12-29 매매분부터)"},
-                    TaxRow{"years_later", "2031-06-30", "0.20", "0.20", "0.10", Market::Kosdaq,
-                           "적용 세율 0.20% (2025-12-29 매매분부터)"},
-                    // KONEX has paid 0.10 % since 2019, whatever the other markets paid.
-                    TaxRow{"konex_unchanged_since_2019", "2026-03-06", "0.20", "0.20", "0.10",
-                           Market::Konex, "적용 세율 0.10% (2019-05-30 매매분부터)"},
-                    TaxRow{"etf_exempt", "2026-03-06", "0.20", "0.20", "0.10", Market::EtfEtn,
-                           "적용 세율 0.00% (ETF·ETN 비과세)"},
-                    TaxRow{"etf_exempt_long_before", "2001-01-02", "0.30", "0.30", "0.30",
-                           Market::EtfEtn, "적용 세율 0.00% (ETF·ETN 비과세)"}),
+    testing::Values(
+        TaxRow{"long_before", "2001-01-02", "0.15 + 0.15", "0.30", "0.30", Market::Kospi,
+               "적용 세율 0.30% (증권거래세 0.15% + 농어촌특별세 0.15%, 2019-05-29 매매분까지)"},
+        TaxRow{"before_2019", "2019-05-29", "0.15 + 0.15", "0.30", "0.30", Market::Konex,
+               "적용 세율 0.30% (2019-05-29 매매분까지)"},
+        TaxRow{"from_2019", "2019-05-30", "0.10 + 0.15", "0.25", "0.10", Market::Konex,
+               "적용 세율 0.10% (2019-05-30 매매분부터)"},
+        TaxRow{"before_2020", "2020-12-28", "0.10 + 0.15", "0.25", "0.10", Market::Kosdaq,
+               "적용 세율 0.25% (2019-05-30 매매분부터)"},
+        TaxRow{"from_2020", "2020-12-29", "0.08 + 0.15", "0.23", "0.10", Market::Kosdaq,
+               "적용 세율 0.23% (2020-12-29 매매분부터)"},
+        TaxRow{"before_2022", "2022-12-27", "0.08 + 0.15", "0.23", "0.10", Market::Kospi,
+               "적용 세율 0.23% (증권거래세 0.08% + 농어촌특별세 0.15%, 2020-12-29 매매분부터)"},
+        TaxRow{"from_2022", "2022-12-28", "0.05 + 0.15", "0.20", "0.10", Market::Kospi,
+               "적용 세율 0.20% (증권거래세 0.05% + 농어촌특별세 0.15%, 2022-12-28 매매분부터)"},
+        TaxRow{"before_2023", "2023-12-26", "0.05 + 0.15", "0.20", "0.10", Market::Kospi,
+               "적용 세율 0.20% (증권거래세 0.05% + 농어촌특별세 0.15%, 2022-12-28 매매분부터)"},
+        TaxRow{"from_2023", "2023-12-27", "0.03 + 0.15", "0.18", "0.10", Market::Kospi,
+               "적용 세율 0.18% (증권거래세 0.03% + 농어촌특별세 0.15%, 2023-12-27 매매분부터)"},
+        TaxRow{"before_2024", "2024-12-26", "0.03 + 0.15", "0.18", "0.10", Market::Kospi,
+               "적용 세율 0.18% (증권거래세 0.03% + 농어촌특별세 0.15%, 2023-12-27 매매분부터)"},
+        TaxRow{"from_2024", "2024-12-27", "0.00 + 0.15", "0.15", "0.10", Market::Kospi,
+               "적용 세율 0.15% (증권거래세 0.00% + 농어촌특별세 0.15%, 2024-12-27 매매분부터)"},
+        TaxRow{"before_2025", "2025-12-28", "0.00 + 0.15", "0.15", "0.10", Market::Kospi,
+               "적용 세율 0.15% (증권거래세 0.00% + 농어촌특별세 0.15%, 2024-12-27 매매분부터)"},
+        TaxRow{"from_2025", "2025-12-29", "0.05 + 0.15", "0.20", "0.10", Market::Kospi,
+               "적용 세율 0.20% (증권거래세 0.05% + 농어촌특별세 0.15%, 2025-12-29 매매분부터)"},
+        TaxRow{"years_later", "2031-06-30", "0.05 + 0.15", "0.20", "0.10", Market::Kosdaq,
+               "적용 세율 0.20% (2025-12-29 매매분부터)"},
+        // KONEX has paid 0.10 % since 2019, whatever the other markets paid.
+        TaxRow{"konex_unchanged_since_2019", "2026-03-06", "0.05 + 0.15", "0.20", "0.10",
+               Market::Konex, "적용 세율 0.10% (2019-05-30 매매분부터)"},
+        TaxRow{"etf_exempt", "2026-03-06", "0.05 + 0.15", "0.20", "0.10", Market::EtfEtn,
+               "적용 세율 0.00% (ETF·ETN 비과세)"},
+        TaxRow{"etf_exempt_long_before", "2001-01-02", "0.15 + 0.15", "0.30", "0.30",
+               Market::EtfEtn, "적용 세율 0.00% (ETF·ETN 비과세)"}),
     rowName<TaxRow>);
 
 // The step just below a band's lower price and at it.
@@ -272,7 +277,7 @@ INSTANTIATE_TEST_SUITE_P(Names, MarketNameTest,
                                          MarketNameRow{"window_name", "코스닥", Market::Kosdaq},
                                          MarketNameRow{"window_name_of_etfs", "ETF·ETN",
                                                        Market::EtfEtn},
-                                         MarketNameRow{"etn_alone", "etn", std::nullopt},
+                                         MarketNameRow{"etn_alone", "etn", Market::EtfEtn},
                                          MarketNameRow{"line_break", "kospi\r", std::nullopt},
                                          MarketNameRow{"empty", "", std::nullopt}),
                          rowName<MarketNameRow>);

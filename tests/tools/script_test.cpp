@@ -79,6 +79,22 @@ TEST(ReportTest, GaugeLinesBetweenEdit6AndLabels) {
     EXPECT_NE(out.str().find("Gauge3.progress=0\nLabel27=최저가\n"), std::string::npos);
 }
 
+// The 평단·물타기 panel's lines once one of its fields holds a text: a sheet without it prints
+// what it always printed.
+TEST(ReportTest, AveragingLinesOnlyOnceEntered) {
+    MemorySheet sheet;
+    std::ostringstream without;
+    writeReport(without, sheet, {});
+    EXPECT_NE(without.str().find("Label39=최저가\nPanel24.visible=1\nW1=\n"), std::string::npos);
+    sheet.setText("P13", "65000");
+    std::ostringstream with;
+    writeReport(with, sheet, {});
+    for (const char *lines : {"Label39=최저가\nP1=\nP10=\n", "P13=65000\nP14=\nP2=\n",
+                              "P9=\nPanel24.visible=1\nQ1=\n", "Q9=\nW1=\n"}) {
+        EXPECT_NE(with.str().find(lines), std::string::npos) << lines;
+    }
+}
+
 TEST(SheetScriptTest, FinishCalculatesOnlyWithoutCalcLine) {
     SheetScript once;
     once.apply("@calc");

@@ -46,6 +46,10 @@ TEST_P(HelpTest, PrintsUsageAndIgnoresInput) {
                               "--settings",
                               "--bom",
                               "break_even",
+                              "transaction_tax",
+                              "rural_tax",
+                              "매매일자",
+                              "CP949",
                               "default 0.029",
                               "default 0.3",
                               "traded today",
@@ -54,6 +58,8 @@ TEST_P(HelpTest, PrintsUsageAndIgnoresInput) {
                               "e7 총수익",
                               "e8 손익분기가",
                               "r13",
+                              "P14 목표 평단",
+                              "Q11 매수 후 평단",
                               "--version"}) {
         EXPECT_NE(run.out.find(topic), std::string::npos) << topic;
     }

@@ -66,7 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ScriptRow{"MissingQuantity", "@now=2026-03-07 09:05\ns2=10000\n"},
                     ScriptRow{"StatementOf2026", "@now=2026-03-07 09:05\ns1=100\ns2=71300\n"
                                                  "s3=73000\nr1=0.015\nCheckBox2=1\n"
-                                                 "DateEdit1=2026-03-06\nComboBox2=ten\n"}),
+                                                 "DateEdit1=2026-03-06\nComboBox2=ten\n"},
+                    ScriptRow{"Averaging", "@now=2026-03-07 09:05\nP1=100\nP2=72000\nP3=50\n"
+                                           "P4=66000\nP13=65000\nP14=68000\n"}),
     [](const auto &row) { return std::string(row.param.name); });
 
 struct RefusedRow {

@@ -39,4 +39,15 @@ std::vector<std::string> outputLines(const std::string &text);
 // e4, the net result (e6, or e5 negated) and e8, without thousands separators.
 std::string sheetResults(const std::string &directives);
 
+// A line of the journal's output taken apart where its added columns start: the input's fields as
+// written, the figures the sheet shows (as sheetResults lists them), the tax's two parts
+// ("transaction_tax,rural_tax") and the error, unquoted.
+struct JournalRow {
+    std::string input;
+    std::string shown;
+    std::string taxParts;
+    std::string error;
+};
+JournalRow journalRow(const std::string &line);
+
 } // namespace mx::testing_support

@@ -91,19 +91,24 @@ void AccessibilityTest::names_data() {
         << "SpeedButton6" << QStringLiteral("최저수수료제 안내");
     QTest::newRow("rates note") << "Memo1" << QStringLiteral("수수료율 안내");
     QTest::newRow("long-term gauge") << "Gauge1" << QStringLiteral("최고가/저가 대비");
+    QTest::newRow("평단·물타기") << "SpeedButton30" << QStringLiteral("물타기");
+    QTest::newRow("the panel 평단·물타기") << "Panel80" << QStringLiteral("평단·물타기");
+    QTest::newRow("its group of buys") << "Bevel20" << QStringLiteral("매수 내역");
 }
 
 void AccessibilityTest::names() {
     QFETCH(QString, control);
     QFETCH(QString, name);
     WindowDriver driver;
+    driver.window().SpeedButton30Click();
     QCOMPARE(accessibleName(driver.find(control)), name);
 }
 
 void AccessibilityTest::everyReachableControlHasAName() {
     WindowDriver driver;
+    driver.window().SpeedButton30Click();
     const QList<QWidget *> controls = reachableControls(&driver.window());
-    QVERIFY(controls.size() > 100);
+    QVERIFY(controls.size() > 130);
     for (QWidget *control : controls) {
         const QString name = accessibleName(control);
         const QString described = control->objectName().isEmpty()
@@ -219,6 +224,11 @@ void AccessibilityTest::spinFieldsAreSpinBoxes_data() {
     QTest::newRow("fee rate") << "r1"
                               << "0.029" << 0.029 << 0.001 << std::numeric_limits<double>::lowest()
                               << std::numeric_limits<double>::max() << "%";
+    QTest::newRow("held quantity") << "P1"
+                                   << "100" << 100.0 << 1.0 << 0.0 << highest << "주";
+    QTest::newRow("current price, its step")
+        << "P13"
+        << "65000" << 65000.0 << 100.0 << 0.0 << highest << "원";
 }
 
 // A spin field tells its value, its range and its step, as Qt's own spin boxes do, and its
@@ -236,6 +246,8 @@ void AccessibilityTest::spinFieldsAreSpinBoxes() {
     WindowDriver driver;
     driver.window().N7Click();
     driver.window().SpeedButton1Click();
+    driver.window().SpeedButton30Click();
+    driver.window().SpeedButton31Click();
     driver.field(field)->setText(text);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(driver.find(field));
     QCOMPARE(accessible->role(), QAccessible::SpinBox);
@@ -256,6 +268,7 @@ void AccessibilityTest::spinFieldsAreSpinBoxes() {
 
 void AccessibilityTest::relations() {
     WindowDriver driver;
+    driver.window().SpeedButton30Click();
     driver.window().N7Click();
     // A field controls nothing a screen reader could go to; the window is none of it.
     for (const char *field : {"s2", "s3", "W1", "Y4", "e4"}) {
@@ -264,8 +277,14 @@ void AccessibilityTest::relations() {
         QVERIFY2(accessible->relations(QAccessible::Controlled).isEmpty(), field);
     }
     // The "%" beside a rate or a percentage labels it.
-    for (const auto &[label, field] :
-         {std::pair{"Label1", "r1"}, {"Label2", "r2"}, {"Label5", "r5"}, {"Label10", "r13"}}) {
+    // And so does the caption before a field of the 평단·물타기 panel.
+    for (const auto &[label, field] : {std::pair{"Label1", "r1"},
+                                       {"Label2", "r2"},
+                                       {"Label5", "r5"},
+                                       {"Label10", "r13"},
+                                       {"Panel82", "P1"},
+                                       {"Panel89", "P14"},
+                                       {"Panel93", "Q3"}}) {
         QAccessibleInterface *accessible =
             QAccessible::queryAccessibleInterface(driver.find(QString::fromLatin1(field)));
         const auto labels = accessible->relations(QAccessible::Label);

@@ -1,6 +1,7 @@
 // Calculate in the real window: typed trades, every way to run it, the input checks and the
 // planning pages.
 
+#include "calc/averaging.h"
 #include "calc/memory_sheet.h"
 #include "calc/texts.h"
 #include "widgets/bar_gauge.h"
@@ -184,6 +185,12 @@ void CalculateTest::allPagesAsTheCoreComputes_data() {
         "Y2", "3500", "Y4", "5200", "Y5", "4800", "r5", "30",   "r9", "7",    "r12", "3"};
     QTest::newRow("low above the high")
         << QStringList{"s1", "3", "s2", "1000", "W1", "900", "W2", "1100"};
+    // The 평단·물타기 panel, opened by Ctrl+M and closed by Esc: its holding starts from page 1.
+    QTest::newRow("평단·물타기: a holding and two buys, a target to reach") << QStringList{
+        "s1", "10", "s2",    "10000", "s3", "11000", "P1",    "100", "P2",    "72000", "P3",
+        "50", "P4", "66000", "P5",    "30", "P6",    "64000", "P13", "65000", "P14",   "68000"};
+    QTest::newRow("평단·물타기: held as on page 1, a target beyond the price")
+        << QStringList{"s1", "100", "s2", "72000", "r1", "0.015", "P13", "65000", "P14", "60000"};
 }
 
 void CalculateTest::allPagesAsTheCoreComputes() {
@@ -192,9 +199,18 @@ void CalculateTest::allPagesAsTheCoreComputes() {
     mx::MemorySheet expected;
     // The window shows today's date as the trade date.
     expected.setText("DateEdit1", "2026-03-07");
+    bool averaging = false;
     for (int i = 0; i + 1 < inputs.size(); i += 2) {
+        if (inputs[i].startsWith('P') && !averaging) {
+            averaging = true;
+            QTest::keyClick(driver.window().windowHandle(), Qt::Key_M, Qt::ControlModifier);
+            mx::seedAveragingHolding(expected);
+        }
         driver.type(inputs[i], inputs[i + 1]);
         expected.setText(inputs[i].toStdString(), inputs[i + 1].toStdString());
+    }
+    if (averaging) {
+        QTest::keyClick(driver.window().windowHandle(), Qt::Key_Escape);
     }
     if (!inputs.contains("s3")) {
         // Leaving the buy price copied it into the empty sell price.
@@ -203,6 +219,7 @@ void CalculateTest::allPagesAsTheCoreComputes() {
     }
     driver.press("s1", Qt::Key_Return);
     mx::calculate(expected, {2026, 3, 7, 9, 5});
+    mx::averagingSection(expected, {2026, 3, 7, 9, 5});
 
     mx::Sheet &shown = driver.window().sheet();
     for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {

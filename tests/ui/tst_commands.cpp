@@ -1,6 +1,6 @@
-// The window's commands other than Calculate: the options panel, the shortcuts of hidden
-// menu items, the Clear commands and the page control (what no input reaches is in
-// tst_hidden_pages).
+// The window's commands other than Calculate: the options panel and the 평단·물타기 panel, the
+// shortcuts of hidden menu items, the Clear commands and the page control (what no input reaches is
+// in tst_hidden_pages).
 
 #include "forms/window_texts.h"
 #include "widgets/bar_gauge.h"
@@ -15,6 +15,12 @@
 
 namespace {
 
+// Keys pressed as the desktop delivers them: to whichever control has the focus.
+void pressKey(WindowDriver &driver, QKeyCombination key) {
+    QTest::keyClick(driver.window().windowHandle(), key.key(), key.keyboardModifiers());
+}
+
+// The pages and the 평단·물타기 panel, its holding taken from page 1.
 void fillAllPages(WindowDriver &driver) {
     const QStringList inputs{"s1",    "10",   "s2",   "10000", "s3",    "11000", "W1",
                              "13000", "W2",   "9000", "Y1",    "13000", "Y2",    "7000",
@@ -22,13 +28,15 @@ void fillAllPages(WindowDriver &driver) {
     for (int i = 0; i + 1 < inputs.size(); i += 2) {
         driver.type(inputs[i], inputs[i + 1]);
     }
+    pressKey(driver, Qt::CTRL | Qt::Key_M);
+    driver.type("P13", "9000");
+    pressKey(driver, QKeyCombination(Qt::Key_Escape));
     driver.press("s1", Qt::Key_Return);
 }
 
-// Keys pressed as the desktop delivers them: to whichever control has the focus.
 void pressKeys(WindowDriver &driver, const QString &digits) {
     for (const QChar digit : digits) {
-        QTest::keyClick(driver.window().windowHandle(), Qt::Key(Qt::Key_0 + digit.digitValue()));
+        pressKey(driver, QKeyCombination(Qt::Key(Qt::Key_0 + digit.digitValue())));
     }
 }
 
@@ -37,13 +45,21 @@ QString focusName(WindowDriver &driver) {
     return focus != nullptr ? focus->objectName() : QString();
 }
 
-bool showsOptions(WindowDriver &driver) {
-    const bool options = !driver.find("Panel7")->isHidden();
+// Whether `panel` stands in place of the pages, alone.
+bool shows(WindowDriver &driver, const QString &panel) {
+    const bool shown = !driver.find(panel)->isHidden();
     const bool pages = !driver.find("PageControl1")->isHidden();
-    if (options == pages) {
-        qWarning("the options panel and the pages are shown together or both hidden");
+    if (shown == pages) {
+        qWarning("the panel and the pages are shown together or both hidden");
     }
-    return options && !pages;
+    for (const char *other : {"Panel7", "Panel80"}) {
+        QWidget *region = driver.find(QString::fromLatin1(other));
+        if (other != panel && region != nullptr && !region->isHidden()) {
+            qWarning("another panel is shown as well");
+            return false;
+        }
+    }
+    return shown && !pages;
 }
 
 const QStringList page1{"s1", "s2", "s3", "s4", "s5", "e1", "e2", "e3", "e4", "e5", "e6", "e7"};
@@ -52,7 +68,8 @@ const QStringList page2{"W1", "W2", "W3", "W4", "W5", "W6", "W7",
 const QStringList page3{"Y1", "Y2", "Y3", "Y4", "Y5", "Y6", "Y7", "Y8",
                         "Y9", "Z1", "Z2", "Z3", "Z4", "Z5", "Z6"};
 // What no Clear command touches.
-const QStringList kept{"Edit1", "Edit2", "Edit4", "x8", "x11", "z7", "z16", "r1", "r5", "r13"};
+const QStringList kept{"Edit1", "Edit2", "Edit4", "x8", "x11", "z7",  "z16",
+                       "r1",    "r5",    "r13",   "P1", "P2",  "P13", "Q1"};
 
 } // namespace
 
@@ -60,8 +77,8 @@ class CommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void optionsPanel_data();
-    void optionsPanel();
+    void panelInPlaceOfThePages_data();
+    void panelInPlaceOfThePages();
     void optionsPanelStartsHidden();
     void minimumFeeExplanation();
     void clearCommands_data();
@@ -73,55 +90,86 @@ private slots:
     void pageChangeHidesNumberPad();
 };
 
-void CommandsTest::optionsPanel_data() {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("control");
-    QTest::newRow("toolbar button 옵션 설정") << "click"
-                                              << "SpeedButton5";
-    QTest::newRow("context menu 수수료율 설정") << "trigger"
-                                                << "N7";
-    QTest::newRow("hidden item 수수료/최저수수료제 옵션") << "trigger"
-                                                          << "N2";
-    QTest::newRow("menu bar 옵션") << "trigger"
-                                   << "N16";
+void CommandsTest::panelInPlaceOfThePages_data() {
+    QTest::addColumn<QString>("how");     // click, trigger or key
+    QTest::addColumn<QString>("control"); // the button, the menu item or the key
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("first");  // the field that takes the keyboard
+    QTest::addColumn<QString>("typed");  // what it shows after the keys 7 7
+    QTest::addColumn<QString>("second"); // another field of the panel
+    QTest::addColumn<QString>("close");  // the button 확인, or the key Esc
+    const QStringList options{"Panel7", "r1", "0.02977", "r2", "SpeedButton1"};
+    const QStringList averaging{"Panel80", "P1", "77", "P2", "SpeedButton31"};
+    const struct {
+        const char *row, *how, *control;
+        const QStringList &panel;
+        const char *close = nullptr;
+    } rows[] = {
+        {"toolbar button 옵션 설정", "click", "SpeedButton5", options},
+        {"context menu 수수료율 설정", "trigger", "N7", options},
+        {"hidden item 수수료/최저수수료제 옵션", "trigger", "N2", options},
+        {"menu bar 옵션", "trigger", "N16", options, "Esc"},
+        {"toolbar button 물타기", "click", "SpeedButton30", averaging},
+        {"context menu 평균단가·물타기 계산", "trigger", "N40", averaging, "Esc"},
+        {"Ctrl+M", "key", "Ctrl+M", averaging, "Esc"},
+    };
+    for (const auto &row : rows) {
+        QTest::newRow(row.row) << row.how << row.control << row.panel[0] << row.panel[1]
+                               << row.panel[2] << row.panel[3]
+                               << (row.close != nullptr ? row.close : row.panel[4]);
+    }
 }
 
-void CommandsTest::optionsPanel() {
+void CommandsTest::panelInPlaceOfThePages() {
     QFETCH(QString, how);
     QFETCH(QString, control);
+    QFETCH(QString, panel);
+    QFETCH(QString, first);
+    QFETCH(QString, typed);
+    QFETCH(QString, second);
+    QFETCH(QString, close);
     WindowDriver driver;
     driver.type("s2", "10000");
     for (int twice = 0; twice < 2; ++twice) {
         if (how == "click") {
             QTest::mouseClick(driver.find<QToolButton>(control), Qt::LeftButton);
+        } else if (how == "key") {
+            pressKey(driver, QKeySequence(control)[0]);
         } else {
             driver.find<QAction>(control)->trigger();
         }
-        QVERIFY(showsOptions(driver));
-        QCOMPARE(focusName(driver), QStringLiteral("r1"));
+        QVERIFY(shows(driver, panel));
+        QCOMPARE(focusName(driver), first);
     }
     // Keys go to the panel, never to the buy price behind it.
     pressKeys(driver, "77");
     QCOMPARE(driver.text("s2"), QStringLiteral("10000"));
-    QCOMPARE(driver.text("r1"), QStringLiteral("0.02977"));
-    driver.type("r2", "0.5");
-    QTest::mouseClick(driver.find<QToolButton>("SpeedButton1"), Qt::LeftButton);
-    QVERIFY(!showsOptions(driver));
-    QCOMPARE(driver.text("r2"), QStringLiteral("0.5"));
+    QCOMPARE(driver.text(first), typed);
+    driver.type(second, "5");
+    const auto closePanel = [&] {
+        if (close == "Esc") {
+            pressKey(driver, QKeyCombination(Qt::Key_Escape));
+        } else {
+            QTest::mouseClick(driver.find<QToolButton>(close), Qt::LeftButton);
+        }
+    };
+    closePanel();
+    QVERIFY(!shows(driver, panel));
+    QCOMPARE(driver.text(second), QStringLiteral("5"));
     // And back to the field that had them once the panel closes.
     QCOMPARE(focusName(driver), QStringLiteral("s2"));
     pressKeys(driver, "9");
     QCOMPARE(driver.text("s2"), QStringLiteral("100009"));
-    QCOMPARE(driver.text("r2"), QStringLiteral("0.5"));
-    QTest::mouseClick(driver.find<QToolButton>("SpeedButton1"), Qt::LeftButton);
-    QVERIFY(!showsOptions(driver));
+    QCOMPARE(driver.text(second), QStringLiteral("5"));
+    closePanel();
+    QVERIFY(!shows(driver, panel));
     QCOMPARE(focusName(driver), QStringLiteral("s2"));
     QVERIFY(driver.messages().isEmpty());
 }
 
 void CommandsTest::optionsPanelStartsHidden() {
     WindowDriver driver;
-    QVERIFY(!showsOptions(driver));
+    QVERIFY(!shows(driver, "Panel7"));
     QCOMPARE(driver.find<QTabWidget>("PageControl1")->currentIndex(), 0);
 }
 
@@ -134,7 +182,7 @@ void CommandsTest::minimumFeeExplanation() {
     QVERIFY(shown.contains(QStringLiteral("목적으로  이러한")));
     QVERIFY(shown.contains(QStringLiteral("있으므로   매매에")));
     QVERIFY(!shown.contains('\n') && !shown.contains('\r'));
-    QVERIFY(showsOptions(driver));
+    QVERIFY(shows(driver, "Panel7"));
 }
 
 void CommandsTest::clearCommands_data() {

@@ -3,6 +3,7 @@
 // program's message boxes keep their OK button.
 
 #include "application.h"
+#include "forms/support_config.h"
 #include "widgets/look.h"
 #include "window_driver.h"
 
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <memory>
@@ -51,6 +53,8 @@ private slots:
     void fieldContextMenuInKorean();
     void fileDialogInKorean();
     void messageBoxKeepsItsOkButton();
+    void webAddressWithoutBrowser_data();
+    void webAddressWithoutBrowser();
     void darkDesktop();
     void endOfSessionSavesTheSettings();
 };
@@ -78,6 +82,7 @@ void DesktopTest::plainAsciiProgramName() {
 
 void DesktopTest::oneObjectForEachControlName() {
     WindowDriver driver;
+    driver.window().SpeedButton30Click();
     QMultiHash<QString, QObject *> named;
     for (QObject *object : driver.window().findChildren<QObject *>()) {
         const QString name = object->objectName();
@@ -164,6 +169,41 @@ void DesktopTest::messageBoxKeepsItsOkButton() {
     QVERIFY(width > QFontMetrics(title).horizontalAdvance(caption) + 100);
 }
 
+// The desktop's xdg-open (here a script) tells whether it found a browser only once it has ended:
+// where it found none, the address is shown to be copied.
+void DesktopTest::webAddressWithoutBrowser_data() {
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("xdg-open finds no browser") << 3;
+    QTest::newRow("xdg-open hands it to a browser") << 0;
+}
+
+void DesktopTest::webAddressWithoutBrowser() {
+    QFETCH(int, exitCode);
+    const QTemporaryDir bin;
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\necho \"$1\" > \"$0.seen\"\nexit " + QByteArray::number(exitCode) +
+                 "\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + path);
+    WindowDriver::programFolder();
+    QStringList messages;
+    Tf_cal::Seams seams;
+    seams.messages = [&messages](const QString &text) { messages << text; };
+    Tf_cal window(nullptr, std::move(seams));
+    window.N23Click();
+    qputenv("PATH", path);
+    QTRY_VERIFY(QFile::exists(opener.fileName() + QStringLiteral(".seen")));
+    QTest::qWait(200);
+    const QStringList address{
+        QStringLiteral(
+            "웹 브라우저를 열 수 없습니다. 아래 주소를 복사하여 브라우저에서 여세요.\r") +
+        support::consultationPage};
+    QTRY_COMPARE(messages, exitCode == 0 ? QStringList{} : address);
+}
+
 namespace {
 
 // The colours of a dark desktop.
@@ -191,7 +231,7 @@ public:
     QPalette standardPalette() const override { return darkPalette(); }
 };
 
-// Page 1 after a calculation, and the options panel.
+// Page 1 after a calculation, the options panel and the 평단·물타기 panel.
 QList<QImage> pictures() {
     WindowDriver driver;
     driver.fill({{"s1", "10"}, {"s2", "10000"}, {"s3", "11000"}});
@@ -199,6 +239,9 @@ QList<QImage> pictures() {
     QApplication::processEvents();
     QList<QImage> shown{driver.window().grab().toImage()};
     driver.window().N7Click();
+    QApplication::processEvents();
+    shown << driver.window().grab().toImage();
+    driver.window().SpeedButton30Click();
     QApplication::processEvents();
     shown << driver.window().grab().toImage();
     return shown;
@@ -237,7 +280,8 @@ void DesktopTest::darkDesktop() {
     for (const QList<QImage> &dark : {darkColours, darkStyle}) {
         QCOMPARE(dark.size(), light.size());
         for (qsizetype i = 0; i < light.size(); ++i) {
-            QVERIFY2(dark[i] == light[i], i == 0 ? "page 1" : "options panel");
+            const char *const what[] = {"page 1", "options panel", "평단·물타기 panel"};
+            QVERIFY2(dark[i] == light[i], what[i]);
         }
     }
 }

@@ -17,8 +17,11 @@ const QStringList padFields{"s1", "s2", "s3", "W1", "W2", "Y1", "Y2", "Y3", "Y4"
 const QStringList priceFields{"s2", "s3", "W1", "W2", "Y1", "Y2", "Y3", "Y4", "Y5"};
 
 // Brings the page of `name` forward (pages 2 and 3 have no tab; the program can still show
-// them) and puts the focus in the field.
+// them), or the 평단·물타기 panel by its key, and puts the focus in the field.
 QLineEdit *focusField(WindowDriver &driver, const QString &name) {
+    if (driver.field(name) == nullptr) {
+        QTest::keyClick(driver.window().windowHandle(), Qt::Key_M, Qt::ControlModifier);
+    }
     QLineEdit *field = driver.field(name);
     driver.showPageOf(field);
     field->setFocus(Qt::MouseFocusReason);
@@ -119,6 +122,10 @@ void EntryAidsTest::priceSteps_data() {
                           << "49999" << 50 << "";
     QTest::newRow("low") << "Y5"
                          << "4000" << 5 << "";
+    QTest::newRow("평단·물타기 current price") << "P13"
+                                               << "65000" << 100 << "";
+    QTest::newRow("평단·물타기 price of a buy") << "P4"
+                                                << "4999" << 5 << "";
 }
 
 void EntryAidsTest::priceSteps() {
@@ -137,43 +144,59 @@ void EntryAidsTest::priceSteps() {
 }
 
 void EntryAidsTest::arrowsUseTheStepInForce_data() {
+    QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("start");
     QTest::addColumn<bool>("up");
     QTest::addColumn<bool>("clickArrow"); // the arrow button, else the arrow key
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QString>("rules"); // the market's rules applied, or none
-    QTest::newRow("up across 5000 by key") << "4995" << true << false << QStringList{"5000", "5010"}
+    QTest::newRow("up across 5000 by key") << "s2"
+                                           << "4995" << true << false << QStringList{"5000", "5010"}
                                            << QStringList{"10", "10"} << QString();
     QTest::newRow("down across 5000 by key")
+        << "s2"
         << "5000" << false << false << QStringList{"4990", "4985"} << QStringList{"5", "5"}
         << QString();
     QTest::newRow("up across 500000 by arrow button")
+        << "s2"
         << "499500" << true << true << QStringList{"500000", "501000"}
         << QStringList{"1,000", "1,000"} << QString();
     QTest::newRow("down across 10000 by arrow button")
+        << "s2"
         << "10000" << false << true << QStringList{"9950", "9940"} << QStringList{"10", "10"}
         << QString();
     QTest::newRow("without the rules 1999 steps off the ticks")
+        << "s2"
         << "1999" << true << false << QStringList{"2004", "2009"} << QStringList{"5", "5"}
         << QString();
     // The exchange's ticks: the arrows go to the next valid price.
-    QTest::newRow("ticks up across 2000") << "1999" << true << false << QStringList{"2000", "2005"}
+    QTest::newRow("ticks up across 2000") << "s2"
+                                          << "1999" << true << false << QStringList{"2000", "2005"}
                                           << QStringList{"5", "5"} << "kospi 2026-03-06";
-    QTest::newRow("ticks up onto the grid") << "2004" << true << true << QStringList{"2005", "2010"}
+    QTest::newRow("ticks up onto the grid") << "s2"
+                                            << "2004" << true << true << QStringList{"2005", "2010"}
                                             << QStringList{"5", "5"} << "kospi 2026-03-06";
     QTest::newRow("ticks down across 2000")
+        << "s2"
         << "2004" << false << false << QStringList{"2000", "1999"} << QStringList{"5", "1"}
         << "kospi 2026-03-06";
     QTest::newRow("KOSPI ticks of 2022 at 100,000")
+        << "s2"
         << "99900" << true << false << QStringList{"100000", "100500"} << QStringList{"500", "500"}
         << "kospi 2022-06-01";
     QTest::newRow("KOSDAQ ticks of 2022 at 100,000")
+        << "s2"
         << "99900" << true << false << QStringList{"100000", "100100"} << QStringList{"100", "100"}
         << "kosdaq 2022-06-01";
+    QTest::newRow("ticks of the 평단·물타기 panel's target average")
+        << "P14"
+        << "1999" << true << false << QStringList{"2000", "2005"} << QStringList{"5", "5"}
+        << "kospi 2026-03-06";
 }
 
 void EntryAidsTest::arrowsUseTheStepInForce() {
+    QFETCH(QString, field);
     QFETCH(QString, start);
     QFETCH(bool, up);
     QFETCH(bool, clickArrow);
@@ -184,9 +207,9 @@ void EntryAidsTest::arrowsUseTheStepInForce() {
     if (!rules.isEmpty()) {
         applyRules(driver, rules);
     }
-    driver.type("s2", start);
-    QLineEdit *field = driver.field("s2");
-    QList<QToolButton *> arrows = field->findChildren<QToolButton *>();
+    QLineEdit *edit = focusField(driver, field);
+    driver.type(field, start);
+    QList<QToolButton *> arrows = edit->findChildren<QToolButton *>();
     QCOMPARE(arrows.size(), 2);
     std::sort(arrows.begin(), arrows.end(),
               [](QToolButton *a, QToolButton *b) { return a->y() < b->y(); });
@@ -194,10 +217,13 @@ void EntryAidsTest::arrowsUseTheStepInForce() {
         if (clickArrow) {
             QTest::mouseClick(arrows[up ? 0 : 1], Qt::LeftButton);
         } else {
-            QTest::keyClick(field, up ? Qt::Key_Up : Qt::Key_Down);
+            QTest::keyClick(edit, up ? Qt::Key_Up : Qt::Key_Down);
         }
-        QCOMPARE(driver.text("s2"), values[press]);
-        QCOMPARE(driver.text("Edit5"), shown[press]);
+        QCOMPARE(driver.text(field), values[press]);
+        // The buy price shows its step beside it.
+        QCOMPARE(field == "s2" ? driver.text("Edit5")
+                               : QString::number(driver.find<IntegerSpinField>(field)->step()),
+                 shown[press]);
     }
 }
 
@@ -476,6 +502,11 @@ void EntryAidsTest::commaHandling_data() {
                                      << "8,550"
                                      << "8550"
                                      << "8,550";
+    // 100 shares held at 72,000: an average keeps its decimals.
+    QTest::newRow("평단·물타기 average with fees") << "Q3"
+                                                   << "72,020.88"
+                                                   << "72020.88"
+                                                   << "72,020.88";
 }
 
 void EntryAidsTest::commaHandling() {
@@ -484,6 +515,11 @@ void EntryAidsTest::commaHandling() {
     QFETCH(QString, bare);
     QFETCH(QString, left);
     WindowDriver driver;
+    if (field.startsWith('Q')) {
+        focusField(driver, "P1");
+        driver.type("P1", "100");
+        driver.type("P2", "72000");
+    }
     const QString neighbour = field == "e7" ? "e6" : "e7";
     driver.field(neighbour)->setText(QStringLiteral("7,654,321"));
     driver.field(field)->setText(shown);

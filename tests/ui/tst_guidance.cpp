@@ -202,24 +202,34 @@ void GuidanceTest::lastStepAfterCalculate() {
 void GuidanceTest::webPages_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
-    QTest::newRow("toolbar home button") << "RxSpeedButton14" << support::homePage;
-    QTest::newRow("menu 홈페이지") << "N24" << support::homePage;
-    QTest::newRow("menu 주식정보 사이트") << "N34" << support::homePage;
-    QTest::newRow("menu 온라인 상담") << "N23" << support::consultationPage;
-    QTest::newRow("menu 정품다운") << "MX1" << support::downloadPage;
+    QTest::addColumn<bool>("browser");
+    QTest::newRow("toolbar home button") << "RxSpeedButton14" << support::homePage << true;
+    QTest::newRow("menu 홈페이지") << "N24" << support::homePage << true;
+    QTest::newRow("menu 주식정보 사이트") << "N34" << support::homePage << true;
+    QTest::newRow("menu 온라인 상담") << "N23" << support::consultationPage << true;
+    QTest::newRow("menu 정품다운") << "MX1" << support::downloadPage << true;
+    // Without a browser, a box holds the address for the user to copy.
+    QTest::newRow("home button, no browser") << "RxSpeedButton14" << support::homePage << false;
+    QTest::newRow("menu 온라인 상담, no browser") << "N23" << support::consultationPage << false;
 }
 
 void GuidanceTest::webPages() {
     QFETCH(QString, control);
     QFETCH(QString, address);
+    QFETCH(bool, browser);
     WindowDriver driver;
+    driver.haveBrowser(browser);
     if (auto *button = driver.find<QToolButton>(control)) {
         QTest::mouseClick(button, Qt::LeftButton);
     } else {
         driver.find<QAction>(control)->trigger();
     }
     QCOMPARE(driver.openedPages(), QList<QUrl>{QUrl(address)});
-    QVERIFY(driver.messages().isEmpty());
+    const QStringList noBrowser{
+        QStringLiteral(
+            "웹 브라우저를 열 수 없습니다. 아래 주소를 복사하여 브라우저에서 여세요.\r") +
+        address};
+    QCOMPARE(driver.messages(), browser ? QStringList{} : noBrowser);
     QVERIFY(QUrl(address).isValid());
 }
 
@@ -335,7 +345,10 @@ void GuidanceTest::boxesShowTheLines() {
 void GuidanceTest::confirmationBox() {
     Tf_cal window;
     QList<QUrl> opened;
-    window.setUrlOpener([&](const QUrl &address) { opened.append(address); });
+    window.setUrlOpener([&](const QUrl &address) {
+        opened.append(address);
+        return true;
+    });
     window.show();
     QStringList look;
     const QStringList shown = readBoxes([&] { window.N38Click(); }, "&No", &look);

@@ -93,6 +93,13 @@ QByteArray crowdedSettings() {
     return bytes.left(9940) + '\n';
 }
 
+// Opens the 평단·물타기 panel by its key when `field` is one of its fields, built on first show.
+void reach(WindowDriver &driver, const QString &field) {
+    if (driver.find(field) == nullptr) {
+        QTest::keyClick(driver.window().windowHandle(), Qt::Key_M, Qt::ControlModifier);
+    }
+}
+
 QString fileMessage(const char16_t *message) {
     return QString::fromUtf16(message) + QLatin1Char('\r') +
            QDir::toNativeSeparators(WindowDriver::settingsFile());
@@ -223,6 +230,17 @@ void SettingsTest::storedValues_data() {
                                                     << "0.3";
     QTest::newRow("key names without regard to case") << QByteArray("R7=60") << "r7"
                                                       << "60";
+    // The 평단·물타기 panel's fields: what is no whole number of their range reads as empty.
+    QTest::newRow("p1 kept") << QByteArray("p1=100") << "P1"
+                             << "100";
+    QTest::newRow("p14 hexadecimal") << QByteArray("p14=0x10") << "P14"
+                                     << "16";
+    QTest::newRow("p2 not a number reads as empty") << QByteArray("p2=abc") << "P2"
+                                                    << "";
+    QTest::newRow("p13 negative reads as empty") << QByteArray("p13=-5") << "P13"
+                                                 << "";
+    QTest::newRow("p4 with a decimal point reads as empty") << QByteArray("p4=1.5") << "P4"
+                                                            << "";
 }
 
 void SettingsTest::storedValues() {
@@ -231,6 +249,7 @@ void SettingsTest::storedValues() {
     QFETCH(QString, shown);
     writeSettings("[c1]\nmycount=3\n" + line + "\n");
     WindowDriver driver(WindowDriver::Start::Stored);
+    reach(driver, field);
     QCOMPARE(driver.text(field), shown);
     QVERIFY(driver.messages().isEmpty());
 }
@@ -251,6 +270,7 @@ void SettingsTest::placement_data() {
     QTest::newRow("one pixel too low") << QRect(30, bottom + 1, 420, 500) << QRect(30, 0, 420, 500);
     // Without a stored size, since the offscreen platform moves a window with negative edges
     // when it is resized on the screen.
+    QTest::newRow("negative edges stay") << QRect(-10, -5, 0, 0) << QRect(-10, -5, 0, 0);
     QTest::newRow("past the left and top edges") << QRect(-3000, -2000, 0, 0) << QRect(0, 0, 0, 0);
     // A size beyond the screen is brought inside what a window may cover.
     const QSize available = QGuiApplication::primaryScreen()->availableSize();
@@ -297,6 +317,12 @@ void SettingsTest::restartRestores_data() {
         QTest::newRow(qPrintable(name))
             << name << QString::number(i + 10) << QString::number(i + 10);
     }
+    QTest::newRow("holding quantity") << "P1"
+                                      << "100"
+                                      << "100";
+    QTest::newRow("fifth buy's price") << "P12"
+                                       << "64000"
+                                       << "64000";
 }
 
 void SettingsTest::restartRestores() {
@@ -309,12 +335,17 @@ void SettingsTest::restartRestores() {
         first.window().move(placed.topLeft());
         first.window().setWindowSize(placed.size());
         first.find<QCheckBox>("CheckBox1")->setChecked(true);
+        reach(first, field);
         first.type(field, typed);
         first.press(field, Qt::CTRL | Qt::Key_Escape);
         QVERIFY(!first.window().isVisible());
     }
     const QString firstStored = stored(field);
+    // The 평단·물타기 panel's keys come after those of the options, once one of its fields is
+    // filled.
+    QCOMPARE(storedKeys().constLast().first.startsWith('p'), field.startsWith('P'));
     WindowDriver second(WindowDriver::Start::Stored);
+    reach(second, field);
     QCOMPARE(second.text(field), shown);
     QVERIFY(second.find<QCheckBox>("CheckBox1")->isChecked());
     QCOMPARE(placementOf(second.window()), placed);

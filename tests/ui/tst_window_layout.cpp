@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -69,8 +70,10 @@ private slots:
     void glyphs_data();
     void glyphs();
     void scrollBarOnlyWhenNeeded();
+    void textsStandClear();
     void pageReadsFromTopToBottom_data();
     void pageReadsFromTopToBottom();
+    void averagingPanelLeavesTheRestAsItWas();
 };
 
 void WindowLayoutTest::frame() {
@@ -149,7 +152,7 @@ void WindowLayoutTest::whatARegionReads_data() {
     const QStringList gauge{"매수주가의 위치", "최저가", "주가", "최저가"};
     QTest::newRow("toolbar") << "Panel3"
                              << QStringList{"[새 파일 (Ctrl+N)]", "계산하기", "옵션 설정",
-                                            "[홈페이지]"};
+                                            "[홈페이지]", "물타기"};
     QTest::newRow("page 1")
         << "TabSheet1"
         << QStringList{"수     량",  "매수단가", "매도단가",   "증감값",
@@ -181,8 +184,15 @@ void WindowLayoutTest::whatARegionReads_data() {
                        "거래일 기준 세율·호가단위 적용",
                        "시장",
                        "매매일",
-                       "적용 세율 0.20% (2025-12-29 매매분부터)",
+                       "제세금율 적용 중 (거래일 기준 세율 0.20% 미적용)",
                        "정산 방식"};
+    QTest::newRow("평단·물타기 panel")
+        << "Panel80"
+        << QStringList{"평단·물타기",      "확인",      "수량",        "단가",       "보유",
+                       "1차 매수",         "2차 매수",  "3차 매수",    "4차 매수",   "5차 매수",
+                       "현재가",           "목표 평단", "총수량",      "총매수금액", "평균단가",
+                       "수수료 포함 평단", "평가금액",  "평가손익",    "수익률",     "손익분기가",
+                       "필요 수량",        "필요 금액", "매수 후 평단"};
     QTest::newRow("number pad") << "Panel38"
                                 << QStringList{"+1", "-1", "*10", "/10", "0", "[숫자판 닫기]"};
     QTest::newRow("long-term page")
@@ -236,6 +246,9 @@ void WindowLayoutTest::whatARegionReads() {
     QFETCH(QString, region);
     QFETCH(QStringList, texts);
     WindowDriver driver;
+    if (region == "Panel80") {
+        driver.window().SpeedButton30Click();
+    }
     QWidget *shown = driver.find(region);
     QWidget *page = shown;
     while (page != nullptr && !page->objectName().startsWith(QLatin1String("TabSheet"))) {
@@ -285,6 +298,8 @@ void WindowLayoutTest::colours_data() {
     QTest::newRow("net profit") << "e6" << silver << maroon;
     QTest::newRow("total profit") << "e7" << silver << maroon;
     QTest::newRow("step") << "Edit5" << silver << black;
+    QTest::newRow("holding quantity") << "P1" << white << black;
+    QTest::newRow("average price with fees") << "Q3" << silver << black;
     QTest::newRow("long-term range") << "Edit4" << silver << black;
     QTest::newRow("largest possible profit") << "X1" << silver << maroon;
     QTest::newRow("largest possible loss") << "X2" << silver << navy;
@@ -315,6 +330,7 @@ void WindowLayoutTest::colours() {
     QFETCH(QColor, background);
     QFETCH(QColor, text);
     WindowDriver driver;
+    driver.window().SpeedButton30Click();
     QWidget *widget = driver.find(name);
     QVERIFY(widget != nullptr);
     const QPalette palette = widget->palette();
@@ -330,6 +346,9 @@ void WindowLayoutTest::colours() {
 
 void WindowLayoutTest::everyFieldOfTheCatalogue() {
     WindowDriver driver;
+    // The 평단·물타기 panel is built when it is first shown.
+    QVERIFY(driver.find("P1") == nullptr);
+    driver.window().SpeedButton30Click();
     for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
         const QString name = qtext(fieldSpec.name);
         QCOMPARE(driver.window().findChildren<QWidget *>(name).size(), 1);
@@ -385,12 +404,18 @@ void WindowLayoutTest::accessibleNames_data() {
     QTest::newRow("day loss") << "Z6" << QStringLiteral("2차손절 손실액");
     QTest::newRow("position buy price") << "z11" << QStringLiteral("매수가");
     QTest::newRow("distance") << "x12" << QStringLiteral("오차");
+    QTest::newRow("holding quantity") << "P1" << QStringLiteral("보유수량");
+    QTest::newRow("second buy's price") << "P6" << QStringLiteral("2차 매수 단가");
+    QTest::newRow("target average") << "P14" << QStringLiteral("목표 평단");
+    QTest::newRow("average price with fees") << "Q3" << QStringLiteral("수수료 포함 평단");
+    QTest::newRow("resulting average") << "Q11" << QStringLiteral("매수 후 평단");
 }
 
 void WindowLayoutTest::accessibleNames() {
     QFETCH(QString, name);
     QFETCH(QString, accessible);
     WindowDriver driver;
+    driver.window().SpeedButton30Click();
     QCOMPARE(driver.find(name)->accessibleName(), accessible);
     for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
         if (fieldSpec.kind == mx::FieldKind::IntegerSpin ||
@@ -418,7 +443,7 @@ void WindowLayoutTest::menusAsSeen_data() {
                               << QStringList{"온라인 상담", "MX주식계산기 정품다운", "제품정보",
                                              "-",           "주식정보 사이트",       "홈페이지"};
     QTest::newRow("the toolbar's context menu")
-        << "PopupMenu4" << QStringList{"계산", "수수료율 설정"};
+        << "PopupMenu4" << QStringList{"계산", "수수료율 설정", "평균단가·물타기 계산"};
 }
 
 // The items a menu shows when it opens, in order, a separator as "-": hidden items show nowhere.
@@ -455,7 +480,7 @@ void WindowLayoutTest::contextMenu() {
     QWidget *toolbar = driver.find("Panel3");
     QCOMPARE(toolbar->contextMenuPolicy(), Qt::CustomContextMenu);
     auto *popup = driver.find<QMenu>("PopupMenu4");
-    QCOMPARE(popup->actions().size(), 3);
+    QCOMPARE(popup->actions().size(), 4);
 }
 
 void WindowLayoutTest::creditLineIsInert() {
@@ -472,7 +497,7 @@ void WindowLayoutTest::glyphs_data() {
     QTest::addColumn<QString>("button");
     for (const char *button :
          {"SpeedButton9", "SpeedButton4", "SpeedButton5", "RxSpeedButton14", "SpeedButton17",
-          "SpeedButton18", "SpeedButton19", "SpeedButton16"}) {
+          "SpeedButton18", "SpeedButton19", "SpeedButton16", "SpeedButton30"}) {
         QTest::newRow(button) << QString::fromLatin1(button);
     }
 }
@@ -500,10 +525,59 @@ void WindowLayoutTest::scrollBarOnlyWhenNeeded() {
     WindowDriver driver;
     auto *box = driver.find<QScrollArea>("ScrollBox2");
     QVERIFY(!box->verticalScrollBar()->isVisible());
+    // The options panel fits whole, with the tax line of the market's rules or without it.
+    driver.window().N7Click();
+    auto *options = driver.find<QScrollArea>("ScrollBox4");
+    for (int click = 0; click < 2; ++click) {
+        QTest::qWait(0);
+        QCOMPARE(options->verticalScrollBar()->maximum(), 0);
+        QTest::mouseClick(driver.find<QCheckBox>("CheckBox2"), Qt::LeftButton);
+    }
+    driver.window().SpeedButton1Click();
     driver.window().setWindowSize({400, 300});
     QTest::qWait(0);
     QVERIFY(box->verticalScrollBar()->isVisible());
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
+}
+
+namespace {
+
+// The first and the last row of `image` with a pixel that `ink` takes for ink, or {-1, -1}.
+// The bounds of the pixels of `image` that `ink` takes for ink.
+template <typename Ink> QRect inkBounds(const QImage &image, Ink ink) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (ink(image.pixelColor(x, y))) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
+} // namespace
+
+// Texts stand clear of what is around them: the note under the minimum-fee rule inside its
+// panel's frame, whatever face lends its fixed-pitch face the Hangul; 증감값 beside s1 and above
+// its field.
+void WindowLayoutTest::textsStandClear() {
+    WindowDriver driver;
+    driver.window().N7Click();
+    QTest::qWait(0);
+    auto *note = driver.find<QLabel>("Panel25");
+    const auto maroon = [](const QColor &c) { return c.red() > 90 && c.green() < 80; };
+    const QRect text = inkBounds(note->grab().toImage(), maroon);
+    QVERIFY(text.top() > note->contentsRect().top() &&
+            text.bottom() < note->contentsRect().bottom());
+    driver.window().SpeedButton1Click();
+    QTest::qWait(0);
+    // Clear of its field below and of s1 beside it by more than the page's spacing of 4.
+    auto *step = driver.find<QLabel>("Label44");
+    const auto dark = [](const QColor &c) { return c.value() < 100; };
+    const QRect caption = inkBounds(step->grab().toImage(), dark).translated(step->pos());
+    QVERIFY(driver.field("Edit5")->y() - caption.bottom() > 5);
+    QVERIFY(caption.left() - driver.field("s1")->geometry().right() > 5);
 }
 
 void WindowLayoutTest::pageReadsFromTopToBottom_data() {
@@ -532,6 +606,49 @@ void WindowLayoutTest::pageReadsFromTopToBottom() {
     const qsizetype box = parts.indexOf(driver.find(scrollBox));
     QVERIFY(box >= 0);
     QVERIFY(box < parts.indexOf(driver.find(bottomBar)));
+}
+
+// Where every control of the toolbar, page 1 and the options panel stands, with its text.
+QStringList placesAndTexts(WindowDriver &driver) {
+    QStringList places;
+    for (const char *region : {"Panel3", "TabSheet1", "Panel7"}) {
+        for (QWidget *widget :
+             driver.find(QString::fromLatin1(region))->findChildren<QWidget *>()) {
+            const QRect place(widget->mapTo(&driver.window(), QPoint()), widget->size());
+            places << QStringLiteral("%1 %2,%3 %4x%5 %6")
+                          .arg(widget->objectName())
+                          .arg(place.x())
+                          .arg(place.y())
+                          .arg(place.width())
+                          .arg(place.height())
+                          .arg(captionOf(widget));
+        }
+    }
+    return places;
+}
+
+// Never opened, the 평단·물타기 panel is not built; its button stands in the toolbar's free space
+// after the home page button, and opening it, typing and closing it moves nothing of the
+// toolbar, page 1 or the options panel, nor changes their texts.
+void WindowLayoutTest::averagingPanelLeavesTheRestAsItWas() {
+    WindowDriver driver;
+    QVERIFY(!driver.window().averagingPanelBuilt());
+    QVERIFY(driver.find("Panel80") == nullptr);
+    const QRect home = driver.find("RxSpeedButton14")->geometry();
+    const QRect button = driver.find("SpeedButton30")->geometry();
+    const QRect icon = driver.find("Image1")->geometry();
+    QVERIFY(home.right() < button.left() && button.right() < icon.left());
+    QCOMPARE(icon.right(), driver.find("Panel3")->width() - 7);
+    driver.type("s1", "10");
+    driver.type("s2", "10000");
+    driver.window().N7Click();
+    driver.window().SpeedButton1Click();
+    const QStringList before = placesAndTexts(driver);
+    QTest::keyClick(driver.window().windowHandle(), Qt::Key_M, Qt::ControlModifier);
+    QVERIFY(driver.window().averagingPanelBuilt());
+    driver.type("P13", "9000");
+    QTest::keyClick(driver.window().windowHandle(), Qt::Key_Escape);
+    QCOMPARE(placesAndTexts(driver), before);
 }
 
 QTEST_MAIN(WindowLayoutTest)

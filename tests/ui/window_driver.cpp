@@ -66,7 +66,10 @@ WindowDriver::WindowDriver(Start start, bool answer) : answer_(answer) {
         return answer_;
     };
     seams.dialogs = [this](QDialog &dialog) { dialogs_.append(dialog.objectName()); };
-    seams.urls = [this](const QUrl &address) { opened_.append(address); };
+    seams.urls = [this](const QUrl &address) {
+        opened_.append(address);
+        return browser_;
+    };
     seams.clock = [] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; };
     seams.fileDialogs = [this](Tf_cal::FileDialogMode mode, const QString &folder,
                                const QString &filter, const QString &name) {

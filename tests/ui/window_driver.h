@@ -72,6 +72,8 @@ public:
 
     // How the questions are answered: true for "&Yes".
     void answer(bool yes) { answer_ = yes; }
+    // Whether the desktop opens the web addresses handed to it.
+    void haveBrowser(bool browser) { browser_ = browser; }
 
 private:
     QStringList messages_;
@@ -82,5 +84,6 @@ private:
     QList<FileDialog> fileDialogs_;
     QStringList chosenPaths_;
     bool answer_ = false;
+    bool browser_ = true;
     std::unique_ptr<Tf_cal> window_;
 };

@@ -1,5 +1,6 @@
 // Saves pictures of the window for review: page 1 (also with the number pad up), the options
-// panel, the two planning pages after a sample calculation, and the about box. Run by
+// panel (also with the market's rules on), the 평단·물타기 panel (a target it reaches and one it
+// cannot), the two planning pages after a sample calculation, and the about box. Run by
 // tools/screenshot; the folder is its argument. The window starts as the program starts it (its
 // font, style and Korean Qt texts) and as at a first start, from a program folder of its own
 // that is removed afterwards.
@@ -72,7 +73,32 @@ int main(int argc, char *argv[]) {
     window.N7Click();
     QApplication::processEvents();
     saved = save(&window, folder, QStringLiteral("options.png")) && saved;
+    type(window, "CheckBox2", "1");
+    window.CheckBox2Click();
+    QApplication::processEvents();
+    saved = save(&window, folder, QStringLiteral("options-rules.png")) && saved;
+    type(window, "CheckBox2", "0");
+    window.CheckBox2Click();
     window.SpeedButton1Click();
+
+    // 100 shares held at 72,000 and 50 bought at 66,000; at 65,000, how many bring the average to
+    // 68,000.
+    window.SpeedButton30Click();
+    for (const auto &[field, text] : {std::pair{"P1", "100"},
+                                      {"P2", "72000"},
+                                      {"P3", "50"},
+                                      {"P4", "66000"},
+                                      {"P13", "65000"},
+                                      {"P14", "68000"}}) {
+        type(window, field, text);
+    }
+    QApplication::processEvents();
+    saved = save(&window, folder, QStringLiteral("averaging.png")) && saved;
+    type(window, "P14", "64000");
+    QApplication::processEvents();
+    saved = save(&window, folder, QStringLiteral("averaging-unreachable.png")) && saved;
+    type(window, "P14", "68000");
+    window.SpeedButton31Click();
 
     const struct {
         int index;

@@ -166,22 +166,23 @@ CommandLine parseCommandLine(std::span<char *const> arguments) {
 }
 
 void applyCommandLine(const CommandLine &commandLine, JournalOptions &options) {
+    CommissionOptions &commission = options.commission;
     if (commandLine.feeRate) {
-        options.feeRate = *commandLine.feeRate;
+        commission.feeRate = readRate(*commandLine.feeRate);
     }
     if (commandLine.taxRate) {
-        options.taxRate = *commandLine.taxRate;
+        commission.taxRate = readRate(*commandLine.taxRate);
     }
     if (commandLine.minimumFeeRule) {
-        options.minimumFeeRule = *commandLine.minimumFeeRule;
-        if (options.minimumFeeRule) {
-            options.minimumFeeThreshold = commandLine.minimumFeeThreshold;
-            options.minimumFee = commandLine.minimumFee;
+        commission.minimumFeeRule = *commandLine.minimumFeeRule;
+        if (commission.minimumFeeRule) {
+            commission.minimumFeeThreshold = commandLine.minimumFeeThreshold;
+            commission.minimumFee = commandLine.minimumFee;
         }
     }
-    options.marketRules = commandLine.marketRules.value_or(options.marketRules);
-    options.market = commandLine.market.value_or(options.market);
-    options.rounding = commandLine.rounding.value_or(options.rounding);
+    commission.marketRules = commandLine.marketRules.value_or(commission.marketRules);
+    commission.market = commandLine.market.value_or(commission.market);
+    commission.rounding = commandLine.rounding.value_or(commission.rounding);
     options.byteOrderMark = commandLine.byteOrderMark;
 }
 

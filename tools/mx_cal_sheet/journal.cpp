@@ -1,4 +1,4 @@
-// The trade journal: every row of a CSV priced as the fee/profit sheet prices one trade.
+// The trade journal: every row of a table priced as the fee/profit sheet prices one trade.
 #include "journal.h"
 
 #include "calc/break_even.h"
@@ -7,11 +7,10 @@
 #include "calc/texts.h"
 #include "script.h"
 
-#include <algorithm>
 #include <array>
-#include <limits>
+#include <new>
 #include <span>
-#include <utility>
+#include <unordered_map>
 #include <vector>
 
 namespace mx::sheet_tool {
@@ -19,162 +18,19 @@ namespace {
 
 // The columns the journal reads, the first three required.
 enum Column : std::size_t { Quantity, Buy, Sell, Date, MarketName, columnCount };
-constexpr std::array<std::string_view, columnCount> columnNames{"quantity", "buy", "sell", "date",
-                                                                "market"};
+constexpr ColumnSpec journalColumns[columnCount] = {
+    {"quantity", true}, {"buy", true}, {"sell", true}, {"date"}, {"market"}};
 constexpr std::size_t requiredColumns = 3;
-constexpr std::size_t absent = static_cast<std::size_t>(-1);
 
 // What the sheet names each amount in a reason.
 constexpr std::array<std::string_view, requiredColumns> amountNames{"the quantity", "the buy price",
                                                                     "the sell price"};
 
-// The columns the journal adds, in their order.
-constexpr std::string_view resultColumns[] = {"buy_amount", "sell_amount", "buy_fee", "sell_fee",
-                                              "tax",        "total_cost",  "net",     "break_even"};
-
-constexpr std::pair<std::string_view, Market> marketNames[] = {
-    {"kospi", Market::Kospi},  {"kosdaq", Market::Kosdaq}, {"konex", Market::Konex},
-    {"etf", Market::EtfEtn},   {"코스피", Market::Kospi},  {"코스닥", Market::Kosdaq},
-    {"코넥스", Market::Konex}, {"etf·etn", Market::EtfEtn}};
-
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-char lowerCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string lowerCase(std::string_view text) {
-    std::string lower(text);
-    for (char &c : lower) {
-        c = lowerCase(c);
-    }
-    return lower;
-}
-
-bool blankRow(std::span<const std::string_view> fields) {
-    return std::all_of(fields.begin(), fields.end(),
-                       [](std::string_view field) { return field.empty(); });
-}
-
-struct Columns {
-    std::array<std::size_t, columnCount> at;
-    std::size_t count = 0;
-};
-
-std::string headerReason(long line, const std::string &reason) {
-    return "line " + std::to_string(line) + ": " + reason;
-}
-
-// The header row: the first row that is not blank.
-Columns readHeader(CsvReader &in) {
-    do {
-        if (!in.next()) {
-            throw HeaderError("the input has no header row");
-        }
-    } while (blankRow(in.fields()));
-    if (in.unterminated()) {
-        throw HeaderError(headerReason(in.line(), "a quoted name runs to the end of the input"));
-    }
-    Columns columns;
-    columns.at.fill(absent);
-    columns.count = in.fields().size();
-    std::vector<std::string> seen;
-    for (std::size_t i = 0; i < columns.count; ++i) {
-        const std::string name = lowerCase(trimmed(in.fields()[i]));
-        if (name.empty()) {
-            continue;
-        }
-        if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
-            throw HeaderError(headerReason(in.line(), "column " + excerpt(name) + " named twice"));
-        }
-        if (std::find(std::begin(resultColumns), std::end(resultColumns), name) !=
-            std::end(resultColumns)) {
-            throw HeaderError(
-                headerReason(in.line(), "column " + name + " is one the journal adds"));
-        }
-        seen.push_back(name);
-        const auto known = std::find(columnNames.begin(), columnNames.end(), name);
-        if (known != columnNames.end()) {
-            columns.at[static_cast<std::size_t>(known - columnNames.begin())] = i;
-        }
-    }
-    for (std::size_t column = 0; column < requiredColumns; ++column) {
-        if (columns.at[column] == absent) {
-            throw HeaderError(
-                headerReason(in.line(), "no column named " + std::string(columnNames[column])));
-        }
-    }
-    return columns;
-}
-
-enum class NumberFault { None, Missing, NotWhole, Negative, Beyond };
-
-// A whole number as spreadsheets write one: blanks around it, an optional sign, and commas
-// between groups of three digits ("71,300").
-NumberFault readAmount(std::string_view text, std::int32_t &value) {
-    // Most amounts are plain digits, short enough for 32 bits.
-    if (!text.empty() && text.size() < 10) {
-        std::int32_t plain = 0;
-        std::size_t at = 0;
-        for (; at < text.size(); ++at) {
-            const unsigned digit = static_cast<unsigned char>(text[at]) - unsigned{'0'};
-            if (digit > 9) {
-                break;
-            }
-            plain = plain * 10 + static_cast<std::int32_t>(digit);
-        }
-        if (at == text.size()) {
-            value = plain;
-            return NumberFault::None;
-        }
-    }
-    text = trimmed(text);
-    if (text.empty()) {
-        return NumberFault::Missing;
-    }
-    const bool negative = text.front() == '-';
-    if (negative || text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    constexpr std::int64_t beyond = std::int64_t{1} << 40;
-    std::int64_t number = 0;
-    std::size_t group = 0; // digits since the last comma
-    bool grouped = false;
-    for (const char c : text) {
-        if (c == ',') {
-            if (group == 0 || group > 3 || (grouped && group != 3)) {
-                return NumberFault::NotWhole;
-            }
-            grouped = true;
-            group = 0;
-        } else if (c >= '0' && c <= '9') {
-            number = std::min(number * 10 + (c - '0'), beyond);
-            ++group;
-        } else {
-            return NumberFault::NotWhole;
-        }
-    }
-    if (group == 0 || (grouped && group != 3)) {
-        return NumberFault::NotWhole;
-    }
-    if (negative && number != 0) {
-        return NumberFault::Negative;
-    }
-    if (number > std::numeric_limits<std::int32_t>::max()) {
-        return NumberFault::Beyond;
-    }
-    value = static_cast<std::int32_t>(number);
-    return NumberFault::None;
-}
+// The columns the journal adds, in their order; the results, then the reason of a refusal.
+constexpr std::string_view resultColumns[] = {
+    "buy_amount", "sell_amount", "buy_fee", "sell_fee",   "tax",  "transaction_tax",
+    "rural_tax",  "total_cost",  "net",     "break_even", "error"};
+constexpr std::size_t resultCount = std::size(resultColumns) - 1;
 
 std::string amountReason(std::size_t column, NumberFault fault, std::string_view text) {
     const std::string name(amountNames[column]);
@@ -195,19 +51,18 @@ struct PricedRow {
     std::optional<std::int32_t> breakEven;
 };
 
-// Prices rows under one set of options. The commission of a row differs from the next only by
-// the tax in force for its market and date; the few there are are made once each.
+// Prices rows under one set of options. Rows of one market and date share the commission made
+// for them.
 class RowPricer {
 public:
-    explicit RowPricer(const JournalOptions &options)
-        : options_(options), plain_(commissionOf(panel(options.taxRate))) {}
+    RowPricer(const CommissionOptions &options, const TableReader &table)
+        : options_(options), table_(table), plain_(commissionFor(options)) {}
 
     // Prices the row `fields` or says in `reason` why it cannot be priced.
-    bool price(std::span<const std::string_view> fields, const Columns &columns, PricedRow &row,
-               std::string &reason) {
+    bool price(std::span<const std::string_view> fields, PricedRow &row, std::string &reason) {
         std::array<std::int32_t, requiredColumns> amounts{};
         for (std::size_t column = 0; column < requiredColumns; ++column) {
-            const std::string_view text = fields[columns.at[column]];
+            const std::string_view text = fields[table_.columnOf(column)];
             const NumberFault fault = readAmount(text, amounts[column]);
             if (fault != NumberFault::None) {
                 reason = amountReason(column, fault, text);
@@ -221,69 +76,63 @@ public:
                      std::string(quantity ? texts::quantityMissing : texts::buyPriceMissing) + ")";
             return false;
         }
-        TradeDate date = options_.today;
-        if (const std::string_view text = optionalField(fields, columns.at[Date]); !text.empty()) {
-            const std::optional<TradeDate> parsed = parseTradeDate(text);
-            if (!parsed) {
-                reason = "the date is not a date YYYY-MM-DD: " + excerpt(text);
+        TradeDate date = options_.tradeDate;
+        if (const std::string_view text = optionalField(fields, Date); !text.empty()) {
+            const std::optional<TradeDate> read = readDate(text);
+            if (!read) {
+                reason = "the date is not a date such as " + std::string(dateForms) + ": " +
+                         excerpt(text);
                 return false;
             }
-            date = *parsed;
+            date = *read;
         }
         Market market = options_.market;
-        if (const std::string_view text = optionalField(fields, columns.at[MarketName]);
-            !text.empty()) {
-            const std::optional<Market> parsed = parseMarketName(text);
-            if (!parsed) {
+        if (const std::string_view text = optionalField(fields, MarketName); !text.empty()) {
+            const std::optional<Market> read = parseMarketName(text);
+            if (!read) {
                 reason = "the market is none of kospi, kosdaq, konex, etf, 코스피, 코스닥, "
                          "코넥스, ETF·ETN: " +
                          excerpt(text);
                 return false;
             }
-            market = *parsed;
+            market = *read;
         }
-        const Commission &commission = commissionFor(market, date);
+        const Commission &commission = commissionOf(market, date);
         const Trade trade{amounts[Quantity], amounts[Buy], amounts[Sell]};
         row.trip =
             evaluateRoundTrip(trade, commission, SellAmount::Integer, TaxOrder::RateOverHundred);
         row.breakEven = breakEvenPrice(trade.quantity, trade.buyPrice, commission,
-                                       priceGridOf(options_.marketRules, market, date));
+                                       priceGrid(options_, market, date));
         return true;
     }
 
 private:
-    static std::string_view optionalField(std::span<const std::string_view> fields,
-                                          std::size_t at) {
-        return at == absent ? std::string_view() : trimmed(fields[at]);
+    std::string_view optionalField(std::span<const std::string_view> fields, Column column) const {
+        const std::size_t at = table_.columnOf(column);
+        return at == TableReader::absent ? std::string_view() : fields[at];
     }
 
-    CommissionOptions panel(std::string_view taxRate) const {
-        return {.feeRate = options_.feeRate,
-                .taxRate = taxRate,
-                .minimumFeeThreshold = options_.minimumFeeThreshold,
-                .minimumFee = options_.minimumFee,
-                .minimumFeeRule = options_.minimumFeeRule,
-                .rounding = options_.rounding};
-    }
-
-    // The commission readCommission gives the window with this market and trade date.
-    const Commission &commissionFor(Market market, const TradeDate &date) {
+    // The commission of the market and date, made once for the first row of them: a journal
+    // spans a few hundred trading days at most.
+    const Commission &commissionOf(Market market, const TradeDate &date) {
         if (!options_.marketRules) {
             return plain_;
         }
-        const DecimalRate rate = taxRateInForce(market, date).rate;
-        for (const auto &[known, commission] : ruled_) {
-            if (known == rate) {
-                return commission;
-            }
+        const auto key = static_cast<std::uint64_t>(static_cast<unsigned>(date.year)) << 24 |
+                         static_cast<std::uint64_t>(date.month) << 16 |
+                         static_cast<std::uint64_t>(date.day) << 8 |
+                         static_cast<std::uint64_t>(market);
+        auto made = made_.find(key);
+        if (made == made_.end()) {
+            made = made_.emplace(key, commissionFor(options_, market, date)).first;
         }
-        ruled_.emplace_back(rate, commissionOf(panel(taxRateInForceText(market, date))));
-        return ruled_.back().second;
+        return made->second;
     }
 
-    const JournalOptions &options_;
+    const CommissionOptions &options_;
+    const TableReader &table_;
     Commission plain_;
-    std::vector<std::pair<DecimalRate, Commission>> ruled_;
+    std::unordered_map<std::uint64_t, Commission> made_;
 };
 
 void writeMoney(CsvWriter &out, const long double &value) {
@@ -295,80 +144,85 @@ void writeWholeWon(CsvWriter &out, std::int64_t value) {
     out.rawField(20, [value](char *to) { return writeWholeDigits(value, to); });
 }
 
-// The figures as the window shows them in s4, s5, e1..e4, e6 or e5 (a loss negative) and e8.
+// The figures as the window shows them in s4, s5, e1, e2, e3 and its two parts, e4, e6 or e5 (a
+// loss negative) and e8, and no reason.
 void writeResults(CsvWriter &out, const PricedRow &row) {
     const RoundTrip &r = row.trip;
     writeWholeWon(out, r.buyAmount);
     writeWholeWon(out, r.sellAmount);
     writeMoney(out, r.buyFee);
     writeMoney(out, r.sellFee);
-    writeMoney(out, r.tax);
+    // The two parts as shown add up to the tax as shown; most sells pay one tax.
+    if (r.ruralTax == 0) {
+        std::array<char, moneyDigitsCapacity> tax{};
+        const std::size_t length =
+            static_cast<std::size_t>(writeMoneyDigits(r.tax, tax.data()) - tax.data());
+        const std::string_view digits(tax.data(), length);
+        out.plainFields(digits);
+        out.plainFields(digits);
+        writeWholeWon(out, 0);
+    } else {
+        writeMoney(out, r.tax);
+        const long double shownRural = roundHalfAway(r.ruralTax);
+        writeMoney(out, roundHalfAway(r.tax) - shownRural);
+        writeMoney(out, shownRural);
+    }
     writeMoney(out, r.totalCost);
     // The net result rounds as e6 shows a profit and as e5, negated, shows a loss.
     writeMoney(out, r.netResult);
     if (row.breakEven) {
         writeWholeWon(out, *row.breakEven);
     } else {
-        out.field({});
+        out.plainFields({});
     }
+    out.plainFields({}); // no reason
 }
 
-} // namespace
-
-JournalOptions optionsOf(const Sheet &sheet, const TradeDate &today) {
-    JournalOptions options;
-    options.feeRate = sheet.text("r1");
-    options.taxRate = sheet.text("r2");
-    options.minimumFeeThreshold = readInteger(sheet, "r3");
-    options.minimumFee = readInteger(sheet, "r4");
-    options.minimumFeeRule = sheet.isChecked("CheckBox1");
-    options.marketRules = sheet.isChecked("CheckBox2");
-    options.market = readMarket(sheet);
-    options.rounding = readStatementRounding(sheet);
-    options.today = today;
-    return options;
-}
-
-std::optional<Market> parseMarketName(std::string_view text) {
-    const std::string_view name = trimmed(text);
-    for (const auto &[known, market] : marketNames) {
-        if (std::equal(name.begin(), name.end(), known.begin(), known.end(),
-                       [](char a, char b) { return lowerCase(a) == b; })) {
-            return market;
-        }
-    }
-    return std::nullopt;
-}
-
-long runJournal(const JournalOptions &options, CsvReader &in, CsvWriter &out,
-                std::ostream &refusals) {
-    const Columns columns = readHeader(in);
+void writeHeader(const JournalOptions &options, const TableReader &table, CsvWriter &out) {
     if (options.byteOrderMark) {
         out.raw("\xEF\xBB\xBF");
     }
-    for (const std::string_view name : in.fields()) {
+    for (const std::string &name : table.header()) {
         out.field(name);
     }
     for (const std::string_view name : resultColumns) {
         out.field(name);
     }
     out.endRecord();
+}
 
-    RowPricer pricer(options);
+// The note on the columns read that decide nothing without the market rules: "the column 매매일자
+// was not used ...", or nothing.
+std::string unusedColumnsNote(const JournalOptions &options, const TableReader &table) {
+    std::vector<std::string_view> names;
+    for (const Column column : {Date, MarketName}) {
+        if (!options.commission.marketRules && table.columnOf(column) != TableReader::absent) {
+            names.push_back(table.nameOf(column));
+        }
+    }
+    if (names.empty()) {
+        return {};
+    }
+    const std::string columns = names.size() == 1 ? "the column " + std::string(names[0]) + " was"
+                                                  : "the columns " + std::string(names[0]) +
+                                                        " and " + std::string(names[1]) + " were";
+    return "mx_cal_sheet: " + columns +
+           " not used: --rules prices each row by the tax and the ticks in force for its "
+           "market on its date\n";
+}
+
+// Prices and writes every row of `table`, a refused one in its place; the number refused.
+long priceRows(const JournalOptions &options, TableReader &table, CsvWriter &out,
+               std::ostream &refusals) {
+    RowPricer pricer(options.commission, table);
     PricedRow row;
     std::string reason;
     long refused = 0;
-    while (in.next()) {
-        const std::span<const std::string_view> fields = in.fields();
-        if (in.unterminated()) {
-            reason = "a quoted field runs to the end of the input";
-        } else if (blankRow(fields)) {
-            continue;
-        } else if (fields.size() != columns.count) {
-            reason = "the row has " + std::to_string(fields.size()) + " fields, the header " +
-                     std::to_string(columns.count);
-        } else if (pricer.price(fields, columns, row, reason)) {
-            if (const std::optional<std::string_view> plain = in.plainRecord()) {
+    while (table.next()) {
+        const std::span<const std::string_view> fields = table.fields();
+        reason = table.fault();
+        if (reason.empty() && pricer.price(fields, row, reason)) {
+            if (const std::optional<std::string_view> plain = table.plainRecord()) {
                 out.plainFields(*plain);
             } else {
                 for (const std::string_view field : fields) {
@@ -380,10 +234,42 @@ long runJournal(const JournalOptions &options, CsvReader &in, CsvWriter &out,
             continue;
         }
         ++refused;
-        refusals << "mx_cal_sheet: line " + std::to_string(in.line()) + ": " + reason + "\n";
+        for (const std::string_view field : fields) {
+            out.field(field);
+        }
+        for (std::size_t i = 0; i < resultCount; ++i) {
+            out.field({});
+        }
+        out.field(reason);
+        out.endRecord();
+        refusals << "mx_cal_sheet: line " + std::to_string(table.line()) + ": " + reason + "\n";
     }
-    out.flush();
     return refused;
+}
+
+} // namespace
+
+JournalOptions optionsOf(const Sheet &sheet, const TradeDate &today) {
+    return {readCommissionOptions(sheet, {today.year, today.month, today.day, 0, 0}), false};
+}
+
+long runJournal(const JournalOptions &options, CsvReader &in, CsvWriter &out,
+                std::ostream &refusals) {
+    try {
+        TableReader table(in, journalColumns, resultColumns);
+        writeHeader(options, table, out);
+        const long refused = priceRows(options, table, out, refusals);
+        out.flush();
+        refusals << unusedColumnsNote(options, table);
+        return refused;
+    } catch (const std::bad_alloc &) {
+        out.flushWholeRecords();
+        throw StreamError("line " + std::to_string(in.line()) +
+                          ": not enough memory to read the row");
+    } catch (const StreamError &) {
+        out.flushWholeRecords();
+        throw;
+    }
 }
 
 } // namespace mx::sheet_tool

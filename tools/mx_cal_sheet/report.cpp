@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "calc/averaging.h"
 #include "calc/fields.h"
 
 #include <algorithm>
@@ -57,8 +58,12 @@ void writeReport(std::ostream &out, const MemorySheet &sheet,
         out << "message=" << escapeCarriageReturns(message) << '\n';
     }
     std::vector<Line> lines;
+    // The 평단·물타기 panel's fields only where the input used it.
+    const bool averaging = averagingEntered(sheet);
     for (const FieldSpec &fieldSpec : fieldCatalogue()) {
-        addFieldLines(lines, sheet, fieldSpec);
+        if (averaging || !isAveragingField(fieldSpec.name)) {
+            addFieldLines(lines, sheet, fieldSpec);
+        }
     }
     // Stable, so that the lines of one memo keep their order.
     std::stable_sort(lines.begin(), lines.end(),

@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include "calc/averaging.h"
 #include "calc/fields.h"
 
 #include <algorithm>
@@ -117,6 +118,8 @@ void SheetScript::finish() {
     if (!calculated_) {
         runCalculate();
     }
+    // The 평단·물타기 panel follows its fields and the options as they stand at the end.
+    averagingSection(sheet_, now_ ? *now_ : localClock());
 }
 
 void SheetScript::runCalculate() {

@@ -32,6 +32,11 @@ standard input:
                  set gauge 1, 2 or 3
   Panel24.visible=1|0
                  shows or hides the day-trading bottom bar
+  P1=N .. P14=N  the 평단·물타기 panel (the window's button 물타기, Ctrl+M): the
+                 holding, five further buys, the current price and a target
+                 average; see Fields below. Its results Q1 .. Q12 follow its
+                 fields and the options as they stand at the end of the input,
+                 as the window recomputes them while one types
   @calc          runs Calculate now; without any @calc line it runs once at the end
   @now=YYYY-MM-DD HH:MM
                  the local time Calculate stamps (default: the clock)
@@ -39,36 +44,60 @@ standard input:
 
 Output: one line "message=TEXT" per message Calculate showed, in order (a
 carriage return written as \r), then one line NAME=VALUE per field in byte order
-of the names, with the same texts the window shows.
+of the names, with the same texts the window shows. The fields of the 평단·물타기
+panel, P1 .. P14 and Q1 .. Q12, are written only when one of P1 .. P14 holds a
+text.
 
 Example:
   printf 's1=10\ns2=10000\ns3=11000\n' | mx_cal_sheet | grep '^e6='
   e6=9,609
+  printf 'P1=100\nP2=72000\nP13=65000\nP14=68000\n' | mx_cal_sheet |
+    grep -E '^Q(8|9|10|11)='
+  Q10=8,712,526
+  Q11=67,991.45
+  Q8=72,300
+  Q9=134
 
 Journal (--csv)
 ---------------
 Reads a CSV file (standard input when FILE is absent or "-") and prices each row
 as the fee/profit sheet prices one trade. The header row names the columns, in
-any order and in any case:
+any order and case, with blanks anywhere in a name ("수 량"):
 
   quantity       s1, the number of shares                             (required)
+                 also 수량, 체결수량, 매매수량
   buy            s2, the buy price in won                             (required)
+                 also 매수단가, 매입단가, 매수가, 매수평균가
   sell           s3, the sell price in won                            (required)
-  date           the trade date YYYY-MM-DD                            (optional)
-  market         kospi, kosdaq, konex, etf or 코스피, 코스닥, 코넥스, ETF·ETN
+                 also 매도단가, 매도가, 매도평균가
+  date           the trade date: 2025-03-06, 2025/03/06, 2025.03.06,
+                 2025. 3. 6. or 20250306, month and day of one digit or
+                 two, and any of these with a time after a blank or T (optional)
+                 also 매매일자, 거래일자, 체결일자, 매매일, 거래일, 일자
+  market         kospi, kosdaq, konex, etf, 코스피, 코스닥, 코넥스,
+                 ETF·ETN, 유가증권(시장), 코스닥시장, 코넥스시장 or ETN
                  (optional; empty: the market of --market)
+                 also 시장, 시장구분
 
 Other columns are carried through as they are. Numbers are whole won; commas
-between thousands are read ("71,300" in quotes). A UTF-8 byte-order mark, CR LF
-line ends and quoted fields with commas, "" and line breaks are read as
-spreadsheet programs write them. Rows whose fields are all empty are skipped.
+between thousands are read ("71,300" in quotes). The file is read as brokers and
+spreadsheet programs write it: in UTF-8, with or without a byte-order mark, or
+else in CP949 (the Windows Korean code page); fields separated by commas, tabs
+or semicolons, as the header row shows; CR LF line ends; quoted fields holding
+separators, "" and line breaks. Up to 20 title lines above the header row are
+skipped, and so are rows whose fields are all blank and the header row repeated
+further down. A row longer than 1 MiB is refused without being read.
 
-Output: the header and every row priced, in input order: the input columns, then
-buy_amount (s4), sell_amount (s5), buy_fee (e1), sell_fee (e2), tax (e3),
-total_cost (e4), net (the net result: e6 as a profit, e5 negated as a loss) and
-break_even (e8, empty where the window shows none), in whole won as the window
-shows them, without separators. Fields are quoted only where CSV needs it; lines
-end with LF.
+Output, always in UTF-8: the header and a row for each row read, in input
+order: the input columns, then buy_amount (s4), sell_amount (s5), buy_fee (e1),
+sell_fee (e2), tax (e3), transaction_tax and rural_tax (the two parts of the
+tax: the securities transaction tax, and the special tax for rural development
+that KOSPI's sells pay under --rules, 0 otherwise), total_cost (e4), net (the
+net result: e6 as a profit, e5 negated as a loss), break_even (e8, empty where
+the window shows none) and error, in whole won as the window shows them, without
+separators. A row that cannot be priced keeps its place with empty results and
+the reason in error. Fields are quoted only where CSV needs it; lines end with
+LF.
 
 Options of the journal (each overrides --settings):
   --fee-rate RATE  r1, the fee in percent of each side's amount (default 0.029)
@@ -77,10 +106,13 @@ Options of the journal (each overrides --settings):
                    the minimum-fee rule on (CheckBox1): a side whose amount is
                    below THRESHOLD won pays FEE won (r3, r4) (default: off)
   --no-min-fee     the minimum-fee rule off
-  --rules          the market's rules of each row's date (CheckBox2): the tax in
-                   force for the row's market instead of r2, and the break-even
-                   price on the exchange's ticks; a row without a date is taken
-                   as traded today (default: off)
+  --rules          the market's rules of each row's date (CheckBox2): the taxes
+                   in force for the row's market instead of r2 (on KOSPI two,
+                   each truncated on its own under --rounding won or ten), and
+                   the break-even price on the exchange's ticks; a row without
+                   a date is taken as traded today (default: off; a journal
+                   with dates or markets priced without it says so on standard
+                   error)
   --no-rules       the market's rules off
   --market KEY     the market of rows without one: kospi, kosdaq, konex or etf
                    (ComboBox1) (default: kospi)
@@ -97,8 +129,8 @@ KOSPI, rounding on display.
 Example:
   printf 'date,quantity,buy,sell\n2026-03-06,100,"71,300","73,000"\n' |
     mx_cal_sheet --csv --fee-rate 0.015 --rules --rounding ten
-  date,quantity,buy,sell,buy_amount,sell_amount,buy_fee,sell_fee,tax,total_cost,net,break_even
-  2026-03-06,100,"71,300","73,000",7130000,7300000,1060,1090,14600,16750,153250,71500
+  date,quantity,buy,sell,buy_amount,sell_amount,buy_fee,sell_fee,tax,transaction_tax,rural_tax,total_cost,net,break_even,error
+  2026-03-06,100,"71,300","73,000",7130000,7300000,1060,1090,14600,3650,10950,16750,153250,71500,
 
 Fields
 ------
@@ -114,18 +146,34 @@ Fields
   r12, r13       단타 1차·2차 손절 (%, 매수가 대비)
   W1, W2, Y1 .. Y5 the prices of the two planning pages; the other fields are
                  their results, the gauges and the verdicts
+  P1 보유수량, P2 평균단가                                  the holding, one buy
+  P3 .. P12      수량 and 단가 of the 1차 .. 5차 매수 in pairs (P3 and P4 ...); a
+                 pair is a buy when both are above 0
+  P13 현재가, P14 목표 평단
+  Q1 총수량, Q2 평균단가, Q3 수수료 포함 평단, Q4 총매수금액, Q5 평가금액,
+  Q6 평가손익, Q7 수익률, Q8 손익분기가                     the holding, priced as
+                 a position (moving average; 평가손익 and 수익률 of selling every
+                 share at 현재가 as a statement shows it, after the sell fee and
+                 tax; 손익분기가 counts the buy fees too)
+  Q9 필요 수량, Q10 필요 금액, Q11 매수 후 평단
+                 the fewest shares to buy at 현재가 that bring 평균단가 to 목표
+                 평단, their cost with the fee, and the average after them;
+  Q12            or why no buy at 현재가 does
 
 Exit status:
   0  the fields were written (one sheet; messages such as a missing quantity are
      output, not failures), or every row was priced (journal)
-  1  a row of the journal was left out: it cannot be priced (a missing, negative
-     or non-numeric quantity, buy or sell price; a quantity or buy price of 0; a
-     number beyond 2,147,483,647; a date that is not a date; an unknown market;
-     a different number of fields than the header). Its line (the header is
-     line 1) and the reason go to standard error; the other rows are written.
-  2  a directive line, an argument or an option is refused, the journal's header
-     lacks a required column or names one twice, or a file cannot be read or
-     written; the reason goes to standard error (one sheet: nothing is written)
+  1  a row of the journal was not priced (a missing, negative or non-numeric
+     quantity, buy or sell price; a quantity or buy price of 0; a number beyond
+     2,147,483,647; a date that is not a date; an unknown market; a different
+     number of fields than the header; a quote left open; a row beyond 1 MiB).
+     Its line (the file's first line is line 1) and the reason go to standard
+     error; the row keeps its place in the output, the other rows are priced.
+  2  a directive line, an argument or an option is refused, the journal has no
+     header row within its first 21 lines, its header lacks a required column,
+     names one twice or names a column the output adds, or a file cannot be
+     read or written; the reason goes to standard error (one sheet: nothing is
+     written; journal: the rows priced before are written)
 )";
 
 } // namespace mx::sheet_tool

@@ -6,12 +6,15 @@
 // the window nor its handlers: each builder returns the controls it made as typed members, and
 // the window binds them to its handlers, so that a misspelt control does not compile.
 
+#include <array>
+
 class ClickableLabel;
 class DecimalSpinField;
 class IntegerSpinField;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QScrollArea;
@@ -28,6 +31,7 @@ struct Toolbar {
     QToolButton *speedButton4 = nullptr;    // 계산하기
     QToolButton *speedButton5 = nullptr;    // 옵션 설정
     QToolButton *rxSpeedButton14 = nullptr; // 홈페이지
+    QToolButton *speedButton30 = nullptr;   // 물타기
     ClickableLabel *image1 = nullptr;       // the product icon
     QPlainTextEdit *memo2 = nullptr;        // the hidden line buffer
 };
@@ -79,9 +83,20 @@ struct OptionsPanel {
     QComboBox *comboBox1 = nullptr;      // the market
     QComboBox *comboBox2 = nullptr;      // the statement's rounding
     QDateEdit *dateEdit1 = nullptr;      // the trade date
-    QLineEdit *edit7 = nullptr;          // the tax rate in force
+    QLabel *label65 = nullptr;           // the tax rate in force, or that r2 applies
     QToolButton *speedButton1 = nullptr; // 확인
     QToolButton *speedButton6 = nullptr; // the minimum-fee explanation
+};
+
+// Panel80, the 평단·물타기 panel: a holding, further buys, the current price and a target
+// average, and what they come to.
+struct AveragingPanel {
+    QWidget *panel80 = nullptr;
+    QScrollArea *scrollBox5 = nullptr;
+    std::array<IntegerSpinField *, 14> inputs{}; // P1 .. P14
+    std::array<ResultField *, 11> results{};     // Q1 .. Q11
+    QLabel *q12 = nullptr;                       // why the target cannot be reached
+    QToolButton *speedButton31 = nullptr;        // 확인
 };
 
 // Panel38, the number pad.
@@ -100,6 +115,7 @@ FeePage buildFeePage(QWidget *parent);
 LongTermPage buildLongTermPage(QWidget *parent);
 DayTradingPage buildDayTradingPage(QWidget *parent);
 OptionsPanel buildOptionsPanel(QWidget *parent);
+AveragingPanel buildAveragingPanel(QWidget *parent);
 NumberPad buildNumberPad(QWidget *parent);
 
 } // namespace forms

@@ -10,11 +10,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -32,7 +31,7 @@ QFrame *group(QWidget *parent, const char *name, const QString &caption) {
 // The rows of a group, set close so that the three groups fit the window together.
 QGridLayout *groupGrid(QFrame *frame) {
     auto *grid = new QGridLayout(frame);
-    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setContentsMargins(8, 3, 8, 3);
     grid->setVerticalSpacing(3);
     return grid;
 }
@@ -96,9 +95,9 @@ QWidget *minimumFeeGroup(QWidget *parent, OptionsPanel &panel) {
 
     auto *note = parts::captionPanel(frame, "Panel25", QStringLiteral("증권사마다 적용유무다름 "),
                                      0, look::maroon);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPixelSize(look::windowPixelSize);
-    note->setFont(fixed);
+    note->setFont(look::fixedFont());
+    // As tall as the window's face needs, should the fixed face borrow its Hangul from another.
+    note->setMinimumHeight(QFontMetrics(look::windowFont()).height() + 2 * note->frameWidth() + 2);
     grid->addWidget(note, 3, 0, 1, 3);
     return frame;
 }
@@ -145,14 +144,14 @@ QWidget *marketRulesGroup(QWidget *parent, OptionsPanel &panel) {
     dateLabel->setBuddy(panel.dateEdit1);
     grid->addWidget(panel.dateEdit1, 1, 3);
 
-    panel.edit7 = new QLineEdit(frame);
-    panel.edit7->setObjectName(QStringLiteral("Edit7"));
-    panel.edit7->setAccessibleName(QStringLiteral("적용 세율"));
-    panel.edit7->setReadOnly(true);
-    panel.edit7->setFrame(false);
-    panel.edit7->setFocusPolicy(Qt::NoFocus);
-    parts::setTextColor(panel.edit7, look::maroon);
-    grid->addWidget(panel.edit7, 2, 0, 1, 4);
+    // Two lines, the tax's parts and its first trade date taking the second where they do not
+    // fit on the first; room for both whether they are used or not, so that nothing moves.
+    panel.label65 =
+        parts::label(frame, "Label65", QString(), look::maroon, look::smallPixelSize);
+    panel.label65->setAccessibleName(QStringLiteral("적용 세율"));
+    panel.label65->setWordWrap(true);
+    panel.label65->setMinimumHeight(2 * panel.label65->fontMetrics().lineSpacing());
+    grid->addWidget(panel.label65, 2, 0, 1, 4);
 
     panel.comboBox2 = choice(
         grid, 3, 0, "Label62", QStringLiteral("정산 방식"), "ComboBox2",
@@ -180,7 +179,7 @@ OptionsPanel buildOptionsPanel(QWidget *parent) {
     frame->addWidget(new ScrollBox(QStringLiteral("ScrollBox4"), content, false, panel));
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(10, 6, 10, 6);
-    column->setSpacing(4);
+    column->setSpacing(3);
 
     // Made in the order of reading, top to bottom and left to right: the order of the Tab key
     // and of a screen reader. Both buttons take the keyboard by Tab only, so that a click

@@ -70,6 +70,8 @@ FeePage buildFeePage(QWidget *parent) {
     }
 
     auto *stepLabel = parts::label(content, "Label44", QStringLiteral("증감값"));
+    // Clear of the field below it and of the arrows beside it.
+    stepLabel->setContentsMargins(2, 0, 0, 4);
     page.edit5 = parts::resultField(content, "Edit5", QStringLiteral("증감값"));
     page.edit5->setFixedWidth(58);
     grid->addWidget(stepLabel, 0, 2, Qt::AlignLeft | Qt::AlignBottom);

@@ -41,6 +41,10 @@ Toolbar buildToolbar(QWidget *parent) {
     auto *home =
         toolbarButton(bar, "RxSpeedButton14", Glyph::HomePage, {}, QStringLiteral("홈페이지"));
     home->setCursor(Qt::PointingHandCursor);
+    // In the free space after the home page button: nothing before it moves.
+    auto *averaging =
+        toolbarButton(bar, "SpeedButton30", Glyph::Averaging, QStringLiteral("물타기"),
+                      QStringLiteral("평균단가·물타기 계산"));
 
     // Clicking the product icon opens the about box.
     auto *icon = new ClickableLabel(QStringLiteral("Image1"), bar);
@@ -60,9 +64,10 @@ Toolbar buildToolbar(QWidget *parent) {
     row->addWidget(calculate);
     row->addWidget(options);
     row->addWidget(home);
+    row->addWidget(averaging);
     row->addStretch();
     row->addWidget(icon);
-    return {bar, newFile, calculate, options, home, icon, lineBuffer};
+    return {bar, newFile, calculate, options, home, averaging, icon, lineBuffer};
 }
 
 } // namespace forms

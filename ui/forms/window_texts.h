@@ -22,4 +22,8 @@ inline const QString ratesNote = QStringLiteral("수수료율은 증권사마다
                                                 "예) 수수료 0,029 제세금율 0,3\n"
                                                 "     주의: 점사용시 ,(컴마)로 기록하여야 합니다.");
 
+// Where the desktop cannot open a web address; the address follows on the next line.
+inline const QString browserUnavailable =
+    QStringLiteral("웹 브라우저를 열 수 없습니다. 아래 주소를 복사하여 브라우저에서 여세요.");
+
 } // namespace window_texts

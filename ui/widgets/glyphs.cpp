@@ -118,6 +118,16 @@ void drawMore(QPainter &p) {
     }
 }
 
+void drawAveraging(QPainter &p) {
+    p.setPen(QPen(QColor(128, 0, 0), 1.2, Qt::DashLine, Qt::FlatCap));
+    p.drawLine(QPointF(1.5, 8.5), QPointF(14.5, 8.5));
+    p.setPen(QPen(QColor(0, 0, 128), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF{QPointF(2, 3), QPointF(5.5, 6), QPointF(8.5, 5), QPointF(14, 13)});
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(128, 128, 255));
+    p.drawEllipse(QPointF(11, 13), 1.8, 1.8);
+}
+
 void draw(QPainter &p, Glyph glyph) {
     switch (glyph) {
     case Glyph::Product:
@@ -136,6 +146,8 @@ void draw(QPainter &p, Glyph glyph) {
         return drawClose(p);
     case Glyph::More:
         return drawMore(p);
+    case Glyph::Averaging:
+        return drawAveraging(p);
     }
 }
 

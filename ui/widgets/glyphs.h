@@ -16,6 +16,7 @@ enum class Glyph {
     Keypad,    // a small number pad
     Close,     // a cross
     More,      // a chevron pointing right, for what does not fit
+    Averaging, // a falling price line over the dashed line of its average
 };
 
 QIcon icon(Glyph glyph);

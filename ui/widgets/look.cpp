@@ -1,5 +1,6 @@
 #include "look.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
@@ -16,6 +17,16 @@ QFont windowFont(int pixelSize) {
     font.setPixelSize(pixelSize);
     // The faces' own hinting keeps every Hangul syllable sharp at 12 pixels; the desktop's light
     // hinting blurs those with three stacked strokes (총, 출, 층) beside their crisp neighbours.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+QFont fixedFont(int pixelSize) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({QStringLiteral("굴림체"), QStringLiteral("GulimChe"),
+                      QStringLiteral("NanumGothicCoding"), QStringLiteral("D2Coding"),
+                      QStringLiteral("Noto Sans Mono CJK KR"), font.family()});
+    font.setPixelSize(pixelSize);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
