@@ -32,6 +32,9 @@ ToolRun runProgram(const std::string &program, std::string_view input,
 ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments = {},
                      const std::vector<std::string> &environment = {}, const Streams &streams = {});
 
+// `utf8` in the Windows Korean code page CP949, as brokers' exports are written.
+std::string toCp949(const std::string &utf8);
+
 // The lines of the tool's output, without their line breaks.
 std::vector<std::string> outputLines(const std::string &text);
 

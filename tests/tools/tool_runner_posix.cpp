@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <iconv.h>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -93,6 +94,19 @@ ToolRun runProgram(const std::string &program, std::string_view input,
     run.out = out.contents();
     run.err = err.contents();
     return run;
+}
+
+std::string toCp949(const std::string &utf8) {
+    const iconv_t convert = iconv_open("CP949", "UTF-8");
+    std::string out(2 * utf8.size(), '\0');
+    char *in = const_cast<char *>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    char *to = out.data();
+    std::size_t outLeft = out.size();
+    iconv(convert, &in, &inLeft, &to, &outLeft);
+    iconv_close(convert);
+    out.resize(out.size() - outLeft);
+    return out;
 }
 
 } // namespace mx::testing_support

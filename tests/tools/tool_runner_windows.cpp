@@ -159,4 +159,14 @@ ToolRun runProgram(const std::string &program, std::string_view input,
     return run;
 }
 
+std::string toCp949(const std::string &utf8) {
+    const std::wstring text = wide(utf8);
+    const int size = WideCharToMultiByte(949, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(949, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                        nullptr, nullptr);
+    return out;
+}
+
 } // namespace mx::testing_support
