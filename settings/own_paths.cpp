@@ -1,12 +1,19 @@
 #include "own_paths.h"
 
+#include "file_io.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QRandomGenerator>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -179,6 +186,35 @@ qint64 writerOf(const QByteArray &name) {
     return ok ? pid : 0;
 }
 
+bool isUtf8(const QByteArray &bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+// A folder named by bytes that are not UTF-8, reached through a descriptor of this process.
+struct FolderByBytes {
+    QByteArray bytes;
+    int descriptor = -1;
+};
+
+// The folders reached through a descriptor (see folderFromBytes), by the name that stands for
+// them.
+QHash<QString, FolderByBytes> &foldersByBytes() {
+    static QHash<QString, FolderByBytes> folders;
+    return folders;
+}
+
+QString homeFolder(const QByteArray &home, MissingFolders missing) {
+    if (!home.isEmpty()) {
+        return folderFromBytes(home, missing);
+    }
+    // Without HOME, the home folder the system keeps for the user.
+    const struct passwd *entry = ::getpwuid(::getuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? QFile::decodeName(entry->pw_dir)
+                                                        : QString();
+}
+
 } // namespace
 
 Descriptor::~Descriptor() {
@@ -300,6 +336,65 @@ bool copyOwnLink(const QString &from, const QString &to) {
     return readLinkAt(link.get(), &target) == 0 && place.error == 0 &&
            (::symlinkat(target.constData(), place.folder.get(), place.name.constData()) == 0 ||
             errno == EEXIST);
+}
+
+bool makeFolder(const QString &path) {
+    return openOwnFolder(QFile::encodeName(path), true).valid();
+}
+
+void ensureFolder(const QString &folder) {
+    // A folder reached through a descriptor is made again under its own name when it was
+    // removed, and the descriptor pointed at the new one.
+    for (auto it = foldersByBytes().cbegin(); it != foldersByBytes().cend(); ++it) {
+        if ((folder == it.key() || folder.startsWith(it.key() + QLatin1Char('/'))) &&
+            folderRemoved(it.value().descriptor)) {
+            reopenFolder(it.value().descriptor, it.value().bytes);
+        }
+    }
+    makeFolder(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+}
+
+bool mayWrite(const QString &path) {
+    return QFileInfo(path).isWritable();
+}
+
+QString folderFromBytes(const QByteArray &bytes, MissingFolders missing) {
+    if (isUtf8(bytes)) {
+        return QFile::decodeName(bytes);
+    }
+    const int fd = openOwnFolderForReading(bytes, missing == MissingFolders::Create);
+    if (fd < 0) {
+        return QFile::decodeName(bytes);
+    }
+    const QString handle = QStringLiteral("/proc/self/fd/") + QString::number(fd);
+    foldersByBytes().insert(handle, {bytes, fd});
+    return handle;
+}
+
+QString folderFromEnvironment(const char *name, MissingFolders missing) {
+    return folderFromBytes(qgetenv(name), missing);
+}
+
+QString xdgConfigRoot(const QByteArray &xdgConfigHome, const QByteArray &home,
+                      MissingFolders missing) {
+    // A relative XDG_CONFIG_HOME is to be ignored.
+    if (xdgConfigHome.startsWith('/')) {
+        return folderFromBytes(xdgConfigHome, missing);
+    }
+    return homeFolder(home, missing) + QStringLiteral("/.config");
+}
+
+QString userConfigRoot(MissingFolders missing) {
+    return xdgConfigRoot(qgetenv("XDG_CONFIG_HOME"), qgetenv("HOME"), missing);
+}
+
+QString shownPath(const QString &path) {
+    for (auto it = foldersByBytes().cbegin(); it != foldersByBytes().cend(); ++it) {
+        if (path == it.key() || path.startsWith(it.key() + QLatin1Char('/'))) {
+            return QString::fromUtf8(it.value().bytes) + path.mid(it.key().size());
+        }
+    }
+    return path;
 }
 
 } // namespace mx::settings

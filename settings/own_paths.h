@@ -1,12 +1,15 @@
 #pragma once
 
+#include "file_io.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace mx::settings {
 
-// Paths that the settings read and write, held to what belongs to the user running the
-// program. This is the settings' only contact with the POSIX file system's paths and owners:
+// Paths that the settings read and write on POSIX, held to what belongs to the user running the
+// program; with file_io_posix.cpp the POSIX side of file_io.h, and used by nothing else. This
+// is the settings' only contact with the POSIX file system's paths and owners:
 // a path is walked one name at a time, each folder opened below the one before without
 // following a link, and a symbolic link is followed only where the user (or root) made it.
 // What is done at the end of a walk is done through the folder descriptor the walk ended in,
@@ -69,23 +72,18 @@ void reopenFolder(int fd, const QByteArray &path);
 // six random letters or digits.
 QByteArray temporaryName(const QByteArray &name);
 
-// Removes from `folder` the files of writes that a run of this program began and did not end:
-// regular files of the user's own named by temporaryName after a process that no longer runs.
-// Nothing else is touched: no folder, no link, nothing of another user, and nothing at all
-// when the folder cannot be reached without another user's link.
-void removeLeftovers(const QString &folder);
-
 // Run as root on a folder of another user (sudo -E keeps the user's environment), a file or
 // folder this program makes there belongs to that folder's owner, so that the user can still
 // save. Does nothing for any other user.
 void giveToFolderOwner(int folder, const QByteArray &name);
 
-// Whether anything, even a dangling link, stands at `path`; links on the way are followed as
-// the walk follows them.
-bool somethingAt(const QString &path);
+// A folder named by bytes (see folderFromEnvironment): bytes that are UTF-8 as they are, others
+// through a descriptor of this process.
+QString folderFromBytes(const QByteArray &bytes, MissingFolders missing = MissingFolders::Create);
 
-// Makes at `to` (which must not exist) a symbolic link with the target of the link `from`,
-// when `from` is the user's own or root's; another user's link is left out (true).
-bool copyOwnLink(const QString &from, const QString &to);
+// The user's configuration folder by the XDG rules (see userConfigRoot) for the given values of
+// XDG_CONFIG_HOME and HOME.
+QString xdgConfigRoot(const QByteArray &xdgConfigHome, const QByteArray &home,
+                      MissingFolders missing = MissingFolders::Create);
 
 } // namespace mx::settings

@@ -1,17 +1,11 @@
 #include "program_folder.h"
 
 #include "file_io.h"
-#include "own_paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QStringDecoder>
 #include <optional>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace mx::settings {
 namespace {
@@ -24,10 +18,6 @@ bool readableFolder(const QFileInfo &folder) {
 // whole; true when `to` holds a file afterwards.
 bool copyIntoPlace(const QString &from, const QString &to) {
     return copyRegularFile(from, to) || somethingAt(to);
-}
-
-bool makeFolder(const QString &path) {
-    return openOwnFolder(QFile::encodeName(path), true).valid();
 }
 
 // Carries what `from` holds and `to` lacks into the existing folder `to`; what `to` already has
@@ -63,35 +53,6 @@ bool mergeContent(const QString &from, const QString &to, bool top) {
     return complete;
 }
 
-bool isUtf8(const QByteArray &bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    [[maybe_unused]] const QString text = decoder(bytes);
-    return !decoder.hasError();
-}
-
-// A folder named by bytes that are not UTF-8, reached through a descriptor of this process.
-struct FolderByBytes {
-    QByteArray bytes;
-    int descriptor = -1;
-};
-
-// The folders reached through a descriptor (see folderFromBytes), by the name that stands for
-// them.
-QHash<QString, FolderByBytes> &foldersByBytes() {
-    static QHash<QString, FolderByBytes> folders;
-    return folders;
-}
-
-QString homeFolder(const QByteArray &home, MissingFolders missing) {
-    if (!home.isEmpty()) {
-        return folderFromBytes(home, missing);
-    }
-    // Without HOME, the home folder the system keeps for the user.
-    const struct passwd *entry = ::getpwuid(::getuid());
-    return entry != nullptr && entry->pw_dir != nullptr ? QFile::decodeName(entry->pw_dir)
-                                                        : QString();
-}
-
 } // namespace
 
 ProgramFolderChoice chooseProgramFolder(const ProgramFolderInputs &inputs) {
@@ -116,7 +77,7 @@ ProgramFolderChoice chooseProgramFolder(const ProgramFolderInputs &inputs) {
 ProgramFolderInputs withDiskProbes(ProgramFolderInputs inputs) {
     inputs.fileExists = [](const QString &path) { return QFileInfo(path).isFile(); };
     inputs.folderExists = [](const QString &path) { return QFileInfo(path).isDir(); };
-    inputs.writable = [](const QString &path) { return QFileInfo(path).isWritable(); };
+    inputs.writable = [](const QString &path) { return mayWrite(path); };
     return inputs;
 }
 
@@ -142,19 +103,10 @@ QString setUpProgramFolder(const ProgramFolderInputs &inputs) {
     return folder;
 }
 
-QString userConfigRoot(const QByteArray &xdgConfigHome, const QByteArray &home,
-                       MissingFolders missing) {
-    // A relative XDG_CONFIG_HOME is to be ignored.
-    if (xdgConfigHome.startsWith('/')) {
-        return folderFromBytes(xdgConfigHome, missing);
-    }
-    return homeFolder(home, missing) + QStringLiteral("/.config");
-}
-
 ProgramFolderInputs programFolderInputs(const QString &executableDir, MissingFolders missing) {
-    const QString configRoot = userConfigRoot(qgetenv("XDG_CONFIG_HOME"), qgetenv("HOME"), missing);
+    const QString configRoot = userConfigRoot(missing);
     ProgramFolderInputs inputs;
-    inputs.overrideDir = folderFromBytes(qgetenv("MX_CAL_DIR"), missing);
+    inputs.overrideDir = folderFromEnvironment("MX_CAL_DIR", missing);
     inputs.executableDir = executableDir;
     inputs.userConfigDir = configRoot + QLatin1Char('/') + QLatin1String(userFolderName);
     inputs.earlierUserConfigDir =
@@ -173,28 +125,6 @@ bool mergeFolder(const QString &from, const QString &to) {
     return QFileInfo(to).isDir() && mergeContent(from, to, true);
 }
 
-QString folderFromBytes(const QByteArray &bytes, MissingFolders missing) {
-    if (isUtf8(bytes)) {
-        return QFile::decodeName(bytes);
-    }
-    const int fd = openOwnFolderForReading(bytes, missing == MissingFolders::Create);
-    if (fd < 0) {
-        return QFile::decodeName(bytes);
-    }
-    const QString handle = QStringLiteral("/proc/self/fd/") + QString::number(fd);
-    foldersByBytes().insert(handle, {bytes, fd});
-    return handle;
-}
-
-QString shownPath(const QString &path) {
-    for (auto it = foldersByBytes().cbegin(); it != foldersByBytes().cend(); ++it) {
-        if (path == it.key() || path.startsWith(it.key() + QLatin1Char('/'))) {
-            return QString::fromUtf8(it.value().bytes) + path.mid(it.key().size());
-        }
-    }
-    return path;
-}
-
 QString settingsFilePath(const QString &folder) {
     return folder + QStringLiteral("/cal.ini");
 }
@@ -205,18 +135,6 @@ QString optionFolderPath(const QString &folder) {
 
 QString analysisFolderPath(const QString &folder) {
     return folder + QStringLiteral("/종목분석");
-}
-
-void ensureFolder(const QString &folder) {
-    // A folder reached through a descriptor is made again under its own name when it was
-    // removed, and the descriptor pointed at the new one.
-    for (auto it = foldersByBytes().cbegin(); it != foldersByBytes().cend(); ++it) {
-        if ((folder == it.key() || folder.startsWith(it.key() + QLatin1Char('/'))) &&
-            folderRemoved(it.value().descriptor)) {
-            reopenFolder(it.value().descriptor, it.value().bytes);
-        }
-    }
-    makeFolder(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
 }
 
 } // namespace mx::settings

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "file_io.h"
+
 #include <QString>
 #include <functional>
 
@@ -54,16 +56,9 @@ QString settingsFolderToRead(const ProgramFolderInputs &inputs);
 // so that no setting is left behind. An absolute path.
 QString setUpProgramFolder(const ProgramFolderInputs &inputs);
 
-// Whether naming a folder by bytes that are not UTF-8 may create it (see folderFromBytes).
-enum class MissingFolders { Create, Leave };
-
-// The user's configuration folder: XDG_CONFIG_HOME when it is an absolute path, else
-// ".config" in the home folder (HOME, or the system's record of the user when HOME is unset).
-QString userConfigRoot(const QByteArray &xdgConfigHome, const QByteArray &home,
-                       MissingFolders missing = MissingFolders::Create);
-
-// What this process chooses its program folder by: MX_CAL_DIR, XDG_CONFIG_HOME and HOME of the
-// environment and the folder of the executable, with probes that look at the real disk.
+// What this process chooses its program folder by: MX_CAL_DIR, the user's configuration folder
+// (see userConfigRoot) and the folder of the executable, with probes that look at the real
+// disk.
 ProgramFolderInputs programFolderInputs(const QString &executableDir, MissingFolders missing);
 
 // The program folder of this process, set up once on first use. Needs the application
@@ -76,24 +71,9 @@ QString programFolder();
 // is neither (pipes, sockets) is left out. False when something could not be copied.
 bool mergeFolder(const QString &from, const QString &to);
 
-// A folder named by the bytes of an environment variable. Bytes that are not UTF-8 cannot be
-// held in a QString without changing them: such a folder is created (unless `missing` says to
-// leave a missing one alone), opened once and reached for the rest of the run through this
-// process's descriptor of it ("/proc/self/fd/N").
-QString folderFromBytes(const QByteArray &bytes, MissingFolders missing = MissingFolders::Create);
-
-// `path` as messages show it: a folder reached through a descriptor by its own name, with
-// the characters that are not UTF-8 replaced.
-QString shownPath(const QString &path);
-
 // The settings file, the option folder and the analysis folder inside `folder`.
 QString settingsFilePath(const QString &folder);
 QString optionFolderPath(const QString &folder);
 QString analysisFolderPath(const QString &folder);
-
-// Creates `folder` with its parents when missing, through no link of another user; a failure
-// is ignored. A folder named by bytes that are not UTF-8 (see folderFromBytes) that was
-// removed since it was opened is made again and reached anew.
-void ensureFolder(const QString &folder);
 
 } // namespace mx::settings

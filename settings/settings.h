@@ -9,7 +9,6 @@
 #include "file_io.h"
 #include "ini_file.h"
 #include "option_files.h"
-#include "own_paths.h"
 #include "program_folder.h"
 #include "settings_file.h"
 #include "value_text.h"

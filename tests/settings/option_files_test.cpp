@@ -1,9 +1,7 @@
 #include "calc/memory_sheet.h"
-#include "pipe_rescue.h"
 #include "printers.h"
 #include "settings/file_io.h"
 #include "settings/option_files.h"
-#include "small_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +9,13 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
+
+#ifndef _WIN32
+#include "pipe_rescue.h"
+#include "small_disk.h"
+
 #include <sys/stat.h>
+#endif
 
 namespace mx::settings {
 namespace {
@@ -129,6 +133,19 @@ INSTANTIATE_TEST_SUITE_P(
                     SizeRow{"FifteenMiBOfBlankLines", QByteArray(15 * 1024 * 1024, '\n'), false}),
     [](const auto &row) { return row.param.name; });
 
+TEST_F(OptionFiles, FailedSaveKeepsTheOldFileWhole) {
+    const QString path = dir.filePath("plan.mxi");
+    ASSERT_TRUE(writeWholeFile(path, nineLines));
+    for (const WriteStep failing : {WriteStep::Write, WriteStep::Sync, WriteStep::Rename}) {
+        const ScopedWriteFault fault([&](WriteStep step) { return step == failing ? ENOSPC : 0; });
+        EXPECT_FALSE(saveOptionFile(path, sheet, buffer));
+        EXPECT_EQ(readWholeFile(path).bytes, nineLines);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.mxi"});
+    }
+}
+
+// Named pipes and a small disk of its own are POSIX matters.
+#ifndef _WIN32
 TEST_F(OptionFiles, NamedPipeIsRefusedWithoutBlocking) {
     presetOldValues();
     const QString pipe = dir.filePath("pipe.mxi");
@@ -140,17 +157,6 @@ TEST_F(OptionFiles, NamedPipeIsRefusedWithoutBlocking) {
     EXPECT_FALSE(rescue.rescued()) << "reading blocked on the pipe";
     EXPECT_EQ(percentagesOf(sheet), old);
     EXPECT_EQ(buffer, initialLineBuffer());
-}
-
-TEST_F(OptionFiles, FailedSaveKeepsTheOldFileWhole) {
-    const QString path = dir.filePath("plan.mxi");
-    ASSERT_TRUE(writeWholeFile(path, nineLines));
-    for (const WriteStep failing : {WriteStep::Write, WriteStep::Sync, WriteStep::Rename}) {
-        const ScopedWriteFault fault([&](WriteStep step) { return step == failing ? ENOSPC : 0; });
-        EXPECT_FALSE(saveOptionFile(path, sheet, buffer));
-        EXPECT_EQ(readWholeFile(path).bytes, nineLines);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.mxi"});
-    }
 }
 
 TEST_F(OptionFiles, SaveOntoAFullDiskKeepsTheOldFileWhole) {
@@ -167,6 +173,8 @@ TEST_F(OptionFiles, SaveOntoAFullDiskKeepsTheOldFileWhole) {
     EXPECT_TRUE(saveOptionFile(path, sheet, buffer));
     EXPECT_EQ(readWholeFile(path).bytes, joinLines(buffer));
 }
+
+#endif
 
 TEST_F(OptionFiles, SaveWritesNineCrLfLinesUnderTheMxiName) {
     const QString existing = dir.filePath("plan.mxi");

@@ -1,10 +1,8 @@
 #include "calc/memory_sheet.h"
 #include "fake_window.h"
-#include "pipe_rescue.h"
 #include "printers.h"
 #include "settings/file_io.h"
 #include "settings/ini_file.h"
-#include "small_disk.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -14,7 +12,6 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace mx::settings {
 namespace {
@@ -271,7 +268,8 @@ TEST_P(CounterNotWritten, StillLoadsTheStoredSettings) {
     EXPECT_FALSE(start());
     ASSERT_EQ(sheet.messages().size(), 1u);
     EXPECT_EQ(QString::fromStdString(sheet.messages()[0]),
-              QString::fromUtf16(messages::cannotWriteCounter) + "\r" + path);
+              QString::fromUtf16(messages::cannotWriteCounter) + "\r" +
+                  QDir::toNativeSeparators(path));
     EXPECT_EQ(sheet.text("r10"), "40");
     EXPECT_EQ(stored(), GetParam().file);
 }
@@ -295,7 +293,7 @@ TEST_F(SettingsTest, UnwritableFolderIsReportedAtStartAndClose) {
     EXPECT_FALSE(close());
     ASSERT_EQ(sheet.messages().size(), 2u);
     EXPECT_EQ(QString::fromStdString(sheet.messages()[1]),
-              QString::fromUtf16(messages::cannotSave) + "\r" + path);
+              QString::fromUtf16(messages::cannotSave) + "\r" + QDir::toNativeSeparators(path));
 }
 
 // `utf8` in `encoding`, without a byte-order mark.
@@ -353,9 +351,9 @@ TEST_P(Unreadable, FileIsNeitherCountedNorReplaced) {
     EXPECT_FALSE(close());
     ASSERT_EQ(sheet.messages().size(), 2u);
     EXPECT_EQ(QString::fromStdString(sheet.messages()[0]),
-              QString::fromUtf16(messages::cannotRead) + "\r" + path);
+              QString::fromUtf16(messages::cannotRead) + "\r" + QDir::toNativeSeparators(path));
     EXPECT_EQ(QString::fromStdString(sheet.messages()[1]),
-              QString::fromUtf16(messages::cannotSave) + "\r" + path);
+              QString::fromUtf16(messages::cannotSave) + "\r" + QDir::toNativeSeparators(path));
     EXPECT_EQ(sheet.text("r5"), "25");
     EXPECT_EQ(window.frame, FakeWindow().frame);
     if (file.isEmpty()) {

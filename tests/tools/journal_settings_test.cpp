@@ -7,8 +7,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <random>
 #include <sstream>
-#include <stdlib.h>
 
 namespace mx::testing_support {
 namespace {
@@ -16,6 +16,16 @@ namespace {
 using table_rows::PrintTo;
 
 namespace fs = std::filesystem;
+
+// Paths and UTF-8 both ways, on Windows too, where a plain string is in the ANSI code page.
+fs::path pathOf(const std::string &utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8Of(const fs::path &path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
 
 // Every file below `root` with its content; folders as "/".
 std::map<std::string, std::string> snapshot(const fs::path &root) {
@@ -27,7 +37,7 @@ std::map<std::string, std::string> snapshot(const fs::path &root) {
         } else {
             content << "/";
         }
-        entries[fs::relative(entry.path(), root).string()] = content.str();
+        entries[utf8Of(fs::relative(entry.path(), root))] = content.str();
     }
     return entries;
 }
@@ -35,8 +45,10 @@ std::map<std::string, std::string> snapshot(const fs::path &root) {
 class TemporaryFolder {
 public:
     TemporaryFolder() {
-        std::string pattern = (fs::temp_directory_path() / "mx_journal_XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+        std::random_device random;
+        do {
+            path_ = fs::temp_directory_path() / ("mx_journal_" + std::to_string(random()));
+        } while (!fs::create_directory(path_));
     }
     ~TemporaryFolder() { fs::remove_all(path_); }
     TemporaryFolder(const TemporaryFolder &) = delete;
@@ -45,8 +57,8 @@ public:
     const fs::path &path() const { return path_; }
 
     void put(const std::string &name, const std::string &content) const {
-        fs::create_directories((path_ / name).parent_path());
-        std::ofstream(path_ / name, std::ios::binary) << content;
+        fs::create_directories((path_ / pathOf(name)).parent_path());
+        std::ofstream(path_ / pathOf(name), std::ios::binary) << content;
     }
 
 private:
@@ -84,10 +96,12 @@ TEST_P(JournalSettingsTest, PricesAsTheSheetWithTheSameOptionsAndChangesNothing)
     if (*row.settingsFile != '\0') {
         home.put(row.settingsFile, savedOptions);
     }
-    std::vector<std::string> environment{
-        "MX_CAL_DIR=", "XDG_CONFIG_HOME=", "HOME=" + home.path().string()};
+    // The user's folder is ~/.config on Linux and %APPDATA% on Windows: both lead to the same.
+    const std::string folder = utf8Of(home.path());
+    std::vector<std::string> environment{"MX_CAL_DIR=", "XDG_CONFIG_HOME=", "HOME=" + folder,
+                                         "APPDATA=" + folder + "/.config"};
     for (std::string entry : row.environment) {
-        entry.replace(entry.find('@'), 1, home.path().string());
+        entry.replace(entry.find('@'), 1, folder);
         environment.push_back(entry);
     }
     const auto before = snapshot(home.path());
@@ -118,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsRow{"user_folder", ".config/mx_cal/cal.ini", {}, {}, savedPanel},
         SettingsRow{"earlier_folder_not_yet_carried_over",
                     "cfg/MX 주식계산기/cal.ini",
-                    {"XDG_CONFIG_HOME=@/cfg"},
+                    {"XDG_CONFIG_HOME=@/cfg", "APPDATA=@/cfg"},
                     {},
                     savedPanel},
         SettingsRow{"command_line_overrides",

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <iconv.h>
 #include <sstream>
 
 namespace mx::testing_support {
@@ -16,20 +15,6 @@ using table_rows::PrintTo;
 std::string resultsOf(const std::string &line) {
     const JournalRow row = journalRow(line);
     return row.shown + "|" + row.taxParts + "|" + row.error;
-}
-
-// Text in the Windows Korean code page, as brokers' exports are written.
-std::string cp949(const std::string &utf8) {
-    const iconv_t convert = iconv_open("CP949", "UTF-8");
-    std::string out(2 * utf8.size(), '\0');
-    char *in = const_cast<char *>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char *to = out.data();
-    std::size_t outLeft = out.size();
-    iconv(convert, &in, &inLeft, &to, &outLeft);
-    iconv_close(convert);
-    out.resize(out.size() - outLeft);
-    return out;
 }
 
 // Trades as "date,market,quantity,buy,sell", priced under the command line's options and
@@ -257,11 +242,11 @@ TEST(JournalTest, OtherColumnsCarriedThroughAndQuotedWhereNeeded) {
 // time, the header repeated at a page break, a refused row in its place.
 TEST(JournalTest, BrokersExportPricesWithoutEditing) {
     const std::string export_ =
-        cp949("주식 거래내역\n계좌번호\t123-45-67890\n\n"
-              "매매일자\t시장구분\t종목명\t체결수량\t매수단가\t매도단가\n"
-              "2023/06/01 09:30:00\t유가증권시장\t삼성전자\t1\t80,000\t81,000\n"
-              "매매일자\t시장구분\t종목명\t체결수량\t매수단가\t매도단가\n"
-              "2023/06/02\t코스닥\t에코프로\t3\t1000\t\n");
+        toCp949("주식 거래내역\n계좌번호\t123-45-67890\n\n"
+                "매매일자\t시장구분\t종목명\t체결수량\t매수단가\t매도단가\n"
+                "2023/06/01 09:30:00\t유가증권시장\t삼성전자\t1\t80,000\t81,000\n"
+                "매매일자\t시장구분\t종목명\t체결수량\t매수단가\t매도단가\n"
+                "2023/06/02\t코스닥\t에코프로\t3\t1000\t\n");
     const ToolRun run =
         runSheetTool(export_, {"--csv", "--fee-rate", "0.0036396", "--rules", "--rounding", "won"});
     EXPECT_EQ(run.exitCode, 1);

@@ -3,32 +3,20 @@
 // same header and the same rows.
 #include "mx_cal_sheet/table_reader.h"
 #include "support/table_rows.h"
+#include "tool_runner.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 namespace mx::sheet_tool {
 namespace {
 
 using table_rows::PrintTo;
 using table_rows::rowName;
+using testing_support::toCp949;
 
 constexpr ColumnSpec columns[] = {
     {"quantity", true}, {"buy", true}, {"sell", true}, {"date"}, {"market"}};
 constexpr std::string_view added[] = {"net"};
-
-std::string cp949(const std::string &utf8) {
-    const iconv_t convert = iconv_open("CP949", "UTF-8");
-    std::string out(2 * utf8.size(), '\0');
-    char *in = const_cast<char *>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char *to = out.data();
-    std::size_t outLeft = out.size();
-    iconv(convert, &in, &inLeft, &to, &outLeft);
-    iconv_close(convert);
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 // The header's names joined by '|', then a line per row: "LINE:FIELD|FIELD...", and "!REASON"
 // for a faulty row; or "!" and the reason of a refused header.
@@ -88,9 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
         InputRow{"semicolons", "quantity;buy;sell;date\n1;\"2;0\";3,5;2025/3/6\n",
                  "quantity|buy|sell|date\n2:1|2;0|3,5|2025/3/6"},
         InputRow{"cp949_title_and_names",
-                 cp949("거래내역,2025\n수량,매수가,매도가,종목\n1,2,3,삼성전자\n"),
+                 toCp949("거래내역,2025\n수량,매수가,매도가,종목\n1,2,3,삼성전자\n"),
                  "수량|매수가|매도가|종목\n3:1|2|3|삼성전자"},
-        InputRow{"utf8_then_cp949", "quantity,buy,sell,memo\n1,2,3,가\n1,2,3," + cp949("나") + "\n",
+        InputRow{"utf8_then_cp949",
+                 "quantity,buy,sell,memo\n1,2,3,가\n1,2,3," + toCp949("나") + "\n",
                  "quantity|buy|sell|memo\n2:1|2|3|가\n3:1|2|3|나"},
         InputRow{"no_cp949_character", "quantity,buy,sell,memo\n1,2,3,a\xFF\xA1\n",
                  "quantity|buy|sell|memo\n2:1|2|3|a\uFFFD\uFFFD"},

@@ -1,99 +1,14 @@
 #include "tool_runner.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <fstream>
 #include <map>
 #include <sstream>
-#include <stdexcept>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 namespace mx::testing_support {
-namespace {
-
-// A temporary file that is removed again when it goes out of scope.
-class TempFile {
-public:
-    TempFile() {
-        const char *dir = std::getenv("TMPDIR");
-        path_ = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/mx_sheet_XXXXXX";
-        fd_ = mkstemp(path_.data());
-        if (fd_ < 0) {
-            throw std::runtime_error("cannot create a temporary file");
-        }
-    }
-    ~TempFile() {
-        close(fd_);
-        unlink(path_.c_str());
-    }
-    TempFile(const TempFile &) = delete;
-    TempFile &operator=(const TempFile &) = delete;
-
-    int fd() const { return fd_; }
-
-    std::string contents() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-private:
-    std::string path_;
-    int fd_ = -1;
-};
-
-void writeAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t written = write(fd, text.data(), text.size());
-        if (written <= 0) {
-            throw std::runtime_error("cannot write the tool's input");
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    lseek(fd, 0, SEEK_SET);
-}
-
-} // namespace
 
 ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments,
                      const std::vector<std::string> &environment, const Streams &streams) {
-    TempFile in;
-    TempFile out;
-    TempFile err;
-    writeAll(in.fd(), input);
-    std::vector<char *> argv{const_cast<char *>(MX_CAL_SHEET_PATH)};
-    for (const std::string &argument : arguments) {
-        argv.push_back(const_cast<char *>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-
-    const pid_t child = fork();
-    if (child < 0) {
-        throw std::runtime_error("cannot start mx_cal_sheet");
-    }
-    if (child == 0) {
-        dup2(streams.input.empty() ? in.fd() : open(streams.input.c_str(), O_RDONLY), STDIN_FILENO);
-        dup2(streams.output.empty() ? out.fd() : open(streams.output.c_str(), O_WRONLY),
-             STDOUT_FILENO);
-        dup2(err.fd(), STDERR_FILENO);
-        for (const std::string &entry : environment) {
-            putenv(const_cast<char *>(entry.c_str()));
-        }
-        execv(MX_CAL_SHEET_PATH, argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ToolRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = out.contents();
-    run.err = err.contents();
-    return run;
+    return runProgram(MX_CAL_SHEET_PATH, input, arguments, environment, streams);
 }
 
 std::vector<std::string> outputLines(const std::string &text) {

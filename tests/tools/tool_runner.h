@@ -19,10 +19,21 @@ struct Streams {
     std::string output;
 };
 
+// Runs `program` with `input` on its standard input and the given arguments, its environment
+// this process's with the "NAME=VALUE" entries of `environment` set (text in UTF-8), and
+// collects what it wrote. One source file per system: tool_runner_posix.cpp,
+// tool_runner_windows.cpp.
+ToolRun runProgram(const std::string &program, std::string_view input,
+                   const std::vector<std::string> &arguments,
+                   const std::vector<std::string> &environment, const Streams &streams);
+
 // Runs the built mx_cal_sheet with `input` on its standard input and the given arguments, its
 // environment this process's with the "NAME=VALUE" entries of `environment` set.
 ToolRun runSheetTool(std::string_view input, const std::vector<std::string> &arguments = {},
                      const std::vector<std::string> &environment = {}, const Streams &streams = {});
+
+// `utf8` in the Windows Korean code page CP949, as brokers' exports are written.
+std::string toCp949(const std::string &utf8);
 
 // The lines of the tool's output, without their line breaks.
 std::vector<std::string> outputLines(const std::string &text);

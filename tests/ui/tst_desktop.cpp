@@ -288,6 +288,9 @@ void DesktopTest::darkDesktop() {
 
 // A session that ends sends SIGTERM: the window closes as by its close box and saves.
 void DesktopTest::endOfSessionSavesTheSettings() {
+#ifdef _WIN32
+    QSKIP("Windows ends a session through its session manager, which a test cannot start");
+#else
     WindowDriver driver;
     driver.type("r5", "35");
     QVERIFY(::raise(SIGTERM) == 0);
@@ -297,6 +300,7 @@ void DesktopTest::endOfSessionSavesTheSettings() {
     QFile settings(WindowDriver::settingsFile());
     QVERIFY(settings.open(QIODevice::ReadOnly));
     QVERIFY(settings.readAll().contains("r5=35"));
+#endif
 }
 
 QTEST_MAIN(DesktopTest)

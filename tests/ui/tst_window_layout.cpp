@@ -127,6 +127,9 @@ void WindowLayoutTest::fonts() {
     QCOMPARE(font.families().value(0), QStringLiteral("굴림"));
     QVERIFY(font.families().contains(QStringLiteral("NanumGothic")));
     QVERIFY(font.families().contains(QStringLiteral("Noto Sans CJK KR")));
+    // Every Windows has 맑은 고딕, after the faces of Linux.
+    QCOMPARE(font.families().indexOf(QStringLiteral("맑은 고딕")),
+             font.families().indexOf(QStringLiteral("Noto Sans CJK KR")) + 1);
     QCOMPARE(font.pixelSize(), 12);
     for (const char *price : {"s1", "s2", "s3"}) {
         QCOMPARE(driver.field(price)->font().pixelSize(), 13);

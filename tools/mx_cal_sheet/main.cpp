@@ -9,12 +9,12 @@
 #include "report.h"
 #include "saved_options.h"
 #include "script.h"
+#include "system.h"
 #include "usage.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -98,7 +98,7 @@ private:
 // Writes all of `text` to standard output; throws StreamError when it cannot.
 void writeOut(std::string_view text) {
     while (!text.empty()) {
-        const ssize_t written = ::write(STDOUT_FILENO, text.data(), text.size());
+        const ssize_t written = ::write(standardOutput, text.data(), text.size());
         if (written < 0 && errno == EINTR) {
             continue;
         }
@@ -112,7 +112,7 @@ void writeOut(std::string_view text) {
 
 int oneSheet() {
     SheetScript script;
-    LineReader in(STDIN_FILENO, "standard input");
+    LineReader in(standardInput, "standard input");
     long number = 1;
     try {
         for (std::optional<std::string_view> line; (line = in.next()); ++number) {
@@ -132,9 +132,9 @@ int oneSheet() {
 // The file descriptor of the journal to read.
 int openJournal(const std::string &file) {
     if (file.empty() || file == "-") {
-        return STDIN_FILENO;
+        return standardInput;
     }
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openForReading(file);
     if (fd < 0) {
         throw StreamError(file + ": cannot open: " + std::strerror(errno));
     }
@@ -154,7 +154,7 @@ int journal(const CommandLine &commandLine, bool ledger) {
         const bool standardInput = commandLine.file.empty() || commandLine.file == "-";
         CsvReader in(openJournal(commandLine.file),
                      standardInput ? "standard input" : commandLine.file);
-        CsvWriter out(STDOUT_FILENO, "standard output");
+        CsvWriter out(standardOutput, "standard output");
         const long refused =
             ledger ? runLedger({options, commandLine.sort, commandLine.summary}, in, out, std::cerr)
                    : runJournal(options, in, out, std::cerr);
@@ -189,9 +189,15 @@ int run(const CommandLine &commandLine) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    setUpStandardStreams();
+    std::vector<std::string> arguments = commandArguments(argc, argv);
+    std::vector<char *> argumentPointers;
+    for (std::string &argument : arguments) {
+        argumentPointers.push_back(argument.data());
+    }
     CommandLine commandLine;
     try {
-        commandLine = parseCommandLine({argv + 1, static_cast<std::size_t>(argc - 1)});
+        commandLine = parseCommandLine(argumentPointers);
     } catch (const UsageError &error) {
         std::cerr << "mx_cal_sheet: " << error.what() << '\n' << "Try 'mx_cal_sheet --help'.\n";
         return 2;

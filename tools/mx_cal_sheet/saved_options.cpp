@@ -3,15 +3,13 @@
 #include "csv.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
-
-#include <QFileInfo>
+#include "system.h"
 
 namespace mx::sheet_tool {
 
 void loadSavedOptions(Sheet &sheet) {
-    const QFileInfo executable(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
     const QString folder = settings::settingsFolderToRead(
-        settings::programFolderInputs(executable.absolutePath(), settings::MissingFolders::Leave));
+        settings::programFolderInputs(executableFolder(), settings::MissingFolders::Leave));
     const settings::SettingsFile file(settings::settingsFilePath(folder));
     if (!file.loadOptions(sheet)) {
         throw StreamError(settings::shownPath(file.path()).toStdString() +

@@ -54,8 +54,8 @@ std::string alternatives(std::span<const std::string_view> keys) {
 
 LocalDateTime localClock() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
+    // The tool runs on one thread: localtime's shared result is not overwritten meanwhile.
+    const std::tm local = *std::localtime(&now);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
 }
 

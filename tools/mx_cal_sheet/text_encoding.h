@@ -1,6 +1,5 @@
 #pragma once
 
-#include <iconv.h>
 #include <string>
 #include <string_view>
 
@@ -14,7 +13,9 @@ bool isAscii(std::string_view text);
 bool isUtf8(std::string_view text);
 
 // Turns text of the Windows Korean code page CP949 (a superset of EUC-KR) into UTF-8, through
-// the C library's iconv. A byte that starts no CP949 character becomes U+FFFD.
+// the C library's iconv on Linux and the system's code page 949 on Windows (cp949_posix.cpp,
+// cp949_windows.cpp), to the same text: a byte that starts no CP949 character of the C
+// library's table (which has no user-defined characters) becomes U+FFFD.
 class Cp949Decoder {
 public:
     // Throws StreamError where the C library cannot convert CP949.
@@ -27,7 +28,7 @@ public:
     void decode(std::string_view text, std::string &out);
 
 private:
-    iconv_t convert_;
+    void *convert_ = nullptr; // the C library's converter, where it takes one (an iconv_t)
 };
 
 } // namespace mx::sheet_tool

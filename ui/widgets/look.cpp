@@ -9,8 +9,11 @@ namespace look {
 
 QFont windowFont(int pixelSize) {
     QFont font;
+    // 굴림 as the window was drawn with; where it is missing, the Korean faces of Linux, then the
+    // one every Windows has.
     font.setFamilies({QStringLiteral("굴림"), QStringLiteral("Gulim"),
-                      QStringLiteral("NanumGothic"), QStringLiteral("Noto Sans CJK KR")});
+                      QStringLiteral("NanumGothic"), QStringLiteral("Noto Sans CJK KR"),
+                      QStringLiteral("맑은 고딕"), QStringLiteral("Malgun Gothic")});
     font.setPixelSize(pixelSize);
     // The faces' own hinting keeps every Hangul syllable sharp at 12 pixels; the desktop's light
     // hinting blurs those with three stacked strokes (총, 출, 층) beside their crisp neighbours.

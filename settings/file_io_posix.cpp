@@ -3,7 +3,6 @@
 // descriptor that the walk of own_paths ends in, opened once without blocking and checked on
 // its descriptor.
 #include "file_io.h"
-
 #include "own_paths.h"
 
 #include <QFile>
