@@ -23,6 +23,50 @@ std::size_t digitRun(std::string_view text) {
     return n;
 }
 
+// The value of a decimal text of the shape parseDecimal takes, without its sign, as the
+// quotient of two whole numbers that extended precision holds exactly (at most 19 significant
+// digits, at most 27 places after the point): a single division then gives the nearest value
+// to the decimal, as a correctly rounding reader of text does. Not every library's from_chars
+// reads into extended precision (MinGW's stops at double precision); this gives the same value
+// on every system. Empty for a text beyond those bounds.
+std::optional<long double> exactDecimal(std::string_view text) {
+    std::uint64_t units = 0;
+    int digits = 0;
+    int scale = 0;
+    bool point = false;
+    std::size_t at = 0;
+    for (; at < text.size() && (isDigit(text[at]) || text[at] == '.'); ++at) {
+        if (text[at] == '.') {
+            point = true;
+            continue;
+        }
+        if (digits == 19) {
+            return std::nullopt;
+        }
+        units = units * 10 + static_cast<std::uint64_t>(text[at] - '0');
+        digits += units != 0 ? 1 : 0;
+        scale += point ? 1 : 0;
+    }
+    if (at < text.size()) { // an exponent
+        const std::optional<std::int32_t> exponent = parseWholeNumber(text.substr(at + 1));
+        if (!exponent || *exponent < -27 || *exponent > 27) {
+            return std::nullopt;
+        }
+        scale -= *exponent;
+    }
+    for (; scale < 0 && units <= std::numeric_limits<std::uint64_t>::max() / 10; ++scale) {
+        units *= 10;
+    }
+    if (scale < 0 || scale > 27) {
+        return std::nullopt;
+    }
+    long double power = 1;
+    for (int i = 0; i < scale; ++i) {
+        power *= 10;
+    }
+    return static_cast<long double>(units) / power;
+}
+
 } // namespace
 
 std::optional<std::int32_t> parseWholeNumber(std::string_view text) {
@@ -82,6 +126,10 @@ std::optional<long double> parseDecimal(std::string_view text) {
     // from_chars takes no leading '+'.
     if (text.front() == '+') {
         text.remove_prefix(1);
+    }
+    const bool negative = text.front() == '-';
+    if (const std::optional<long double> exact = exactDecimal(text.substr(negative ? 1 : 0))) {
+        return negative ? -*exact : *exact;
     }
     long double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
