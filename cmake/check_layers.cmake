@@ -44,10 +44,10 @@ function(layer_of path result)
 endfunction()
 
 # Where a quoted include of a file in `folder` leads, as the build's include folders find it:
-# beside the file, from the root, or from the folders that ui/ and tools/ publish. A header made
+# beside the file, from the root, or from the folder that ui/ publishes. A header made
 # by the build is found as its template "<name>.in".
 function(resolve folder included result)
-    foreach(base "${folder}" "" "ui/" "tools/")
+    foreach(base "${folder}" "" "ui/")
         foreach(candidate "${base}${included}" "${base}${included}.in")
             if(EXISTS "${SOURCE_DIR}/${candidate}")
                 file(RELATIVE_PATH relative "${SOURCE_DIR}" "${SOURCE_DIR}/${candidate}")

@@ -5,8 +5,8 @@
 // The first byte chooses the small buffer, the second the longest record.
 
 #include "fuzz_check.h"
-#include "mx_cal_sheet/table_reader.h"
-#include "mx_cal_sheet/text_encoding.h"
+#include "sheet/table_reader.h"
+#include "sheet/text_encoding.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // The contract of mx_cal_sheet as a program: exit status, error lines and output shape, and
 // the program printing what its own interpreter of the directives reports.
-#include "mx_cal_sheet/report.h"
-#include "mx_cal_sheet/script.h"
+#include "sheet/report.h"
+#include "sheet/script.h"
 #include "support/table_rows.h"
 #include "tool_runner.h"
 

@@ -1,6 +1,6 @@
 // mx_cal_sheet's arguments: --help prints the usage and --version the version, reading
 // nothing; an argument that is not known, or a journal's option that is not valid, is refused.
-#include "mx_cal_sheet/report.h"
+#include "sheet/report.h"
 #include "support/table_rows.h"
 #include "tool_runner.h"
 

@@ -1,6 +1,6 @@
 // The tool's directive parsing and report writing, in process.
-#include "mx_cal_sheet/report.h"
-#include "mx_cal_sheet/script.h"
+#include "sheet/report.h"
+#include "sheet/script.h"
 #include "support/table_rows.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The reader of tables of trades on its own: each input read with the reader's own buffer and with
 // buffers of a few bytes, which take the records apart character by character, must give the
 // same header and the same rows.
-#include "mx_cal_sheet/table_reader.h"
+#include "sheet/table_reader.h"
 #include "support/table_rows.h"
 #include "tool_runner.h"
 

@@ -1,7 +1,7 @@
 #include "scenario.h"
 
-#include "mx_cal_sheet/report.h"
-#include "mx_cal_sheet/script.h"
+#include "sheet/report.h"
+#include "sheet/script.h"
 
 #include <sstream>
 
