@@ -2,6 +2,7 @@
 // cost model evaluates many times over, are defined beside it in cost_model.cpp.
 #include "commission.h"
 
+#include "enum_keys.h"
 #include "fields.h"
 
 namespace mx {
@@ -23,16 +24,11 @@ Rate rateOf(const DecimalRate &exact) {
 } // namespace
 
 std::optional<StatementRounding> parseStatementRounding(std::string_view key) {
-    for (std::size_t i = 0; i < statementRoundingKeys.size(); ++i) {
-        if (statementRoundingKeys[i] == key) {
-            return static_cast<StatementRounding>(i);
-        }
-    }
-    return std::nullopt;
+    return enum_keys::valueOf<StatementRounding>(statementRoundingKeys, key);
 }
 
 std::string_view statementRoundingKey(StatementRounding rounding) {
-    return statementRoundingKeys[static_cast<std::size_t>(rounding)];
+    return enum_keys::keyOf(statementRoundingKeys, rounding);
 }
 
 Rate readRate(std::string_view text) {

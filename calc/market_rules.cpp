@@ -1,5 +1,6 @@
 #include "market_rules.h"
 
+#include "enum_keys.h"
 #include "texts.h"
 
 #include <algorithm>
@@ -164,12 +165,7 @@ std::string formatTradeDate(const TradeDate &date) {
 }
 
 std::optional<Market> parseMarket(std::string_view key) {
-    for (std::size_t i = 0; i < marketKeys.size(); ++i) {
-        if (marketKeys[i] == key) {
-            return static_cast<Market>(i);
-        }
-    }
-    return std::nullopt;
+    return enum_keys::valueOf<Market>(marketKeys, key);
 }
 
 std::optional<Market> parseMarketName(std::string_view text) {
@@ -191,7 +187,7 @@ std::optional<Market> parseMarketName(std::string_view text) {
 }
 
 std::string_view marketKey(Market market) {
-    return marketKeys[static_cast<std::size_t>(market)];
+    return enum_keys::keyOf(marketKeys, market);
 }
 
 DecimalRate TaxRate::total() const {
