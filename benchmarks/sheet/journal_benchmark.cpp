@@ -1,8 +1,10 @@
-// mx_cal_sheet --csv over a journal of a million trades beside its floor: a program that reads
-// the same file, splits each row and writes as many fields back without pricing anything. Each
-// runs as a child process, timed from its start to its end and measured for its peak resident
-// memory. The journal mixes the four markets, dates on both sides of the tax change of
-// 2025-12-29 and small trades below the minimum-fee rule's threshold.
+// mx_cal_sheet --csv over a journal of a million trades, and --ledger over a million fills of a
+// thousand stocks, each beside its floor: a program that reads the same file, splits each row
+// and writes as many fields back without pricing anything. Each runs as a child process, timed
+// from its start to its end and measured for its peak resident memory. The journal mixes the
+// four markets, dates on both sides of the tax change of 2025-12-29 and small trades below the
+// minimum-fee rule's threshold; the ledger buys and sells in date order and never sells more
+// than a stock holds.
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -21,37 +23,26 @@
 namespace {
 
 constexpr long journalRows = 1000000;
-// The columns the journal adds to each row.
-constexpr int addedFields = 11;
+constexpr long ledgerRows = 1000000;
+constexpr int ledgerStocks = 1000;
+// The columns the journal and the ledger add to each row.
+constexpr int journalAddedFields = 11;
+constexpr int ledgerAddedFields = 9;
 
-// The generated journal, removed again when the benchmarks end.
-class JournalFile {
+// A generated input file, removed again when the benchmarks end.
+class InputFile {
 public:
-    JournalFile() {
+    explicit InputFile(const std::function<void(std::FILE *)> &write) {
         const char *dir = std::getenv("TMPDIR");
-        path_ = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/mx_journal_XXXXXX";
+        path_ = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/mx_input_XXXXXX";
         const int fd = mkstemp(path_.data());
         std::FILE *out = fdopen(fd, "w");
-        std::fputs("date,market,quantity,buy,sell,memo\n", out);
-        std::mt19937 random(20251229);
-        const char *markets[] = {"kospi", "kosdaq", "코넥스", "etf", "KOSPI", ""};
-        for (long row = 0; row < journalRows; ++row) {
-            const int day = static_cast<int>(random() % 62); // 2025-12-01 .. 2026-01-31
-            const int month = day < 31 ? 12 : 1;
-            const int year = day < 31 ? 2025 : 2026;
-            // One trade in four is small enough for the minimum fee on both sides.
-            const bool small = random() % 4 == 0;
-            const long quantity = small ? 1 + random() % 20 : 1 + random() % 3000;
-            const long buy = small ? 1000 + random() % 9000 : 1000 + random() % 300000;
-            const long sell = buy * (900 + static_cast<long>(random() % 200)) / 1000;
-            std::fprintf(out, "%d-%02d-%02d,%s,%ld,%ld,%ld,row %ld\n", year, month, day % 31 + 1,
-                         markets[random() % 6], quantity, buy, sell, row);
-        }
+        write(out);
         std::fclose(out);
     }
-    ~JournalFile() { unlink(path_.c_str()); }
-    JournalFile(const JournalFile &) = delete;
-    JournalFile &operator=(const JournalFile &) = delete;
+    ~InputFile() { unlink(path_.c_str()); }
+    InputFile(const InputFile &) = delete;
+    InputFile &operator=(const InputFile &) = delete;
 
     const std::string &path() const { return path_; }
 
@@ -59,14 +50,56 @@ private:
     std::string path_;
 };
 
-const JournalFile &journal() {
-    static const JournalFile file;
+void writeJournal(std::FILE *out) {
+    std::fputs("date,market,quantity,buy,sell,memo\n", out);
+    std::mt19937 random(20251229);
+    const char *markets[] = {"kospi", "kosdaq", "코넥스", "etf", "KOSPI", ""};
+    for (long row = 0; row < journalRows; ++row) {
+        const int day = static_cast<int>(random() % 62); // 2025-12-01 .. 2026-01-31
+        const int month = day < 31 ? 12 : 1;
+        const int year = day < 31 ? 2025 : 2026;
+        // One trade in four is small enough for the minimum fee on both sides.
+        const bool small = random() % 4 == 0;
+        const long quantity = small ? 1 + random() % 20 : 1 + random() % 3000;
+        const long buy = small ? 1000 + random() % 9000 : 1000 + random() % 300000;
+        const long sell = buy * (900 + static_cast<long>(random() % 200)) / 1000;
+        std::fprintf(out, "%d-%02d-%02d,%s,%ld,%ld,%ld,row %ld\n", year, month, day % 31 + 1,
+                     markets[random() % 6], quantity, buy, sell, row);
+    }
+}
+
+// Fills over the 62 days from 2025-12-01, in date order; a stock sells part of what it holds,
+// or buys when it holds nothing.
+void writeLedger(std::FILE *out) {
+    std::fputs("date,stock,side,quantity,price\n", out);
+    std::mt19937 random(20260105);
+    std::vector<long> held(ledgerStocks, 0);
+    for (long row = 0; row < ledgerRows; ++row) {
+        const int day = static_cast<int>(row * 62 / ledgerRows);
+        const std::size_t stock = random() % ledgerStocks;
+        const bool sell = held[stock] > 0 && random() % 3 == 0;
+        const long quantity = sell ? 1 + static_cast<long>(random()) % held[stock]
+                                   : 1 + static_cast<long>(random() % 500);
+        held[stock] += sell ? -quantity : quantity;
+        std::fprintf(out, "%d-%02d-%02d,A%06zu,%s,%ld,%ld\n", day < 31 ? 2025 : 2026,
+                     day < 31 ? 12 : 1, day % 31 + 1, stock, sell ? "매도" : "매수", quantity,
+                     1000 + static_cast<long>(random() % 300000));
+    }
+}
+
+const InputFile &journal() {
+    static const InputFile file(writeJournal);
     return file;
 }
 
-// Reads the journal, splits each line at its commas and writes its fields and as many more as
-// the journal adds to standard output, through buffers of the journal's size.
-int floorProgram(const std::string &path) {
+const InputFile &ledger() {
+    static const InputFile file(writeLedger);
+    return file;
+}
+
+// Reads a file, splits each line at its commas and writes its fields and `addedFields` more to
+// standard output, through buffers of the tool's size.
+int floorProgram(const std::string &path, int addedFields) {
     const int in = open(path.c_str(), O_RDONLY);
     std::vector<char> input(1 << 16);
     std::vector<char> output(1 << 16);
@@ -135,13 +168,15 @@ template <typename Child> ChildRun runChild(Child child) {
     return run;
 }
 
-// The floor's time, for the journal's ratio to it.
-double floorSeconds = 0;
+// The floors' times, for the tool's ratios to them.
+double journalFloorSeconds = 0;
+double ledgerFloorSeconds = 0;
 
 // Runs `child` once per iteration and counts its rows per second and peak memory; returns the
 // seconds of the last run.
-double measure(benchmark::State &state, const std::function<int()> &child) {
-    journal(); // made before the first run is timed
+double measure(benchmark::State &state, const InputFile &input, long rows,
+               const std::function<int()> &child) {
+    input.path(); // made before the first run is timed
     ChildRun run;
     for (auto _ : state) {
         run = runChild(child);
@@ -151,29 +186,53 @@ double measure(benchmark::State &state, const std::function<int()> &child) {
         }
         state.SetIterationTime(run.seconds);
     }
-    state.counters["rows_per_s"] = journalRows / run.seconds;
+    state.counters["rows_per_s"] = static_cast<double>(rows) / run.seconds;
     state.counters["peak_MiB"] = static_cast<double>(run.peakKiB) / 1024;
     return run.seconds;
 }
 
+// Runs mx_cal_sheet with `arguments` after the program's name.
+int runTool(std::vector<const char *> arguments) {
+    arguments.insert(arguments.begin(), MX_CAL_SHEET_PATH);
+    arguments.push_back(nullptr);
+    execv(MX_CAL_SHEET_PATH, const_cast<char **>(arguments.data()));
+    return 127;
+}
+
 void BM_Floor(benchmark::State &state) {
-    floorSeconds = measure(state, [] { return floorProgram(journal().path()); });
+    journalFloorSeconds = measure(state, journal(), journalRows, [] {
+        return floorProgram(journal().path(), journalAddedFields);
+    });
 }
 BENCHMARK(BM_Floor)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_Journal(benchmark::State &state) {
-    const double seconds = measure(state, [] {
-        const char *argv[] = {MX_CAL_SHEET_PATH, "--csv", journal().path().c_str(),
-                              "--fee-rate",      "0.015", "--rules",
-                              "--rounding",      "ten",   "--min-fee",
-                              "200000:500",      nullptr};
-        execv(MX_CAL_SHEET_PATH, const_cast<char **>(argv));
-        return 127;
+    const double seconds = measure(state, journal(), journalRows, [] {
+        return runTool({"--csv", journal().path().c_str(), "--fee-rate", "0.015", "--rules",
+                        "--rounding", "ten", "--min-fee", "200000:500"});
     });
-    if (floorSeconds > 0) {
-        state.counters["x_floor"] = seconds / floorSeconds;
+    if (journalFloorSeconds > 0) {
+        state.counters["x_floor"] = seconds / journalFloorSeconds;
     }
 }
 BENCHMARK(BM_Journal)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_LedgerFloor(benchmark::State &state) {
+    ledgerFloorSeconds = measure(state, ledger(), ledgerRows, [] {
+        return floorProgram(ledger().path(), ledgerAddedFields);
+    });
+}
+BENCHMARK(BM_LedgerFloor)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_Ledger(benchmark::State &state) {
+    const double seconds = measure(state, ledger(), ledgerRows, [] {
+        return runTool({"--ledger", ledger().path().c_str(), "--fee-rate", "0.015", "--rules",
+                        "--rounding", "won"});
+    });
+    if (ledgerFloorSeconds > 0) {
+        state.counters["x_floor"] = seconds / ledgerFloorSeconds;
+    }
+}
+BENCHMARK(BM_Ledger)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
