@@ -385,19 +385,22 @@ void SettingsTest::settingsFileIsAFolder() {
     {
         WindowDriver driver(WindowDriver::Start::Stored);
         QCOMPARE(driver.messages().size(), 1);
-        QVERIFY(driver.messages().constFirst().contains(path));
+        QVERIFY(driver.messages().constFirst().contains(QDir::toNativeSeparators(path)));
         QCOMPARE(driver.text("r5"), QStringLiteral("25"));
         driver.window().N14Click();
         QCOMPARE(driver.messages().size(), 2);
         QVERIFY(driver.messages().constLast().startsWith(
             QString::fromUtf16(mx::settings::messages::cannotSave)));
-        QVERIFY(driver.messages().constLast().contains(path));
+        QVERIFY(driver.messages().constLast().contains(QDir::toNativeSeparators(path)));
         QVERIFY(!driver.window().isVisible());
     }
     QVERIFY(WindowDriver::programFolder().rmdir(QStringLiteral("cal.ini")));
 }
 
 void SettingsTest::counterCannotBeWritten() {
+#ifdef _WIN32
+    QSKIP("Windows makes a link only with a developer's or an administrator's rights");
+#endif
     // cal.ini links to a file whose name leaves no room for the temporary file that saving
     // writes beside it: the file reads, but neither the counter nor a close can replace it.
     const QDir folder = WindowDriver::programFolder();
