@@ -99,13 +99,16 @@ public:
     // Brings page `index` of PageControl1 forward: 0 fees and profit, 1 long-term, 2 day-trading.
     // No input of the window reaches pages 2 and 3; the screenshot tool and the tests do.
     void showPage(int index);
-    // Whether the regions the window does not show at start are built: the long-term and
-    // day-trading pages and the options panel. They are built right after the window's first
-    // frame is on the screen, or before when something shows them; until then their fields
-    // live in the sheet's memory.
-    bool hiddenRegionsBuilt() const { return hiddenRegionsBuilt_; }
-    // Whether the 평단·물타기 panel is built: the first time it is shown.
+    // The regions the window does not show at start (the long-term and day-trading pages, the
+    // options panel, the 평단·물타기 panel) are built the first time something shows them; until
+    // then their fields live in the sheet's memory, where Calculate, the settings and the entry
+    // aids read and write them all the same.
+    bool planningPagesBuilt() const { return planningPagesBuilt_; }
+    bool optionsPanelBuilt() const { return options_.isBuilt(); }
     bool averagingPanelBuilt() const { return averaging_.isBuilt(); }
+    // Builds the planning pages and the options panel now, where they are not built yet, without
+    // showing them: for what reaches their controls directly rather than through the sheet.
+    void buildHiddenRegions();
 
     // The folder of cal.ini, the option folder and the analysis folder, chosen at start.
     const QString &programFolder() const { return programFolder_; }
@@ -204,7 +207,6 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -230,7 +232,7 @@ private:
     void bindFeePage();
     void bindLongTermPage();
     void bindDayTradingPage();
-    void bindOptionsPanel();
+    void bindOptionsPanel(const forms::OptionsPanel &panel);
     void bindNumberPad();
     void bindAveragingPanel(const forms::AveragingPanel &panel);
     // Binds a price field: its change sets its step, its arrows follow the grid in force.
@@ -270,10 +272,12 @@ private:
     void pointAtInput(QAction *item, QLineEdit *field, const QString &message);
     void settleRestoredSize();
     void acceptFileDrops(QWidget *region);
-    void buildHiddenRegions();
+    void buildPlanningPages();
     // What every region built after the window's start needs: the menu shortcuts kept from its
     // controls, dropped files taken by the window, and its fields handed their values.
     void adoptRegion(QWidget *region);
+    forms::OptionsPanel makeOptionsPanel();
+    void settleOptionsPanel(const forms::OptionsPanel &panel);
     forms::AveragingPanel makeAveragingPanel();
     // The panel's results from its fields and the options, by the core.
     void computeAveraging();
@@ -283,11 +287,11 @@ private:
 
     forms::Toolbar toolbar_;
     forms::FeePage fee_;
-    forms::LongTermPage longTerm_;     // built right after the first frame
-    forms::DayTradingPage dayTrading_; // likewise
-    forms::OptionsPanel options_;      // likewise
+    forms::LongTermPage longTerm_;          // built when first shown; null members until then
+    forms::DayTradingPage dayTrading_;      // likewise
+    OnDemand<forms::OptionsPanel> options_; // built when first shown
     forms::NumberPad pad_;
-    OnDemand<forms::AveragingPanel> averaging_; // built when first shown
+    OnDemand<forms::AveragingPanel> averaging_; // likewise
     // The menu of the usage steps and its items, marked as the user goes through them.
     QAction *n17_ = nullptr;
     QAction *n18_ = nullptr;
@@ -300,7 +304,7 @@ private:
     QVBoxLayout *clientLayout_ = nullptr; // toolbar, then the page control or the options panel
     QStackedWidget *pageStack_ = nullptr; // the three pages, in the one tab of pageControl_
     QWidget *shownPanel_ = nullptr;       // the panel in place of the page control, if any
-    bool hiddenRegionsBuilt_ = false;
+    bool planningPagesBuilt_ = false;
     QPointer<QWidget> focusOnPages_; // the field the pages give the keyboard back to
     std::unique_ptr<WidgetSheet> sheet_;
     MessageSink messageSink_;

@@ -305,8 +305,7 @@ void Tf_cal::bindDayTradingPage() {
     }
 }
 
-void Tf_cal::bindOptionsPanel() {
-    const forms::OptionsPanel &panel = options_;
+void Tf_cal::bindOptionsPanel(const forms::OptionsPanel &panel) {
     bind(panel.speedButton1, &QToolButton::clicked, this, &Tf_cal::SpeedButton1Click);
     bind(panel.speedButton6, &QToolButton::clicked, this, &Tf_cal::SpeedButton6Click);
     bind(panel.checkBox2, &QCheckBox::toggled, this, &Tf_cal::CheckBox2Click);
