@@ -285,6 +285,7 @@ void Tf_cal::showEvent(QShowEvent *event) {
 void Tf_cal::buildHiddenRegions() {
     buildPlanningPages();
     options_.get();
+    lineBufferMemo();
 }
 
 void Tf_cal::buildPlanningPages() {

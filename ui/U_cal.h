@@ -30,6 +30,7 @@ class QAction;
 class QDialog;
 class QLineEdit;
 class QMenu;
+class QPlainTextEdit;
 class QToolButton;
 class QStackedWidget;
 class QTabWidget;
@@ -106,8 +107,9 @@ public:
     bool planningPagesBuilt() const { return planningPagesBuilt_; }
     bool optionsPanelBuilt() const { return options_.isBuilt(); }
     bool averagingPanelBuilt() const { return averaging_.isBuilt(); }
-    // Builds the planning pages and the options panel now, where they are not built yet, without
-    // showing them: for what reaches their controls directly rather than through the sheet.
+    // Builds the planning pages, the options panel and the line buffer now, where they are not
+    // built yet, without showing them: for what reaches their controls directly rather than
+    // through the sheet.
     void buildHiddenRegions();
 
     // The folder of cal.ini, the option folder and the analysis folder, chosen at start.
@@ -282,7 +284,9 @@ private:
     // The panel's results from its fields and the options, by the core.
     void computeAveraging();
     void settleAveragingPanel(const forms::AveragingPanel &panel);
-    QStringList lineBuffer() const;
+    // Memo2, the hidden line buffer, made the first time a text passes through it.
+    QPlainTextEdit *lineBufferMemo();
+    QStringList lineBuffer();
     void setLineBuffer(const QStringList &lines);
 
     forms::Toolbar toolbar_;
@@ -292,6 +296,7 @@ private:
     OnDemand<forms::OptionsPanel> options_; // built when first shown
     forms::NumberPad pad_;
     OnDemand<forms::AveragingPanel> averaging_; // likewise
+    QPlainTextEdit *memo2_ = nullptr;           // likewise
     // The menu of the usage steps and its items, marked as the user goes through them.
     QAction *n17_ = nullptr;
     QAction *n18_ = nullptr;
