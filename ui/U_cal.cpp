@@ -126,6 +126,11 @@ Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     : QMainWindow(parent),
       options_([this] { return makeOptionsPanel(); },
                [this](const forms::OptionsPanel &panel) { settleOptionsPanel(panel); }),
+      pad_([this] { return makeNumberPad(); },
+           [this](const forms::NumberPad &pad) {
+               bindNumberPad(pad);
+               adoptRegion(pad.panel38);
+           }),
       averaging_([this] { return makeAveragingPanel(); },
                  [this](const forms::AveragingPanel &panel) { settleAveragingPanel(panel); }),
       programFolder_(mx::settings::programFolder()) {
@@ -208,7 +213,6 @@ void Tf_cal::buildRegions() {
     fee_ = forms::buildFeePage(pageStack_);
     pageStack_->addWidget(fee_.tabSheet1);
     setCentralWidget(client);
-    pad_ = forms::buildNumberPad(client);
 }
 
 void Tf_cal::placeAtDesignSize() {
@@ -283,6 +287,7 @@ void Tf_cal::showEvent(QShowEvent *event) {
 }
 
 void Tf_cal::buildHiddenRegions() {
+    pad_.get();
     buildPlanningPages();
     options_.get();
     lineBufferMemo();
@@ -352,7 +357,9 @@ void Tf_cal::showPage(int index) {
 }
 
 void Tf_cal::PageControl1Change(int) {
-    pad_.panel38->setVisible(false);
+    if (const forms::NumberPad *pad = pad_.ifBuilt()) {
+        pad->panel38->setVisible(false);
+    }
 }
 
 void Tf_cal::N14Click() {

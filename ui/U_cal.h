@@ -101,15 +101,15 @@ public:
     // No input of the window reaches pages 2 and 3; the screenshot tool and the tests do.
     void showPage(int index);
     // The regions the window does not show at start (the long-term and day-trading pages, the
-    // options panel, the 평단·물타기 panel) are built the first time something shows them; until
-    // then their fields live in the sheet's memory, where Calculate, the settings and the entry
-    // aids read and write them all the same.
+    // options panel, the 평단·물타기 panel, the number pad) are built the first time something
+    // shows them; until then their fields live in the sheet's memory, where Calculate, the
+    // settings and the entry aids read and write them all the same.
     bool planningPagesBuilt() const { return planningPagesBuilt_; }
     bool optionsPanelBuilt() const { return options_.isBuilt(); }
     bool averagingPanelBuilt() const { return averaging_.isBuilt(); }
-    // Builds the planning pages, the options panel and the line buffer now, where they are not
-    // built yet, without showing them: for what reaches their controls directly rather than
-    // through the sheet.
+    // Builds the number pad, the planning pages, the options panel and the line buffer now,
+    // where they are not built yet, without showing them: for what reaches their controls
+    // directly rather than through the sheet.
     void buildHiddenRegions();
 
     // The folder of cal.ini, the option folder and the analysis folder, chosen at start.
@@ -235,7 +235,7 @@ private:
     void bindLongTermPage();
     void bindDayTradingPage();
     void bindOptionsPanel(const forms::OptionsPanel &panel);
-    void bindNumberPad();
+    void bindNumberPad(const forms::NumberPad &pad);
     void bindAveragingPanel(const forms::AveragingPanel &panel);
     // Binds a price field: its change sets its step, its arrows follow the grid in force.
     void bindPriceField(IntegerSpinField *field, void (Tf_cal::*change)());
@@ -278,6 +278,7 @@ private:
     // What every region built after the window's start needs: the menu shortcuts kept from its
     // controls, dropped files taken by the window, and its fields handed their values.
     void adoptRegion(QWidget *region);
+    forms::NumberPad makeNumberPad();
     forms::OptionsPanel makeOptionsPanel();
     void settleOptionsPanel(const forms::OptionsPanel &panel);
     forms::AveragingPanel makeAveragingPanel();
@@ -291,10 +292,10 @@ private:
 
     forms::Toolbar toolbar_;
     forms::FeePage fee_;
-    forms::LongTermPage longTerm_;          // built when first shown; null members until then
-    forms::DayTradingPage dayTrading_;      // likewise
-    OnDemand<forms::OptionsPanel> options_; // built when first shown
-    forms::NumberPad pad_;
+    forms::LongTermPage longTerm_;              // built when first shown; null members until then
+    forms::DayTradingPage dayTrading_;          // likewise
+    OnDemand<forms::OptionsPanel> options_;     // built when first shown
+    OnDemand<forms::NumberPad> pad_;            // likewise
     OnDemand<forms::AveragingPanel> averaging_; // likewise
     QPlainTextEdit *memo2_ = nullptr;           // likewise
     // The menu of the usage steps and its items, marked as the user goes through them.
