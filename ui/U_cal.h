@@ -297,7 +297,7 @@ private:
     OnDemand<forms::OptionsPanel> options_;     // built when first shown
     OnDemand<forms::NumberPad> pad_;            // likewise
     OnDemand<forms::AveragingPanel> averaging_; // likewise
-    QPlainTextEdit *memo2_ = nullptr;           // likewise
+    QPlainTextEdit *memo2_ = nullptr;           // made the first time it is used
     // The menu of the usage steps and its items, marked as the user goes through them.
     QAction *n17_ = nullptr;
     QAction *n18_ = nullptr;
