@@ -11,7 +11,6 @@
 #include "widgets/tab_bar_accessibility.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
@@ -26,7 +25,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
 
@@ -126,6 +124,13 @@ mx::LocalDateTime localTime() {
 
 Tf_cal::Tf_cal(QWidget *parent, Seams seams)
     : QMainWindow(parent),
+      options_([this] { return makeOptionsPanel(); },
+               [this](const forms::OptionsPanel &panel) { settleOptionsPanel(panel); }),
+      pad_([this] { return makeNumberPad(); },
+           [this](const forms::NumberPad &pad) {
+               bindNumberPad(pad);
+               adoptRegion(pad.panel38);
+           }),
       averaging_([this] { return makeAveragingPanel(); },
                  [this](const forms::AveragingPanel &panel) { settleAveragingPanel(panel); }),
       programFolder_(mx::settings::programFolder()) {
@@ -192,7 +197,7 @@ void Tf_cal::buildRegions() {
     toolbar_ = forms::buildToolbar(client);
     clientLayout_->addWidget(toolbar_.panel3);
     // PageControl1 has one tab, "수수료, 손익", whose page is a stack of the three pages (the
-    // planning pages join it after the first frame, see buildHiddenRegions). They have no tab
+    // planning pages join it when first shown, see buildPlanningPages). They have no tab
     // of their own, so no key, click, wheel or screen-reader action can bring them forward;
     // Calculate and the entry aids fill their fields all the same. The stack stands in the
     // window before a page is made in it, so that no control is set up twice.
@@ -208,7 +213,6 @@ void Tf_cal::buildRegions() {
     fee_ = forms::buildFeePage(pageStack_);
     pageStack_->addWidget(fee_.tabSheet1);
     setCentralWidget(client);
-    pad_ = forms::buildNumberPad(client);
 }
 
 void Tf_cal::placeAtDesignSize() {
@@ -278,46 +282,33 @@ void Tf_cal::settleRestoredSize() {
 
 void Tf_cal::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
-    if (!hiddenRegionsBuilt_) {
-        windowHandle()->installEventFilter(this);
-    }
     FormShow();
     FormResize();
 }
 
-bool Tf_cal::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        // Let the window paint its first frame, then build what it does not show.
-        watched->removeEventFilter(this);
-        QCoreApplication::sendEvent(watched, event);
-        if (windowHandle()->isExposed()) {
-            buildHiddenRegions();
-        } else {
-            watched->installEventFilter(this);
-        }
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
+void Tf_cal::buildHiddenRegions() {
+    pad_.get();
+    buildPlanningPages();
+    options_.get();
+    lineBufferMemo();
 }
 
-void Tf_cal::buildHiddenRegions() {
-    if (hiddenRegionsBuilt_) {
+void Tf_cal::buildPlanningPages() {
+    if (planningPagesBuilt_) {
         return;
     }
-    hiddenRegionsBuilt_ = true;
+    planningPagesBuilt_ = true;
     longTerm_ = forms::buildLongTermPage(pageStack_);
     dayTrading_ = forms::buildDayTradingPage(pageStack_);
     pageStack_->addWidget(longTerm_.tabSheet2);
     pageStack_->addWidget(dayTrading_.tabSheet3);
-    options_ = forms::buildOptionsPanel(centralWidget());
-    clientLayout_->addWidget(options_.panel7, 1);
+    // Bound before their fields take the values held in memory, so that each price field
+    // takes the step of the price it receives, as if typed.
     bindLongTermPage();
     bindDayTradingPage();
-    bindOptionsPanel();
-    for (QWidget *region : {longTerm_.tabSheet2, dayTrading_.tabSheet3, options_.panel7}) {
+    for (QWidget *region : {longTerm_.tabSheet2, dayTrading_.tabSheet3}) {
         adoptRegion(region);
     }
-    applyMarketRules();
 }
 
 void Tf_cal::adoptRegion(QWidget *region) {
@@ -360,13 +351,15 @@ void Tf_cal::FormResize() {
 
 void Tf_cal::showPage(int index) {
     if (index > 0) {
-        buildHiddenRegions();
+        buildPlanningPages();
     }
     pageStack_->setCurrentIndex(index);
 }
 
 void Tf_cal::PageControl1Change(int) {
-    pad_.panel38->setVisible(false);
+    if (const forms::NumberPad *pad = pad_.ifBuilt()) {
+        pad->panel38->setVisible(false);
+    }
 }
 
 void Tf_cal::N14Click() {

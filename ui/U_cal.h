@@ -30,6 +30,7 @@ class QAction;
 class QDialog;
 class QLineEdit;
 class QMenu;
+class QPlainTextEdit;
 class QToolButton;
 class QStackedWidget;
 class QTabWidget;
@@ -99,13 +100,17 @@ public:
     // Brings page `index` of PageControl1 forward: 0 fees and profit, 1 long-term, 2 day-trading.
     // No input of the window reaches pages 2 and 3; the screenshot tool and the tests do.
     void showPage(int index);
-    // Whether the regions the window does not show at start are built: the long-term and
-    // day-trading pages and the options panel. They are built right after the window's first
-    // frame is on the screen, or before when something shows them; until then their fields
-    // live in the sheet's memory.
-    bool hiddenRegionsBuilt() const { return hiddenRegionsBuilt_; }
-    // Whether the 평단·물타기 panel is built: the first time it is shown.
+    // The regions the window does not show at start (the long-term and day-trading pages, the
+    // options panel, the 평단·물타기 panel, the number pad) are built the first time something
+    // shows them; until then their fields live in the sheet's memory, where Calculate, the
+    // settings and the entry aids read and write them all the same.
+    bool planningPagesBuilt() const { return planningPagesBuilt_; }
+    bool optionsPanelBuilt() const { return options_.isBuilt(); }
     bool averagingPanelBuilt() const { return averaging_.isBuilt(); }
+    // Builds the number pad, the planning pages, the options panel and the line buffer now,
+    // where they are not built yet, without showing them: for what reaches their controls
+    // directly rather than through the sheet.
+    void buildHiddenRegions();
 
     // The folder of cal.ini, the option folder and the analysis folder, chosen at start.
     const QString &programFolder() const { return programFolder_; }
@@ -204,7 +209,6 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -230,8 +234,8 @@ private:
     void bindFeePage();
     void bindLongTermPage();
     void bindDayTradingPage();
-    void bindOptionsPanel();
-    void bindNumberPad();
+    void bindOptionsPanel(const forms::OptionsPanel &panel);
+    void bindNumberPad(const forms::NumberPad &pad);
     void bindAveragingPanel(const forms::AveragingPanel &panel);
     // Binds a price field: its change sets its step, its arrows follow the grid in force.
     void bindPriceField(IntegerSpinField *field, void (Tf_cal::*change)());
@@ -270,24 +274,30 @@ private:
     void pointAtInput(QAction *item, QLineEdit *field, const QString &message);
     void settleRestoredSize();
     void acceptFileDrops(QWidget *region);
-    void buildHiddenRegions();
+    void buildPlanningPages();
     // What every region built after the window's start needs: the menu shortcuts kept from its
     // controls, dropped files taken by the window, and its fields handed their values.
     void adoptRegion(QWidget *region);
+    forms::NumberPad makeNumberPad();
+    forms::OptionsPanel makeOptionsPanel();
+    void settleOptionsPanel(const forms::OptionsPanel &panel);
     forms::AveragingPanel makeAveragingPanel();
     // The panel's results from its fields and the options, by the core.
     void computeAveraging();
     void settleAveragingPanel(const forms::AveragingPanel &panel);
-    QStringList lineBuffer() const;
+    // Memo2, the hidden line buffer, made the first time a text passes through it.
+    QPlainTextEdit *lineBufferMemo();
+    QStringList lineBuffer();
     void setLineBuffer(const QStringList &lines);
 
     forms::Toolbar toolbar_;
     forms::FeePage fee_;
-    forms::LongTermPage longTerm_;     // built right after the first frame
-    forms::DayTradingPage dayTrading_; // likewise
-    forms::OptionsPanel options_;      // likewise
-    forms::NumberPad pad_;
-    OnDemand<forms::AveragingPanel> averaging_; // built when first shown
+    forms::LongTermPage longTerm_;              // built when first shown; null members until then
+    forms::DayTradingPage dayTrading_;          // likewise
+    OnDemand<forms::OptionsPanel> options_;     // built when first shown
+    OnDemand<forms::NumberPad> pad_;            // likewise
+    OnDemand<forms::AveragingPanel> averaging_; // likewise
+    QPlainTextEdit *memo2_ = nullptr;           // made the first time it is used
     // The menu of the usage steps and its items, marked as the user goes through them.
     QAction *n17_ = nullptr;
     QAction *n18_ = nullptr;
@@ -300,7 +310,7 @@ private:
     QVBoxLayout *clientLayout_ = nullptr; // toolbar, then the page control or the options panel
     QStackedWidget *pageStack_ = nullptr; // the three pages, in the one tab of pageControl_
     QWidget *shownPanel_ = nullptr;       // the panel in place of the page control, if any
-    bool hiddenRegionsBuilt_ = false;
+    bool planningPagesBuilt_ = false;
     QPointer<QWidget> focusOnPages_; // the field the pages give the keyboard back to
     std::unique_ptr<WidgetSheet> sheet_;
     MessageSink messageSink_;

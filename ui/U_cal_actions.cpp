@@ -164,7 +164,6 @@ void Tf_cal::buildActions() {
             [this, popup](const QPoint &at) { popup->popup(toolbar_.panel3->mapToGlobal(at)); });
     bindToolbar();
     bindFeePage();
-    bindNumberPad();
     releaseShortcuts(this);
 }
 
@@ -305,8 +304,7 @@ void Tf_cal::bindDayTradingPage() {
     }
 }
 
-void Tf_cal::bindOptionsPanel() {
-    const forms::OptionsPanel &panel = options_;
+void Tf_cal::bindOptionsPanel(const forms::OptionsPanel &panel) {
     bind(panel.speedButton1, &QToolButton::clicked, this, &Tf_cal::SpeedButton1Click);
     bind(panel.speedButton6, &QToolButton::clicked, this, &Tf_cal::SpeedButton6Click);
     bind(panel.checkBox2, &QCheckBox::toggled, this, &Tf_cal::CheckBox2Click);
@@ -339,11 +337,11 @@ void Tf_cal::bindAveragingPanel(const forms::AveragingPanel &panel) {
     bind(close, &QAction::triggered, this, &Tf_cal::SpeedButton31Click);
 }
 
-void Tf_cal::bindNumberPad() {
-    bind(pad_.speedButton14, &QToolButton::clicked, this, &Tf_cal::SpeedButton14Click);
-    bind(pad_.speedButton15, &QToolButton::clicked, this, &Tf_cal::SpeedButton15Click);
-    bind(pad_.speedButton10, &QToolButton::clicked, this, &Tf_cal::SpeedButton10Click);
-    bind(pad_.speedButton13, &QToolButton::clicked, this, &Tf_cal::SpeedButton13Click);
-    bind(pad_.speedButton20, &QToolButton::clicked, this, &Tf_cal::SpeedButton20Click);
-    bind(pad_.speedButton16, &QToolButton::clicked, this, &Tf_cal::SpeedButton16Click);
+void Tf_cal::bindNumberPad(const forms::NumberPad &pad) {
+    bind(pad.speedButton14, &QToolButton::clicked, this, &Tf_cal::SpeedButton14Click);
+    bind(pad.speedButton15, &QToolButton::clicked, this, &Tf_cal::SpeedButton15Click);
+    bind(pad.speedButton10, &QToolButton::clicked, this, &Tf_cal::SpeedButton10Click);
+    bind(pad.speedButton13, &QToolButton::clicked, this, &Tf_cal::SpeedButton13Click);
+    bind(pad.speedButton20, &QToolButton::clicked, this, &Tf_cal::SpeedButton20Click);
+    bind(pad.speedButton16, &QToolButton::clicked, this, &Tf_cal::SpeedButton16Click);
 }

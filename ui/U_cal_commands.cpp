@@ -39,7 +39,7 @@ void Tf_cal::SpeedButton7Click() {
 
 // The planning pages are cleared as they stand on the screen: built first if they are not yet.
 void Tf_cal::SpeedButton11Click() {
-    buildHiddenRegions();
+    buildPlanningPages();
     const forms::LongTermPage &p = longTerm_;
     clearFields(
         {p.w1, p.w2, p.w3, p.w4, p.w5, p.w6, p.w7, p.x1, p.x2, p.x3, p.x4, p.x5, p.x6, p.x7});
@@ -47,7 +47,7 @@ void Tf_cal::SpeedButton11Click() {
 }
 
 void Tf_cal::SpeedButton12Click() {
-    buildHiddenRegions();
+    buildPlanningPages();
     const forms::DayTradingPage &p = dayTrading_;
     clearFields(
         {p.y1, p.y2, p.y3, p.y4, p.y5, p.y6, p.y7, p.y8, p.y9, p.z1, p.z2, p.z3, p.z4, p.z5, p.z6});

@@ -71,18 +71,24 @@ void Tf_cal::s2Exit() {
     }
 }
 
+forms::NumberPad Tf_cal::makeNumberPad() {
+    return forms::buildNumberPad(centralWidget());
+}
+
 void Tf_cal::SpeedButton17Click() {
-    pad_.panel38->setVisible(true);
-    pad_.panel38->raise();
+    QWidget *pad = pad_.get().panel38;
+    pad->setVisible(true);
+    pad->raise();
 }
 
 void Tf_cal::showNumberPadUnder(QToolButton *button) {
-    pad_.panel38->setVisible(true);
-    pad_.panel38->raise();
+    QWidget *pad = pad_.get().panel38;
+    pad->setVisible(true);
+    pad->raise();
     // The button's place within its scrolled page panel, taken as a place in the client area
     // below the toolbar.
     const QPoint place = button->pos();
-    pad_.panel38->move(place.x(), toolbar_.panel3->height() + place.y());
+    pad->move(place.x(), toolbar_.panel3->height() + place.y());
 }
 
 void Tf_cal::SpeedButton18Click() {
@@ -94,7 +100,9 @@ void Tf_cal::SpeedButton19Click() {
 }
 
 void Tf_cal::SpeedButton16Click() {
-    pad_.panel38->setVisible(false);
+    if (const forms::NumberPad *pad = pad_.ifBuilt()) {
+        pad->panel38->setVisible(false);
+    }
 }
 
 std::array<IntegerSpinField *, 10> Tf_cal::padFields() const {

@@ -43,9 +43,10 @@ void Tf_cal::pointAtInput(QAction *item, QLineEdit *field, const QString &messag
 void Tf_cal::N18Click() {
     markStep(n18_);
     N7Click();
-    highlight({options_.r1, options_.r2, options_.r3, options_.r4});
+    const forms::OptionsPanel &panel = options_.get();
+    highlight({panel.r1, panel.r2, panel.r3, panel.r4});
     showMessage(guidance::optionsStep());
-    options_.r1->setFocus(Qt::OtherFocusReason);
+    panel.r1->setFocus(Qt::OtherFocusReason);
 }
 
 void Tf_cal::N110Click() {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 // The keyboard follows what the client area shows: a panel in place of the pages (the options,
 // the 평단·물타기 panel) takes the focus into its first field, and the pages take it back to the
@@ -28,9 +29,23 @@ void Tf_cal::showClientPanel(QWidget *panel, QWidget *firstField) {
     firstField->setFocus(Qt::OtherFocusReason);
 }
 
+forms::OptionsPanel Tf_cal::makeOptionsPanel() {
+    forms::OptionsPanel panel = forms::buildOptionsPanel(centralWidget());
+    clientLayout_->addWidget(panel.panel7, 1);
+    return panel;
+}
+
+// Bound before its fields take the values they held in memory (those of cal.ini), so that the
+// market's rules step the prices as when the user sets them; the tax line then follows them.
+void Tf_cal::settleOptionsPanel(const forms::OptionsPanel &panel) {
+    bindOptionsPanel(panel);
+    adoptRegion(panel.panel7);
+    applyMarketRules();
+}
+
 void Tf_cal::showOptionsPanel() {
-    buildHiddenRegions();
-    showClientPanel(options_.panel7, options_.r1);
+    const forms::OptionsPanel &panel = options_.get();
+    showClientPanel(panel.panel7, panel.r1);
 }
 
 void Tf_cal::showPages() {
@@ -63,15 +78,16 @@ void Tf_cal::SpeedButton6Click() {
 
 void Tf_cal::applyMarketRules() {
     // r2 keeps its rate, unused while the tax of the trade date stands in for it.
-    // The panel is built after the window's first frame; until then there is nothing to show.
-    if (options_.panel7 == nullptr) {
+    // Until the panel is built there is nothing to show; building it shows the line.
+    const forms::OptionsPanel *panel = options_.ifBuilt();
+    if (panel == nullptr) {
         return;
     }
     const bool rules = sheet_->isChecked("CheckBox2");
-    options_.r2->setEnabled(!rules);
+    panel->r2->setEnabled(!rules);
     // In force, the line is the tax; otherwise a note in gray that r2 applies.
-    look::setTextColor(options_.label65, rules ? look::maroon : look::gray);
-    options_.label65->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
+    look::setTextColor(panel->label65, rules ? look::maroon : look::gray);
+    panel->label65->setText(QString::fromStdString(mx::taxRateLineOf(*sheet_, now())));
 }
 
 void Tf_cal::stepPricesAgain() {

@@ -61,12 +61,20 @@ void Tf_cal::scrollPagesToTop() {
     }
 }
 
-QStringList Tf_cal::lineBuffer() const {
-    return toolbar_.memo2->toPlainText().split(QLatin1Char('\n'));
+QPlainTextEdit *Tf_cal::lineBufferMemo() {
+    if (memo2_ == nullptr) {
+        memo2_ = forms::buildLineBuffer(toolbar_.panel3);
+        acceptFileDrops(toolbar_.panel3);
+    }
+    return memo2_;
+}
+
+QStringList Tf_cal::lineBuffer() {
+    return lineBufferMemo()->toPlainText().split(QLatin1Char('\n'));
 }
 
 void Tf_cal::setLineBuffer(const QStringList &lines) {
-    toolbar_.memo2->setPlainText(lines.join(QLatin1Char('\n')));
+    lineBufferMemo()->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 void Tf_cal::N4Click() {

@@ -13,9 +13,9 @@ class QWidget;
 
 // The calculation core's view of the window: every field of the catalogue, taken once from the
 // window's controls by name, read and written as text. A field whose widget is not built yet
-// (the planning pages are built after the window's first paint) lives in memory until then,
-// where the core, the settings and the entry aids read and write it all the same; adopt()
-// hands each such value to its widget once the widget exists.
+// (the regions the window does not show at start are built when first shown) lives in memory
+// until then, where the core, the settings and the entry aids read and write it all the same;
+// adopt() hands each such value to its widget once the widget exists.
 class WidgetSheet : public mx::Sheet {
 public:
     using MessageSink = std::function<void(const QString &)>;

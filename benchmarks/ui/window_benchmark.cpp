@@ -75,6 +75,8 @@ Tf_cal &window() {
             w->sheet().setText("ComboBox2", "ten");
         }
         w->show();
+        // Calculate fills every field of the planning pages too, as the window holding the most.
+        w->buildHiddenRegions();
         QApplication::processEvents();
         return w;
     }();

@@ -1,8 +1,12 @@
 // The long-term and day-trading pages exist in full, but no input of the user brings them
 // forward: keys from a field or on the tab bar, the mouse wheel, clicks, or the actions a screen
-// reader offers. Assistive technology sees the one tab "수수료, 손익".
+// reader offers. Assistive technology sees the one tab "수수료, 손익". They and the options
+// panel are built when first shown; until then the window keeps their fields in memory.
 
+#include "calc/fields.h"
+#include "support/worked_trade.h"
 #include "widgets/integer_spin_field.h"
+#include "widgets/qtext.h"
 #include "window_driver.h"
 
 #include <QAccessible>
@@ -50,9 +54,11 @@ private slots:
     void screenReaderActions();
     void assistiveTechnologySeesOneTab();
     void fieldsOfHiddenPagesStillFilled();
-    void builtRightAfterTheFirstFrame();
+    void builtWhenFirstShown();
     void builtAtOnceWhenShownEarlier_data();
     void builtAtOnceWhenShownEarlier();
+    void sameWhetherBuiltOrNot_data();
+    void sameWhetherBuiltOrNot();
 };
 
 void HiddenPagesTest::keys_data() {
@@ -165,9 +171,9 @@ void HiddenPagesTest::fieldsOfHiddenPagesStillFilled() {
     QVERIFY(onlyPage1Shown(driver));
 }
 
-// What the window does not show at start is built after its first frame; what it held until
-// then (stored settings, a Calculate) reaches the widgets.
-void HiddenPagesTest::builtRightAfterTheFirstFrame() {
+// What the window does not show at start is built when first shown, not with the window's first
+// frame; what it held until then (stored settings, a Calculate) reaches the widgets.
+void HiddenPagesTest::builtWhenFirstShown() {
     WindowDriver::programFolder();
     QFile settings(WindowDriver::settingsFile());
     QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -177,9 +183,6 @@ void HiddenPagesTest::builtRightAfterTheFirstFrame() {
     seams.messages = [](const QString &) {};
     seams.clock = [] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; };
     Tf_cal window(nullptr, std::move(seams));
-    QVERIFY(!window.hiddenRegionsBuilt());
-    QVERIFY(window.findChild<QWidget *>(QStringLiteral("W1")) == nullptr);
-    QVERIFY(window.findChild<QWidget *>(QStringLiteral("r1")) == nullptr);
 
     mx::Sheet &sheet = window.sheet();
     QCOMPARE(sheet.text("r5"), std::string("40"));
@@ -193,31 +196,50 @@ void HiddenPagesTest::builtRightAfterTheFirstFrame() {
 
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(window.hiddenRegionsBuilt());
+    QApplication::processEvents();
+    QVERIFY(!window.planningPagesBuilt() && !window.optionsPanelBuilt());
+    // Nor the number pad or the line buffer.
+    for (const char *name : {"W1", "r1", "Panel38", "Memo2"}) {
+        QVERIFY2(window.findChild<QWidget *>(QString::fromLatin1(name)) == nullptr, name);
+    }
+
+    window.showPage(1);
+    QVERIFY(window.planningPagesBuilt() && !window.optionsPanelBuilt());
     const auto text = [&window](const char *name) {
         return window.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
     };
     QCOMPARE(text("r5"), QStringLiteral("40"));
     QCOMPARE(text("W1"), QStringLiteral("13000"));
     QCOMPARE(text("W3"), QStringLiteral("11,200"));
-    QVERIFY(window.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->isChecked());
     QCOMPARE(window.findChild<QWidget *>(QStringLiteral("Gauge1"))->property("maximum").toInt(),
              4000);
     QVERIFY(!window.findChild<QPlainTextEdit *>(QStringLiteral("Memo3"))->toPlainText().isEmpty());
     QCOMPARE(window.findChild<QWidget *>(QStringLiteral("Panel24"))->isHidden(), true);
     // The stepping of the high follows the price it received, as if typed.
     QCOMPARE(window.findChild<IntegerSpinField *>(QStringLiteral("W1"))->step(), 50);
+
+    window.N7Click();
+    QVERIFY(window.optionsPanelBuilt());
+    QVERIFY(window.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->isChecked());
     QFile::remove(WindowDriver::settingsFile());
 }
 
 void HiddenPagesTest::builtAtOnceWhenShownEarlier_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("a planning page shown") << "page";
-    QTest::newRow("the options panel shown") << "options";
+    QTest::addColumn<QString>("field"); // one of the region shown
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a planning page shown") << "page"
+                                           << "r13"
+                                           << "3";
+    QTest::newRow("the options panel shown") << "options"
+                                             << "r1"
+                                             << "0.029";
 }
 
 void HiddenPagesTest::builtAtOnceWhenShownEarlier() {
     QFETCH(QString, how);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
     WindowDriver::programFolder();
     QFile::remove(WindowDriver::settingsFile());
     Tf_cal::Seams seams;
@@ -228,10 +250,61 @@ void HiddenPagesTest::builtAtOnceWhenShownEarlier() {
     } else {
         window.N7Click();
     }
-    QVERIFY(window.hiddenRegionsBuilt());
-    QVERIFY(window.findChild<QWidget *>(QStringLiteral("Y1")) != nullptr);
-    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("r1"))->text(), QStringLiteral("0.029"));
-    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("r13"))->text(), QStringLiteral("3"));
+    QCOMPARE(window.planningPagesBuilt(), how == "page");
+    QCOMPARE(window.optionsPanelBuilt(), how == "options");
+    QCOMPARE(window.findChild<QLineEdit *>(field)->text(), text);
+}
+
+void HiddenPagesTest::sameWhetherBuiltOrNot_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("first start") << QByteArray();
+    QTest::newRow("options of every kind")
+        << QByteArray("[c1]\r\nr1=0.0140527\r\nr2=0,26\r\nr3=0x10\r\nr4=1000\r\ncheckbox1=1\r\n"
+                      "checkbox2=1\r\nmarket=kosdaq\r\nrounding=ten\r\nr5=40\r\nr13=7\r\n");
+    QTest::newRow("values the window does not take")
+        << QByteArray("[c1]\r\nr1=abc\r\nr2=-0.1\r\nr4=five\r\ncheckbox1=yes\r\n"
+                      "market=nasdaq\r\nrounding=half\r\nr10=250\r\n");
+}
+
+// A window that never builds the regions it does not show calculates the worked trade from the
+// stored options as one that has built them, and writes back the same cal.ini, byte for byte.
+void HiddenPagesTest::sameWhetherBuiltOrNot() {
+    QFETCH(QByteArray, stored);
+    WindowDriver::programFolder();
+    QStringList results[2];
+    QByteArray written[2];
+    for (const bool built : {false, true}) {
+        QFile settings(WindowDriver::settingsFile());
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.write(stored);
+        settings.close();
+        Tf_cal::Seams seams;
+        seams.messages = [](const QString &) {};
+        seams.clock = [] { return mx::LocalDateTime{2026, 3, 7, 9, 5}; };
+        Tf_cal window(nullptr, std::move(seams));
+        if (built) {
+            window.buildHiddenRegions();
+        }
+        mx::Sheet &sheet = window.sheet();
+        for (const auto &[field, text] : mx::worked_trade::inputs) {
+            sheet.setText(field, text);
+        }
+        window.N6Click();
+        for (const mx::FieldSpec &fieldSpec : mx::fieldCatalogue()) {
+            const QString name = qtext(fieldSpec.name);
+            if (fieldSpec.kind == mx::FieldKind::Gauge) {
+                results[built] << name + '=' + QString::number(sheet.gaugeProgress(fieldSpec.name));
+            } else if (fieldSpec.kind != mx::FieldKind::Panel) {
+                results[built] << name + '=' + QString::fromStdString(sheet.text(fieldSpec.name));
+            }
+        }
+        window.FormClose();
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        written[built] = settings.readAll();
+    }
+    QCOMPARE(results[false], results[true]);
+    QCOMPARE(written[false], written[true]);
+    QFile::remove(WindowDriver::settingsFile());
 }
 
 QTEST_MAIN(HiddenPagesTest)

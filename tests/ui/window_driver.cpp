@@ -85,6 +85,7 @@ WindowDriver::WindowDriver(Start start, bool answer) : answer_(answer) {
     if (!QTest::qWaitForWindowActive(window_.get())) {
         QTest::qFail("the window did not become active", __FILE__, __LINE__);
     }
+    window_->buildHiddenRegions();
 }
 
 QString WindowDriver::text(const QString &name) const {

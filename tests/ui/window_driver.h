@@ -13,7 +13,9 @@
 
 // Drives the real window as a user would: types into fields by name, presses keys, and
 // collects every message, error box, question and file dialog instead of showing it, and
-// every web address handed to the desktop instead of opening it.
+// every web address handed to the desktop instead of opening it. The planning pages and the
+// options panel are built at once, so that every control is found by name; the 평단·물타기
+// panel is built when a test opens it.
 //
 // The program folder of a test binary is one temporary folder, named by MX_CAL_DIR before
 // the first window resolves it; it is removed when the binary ends.

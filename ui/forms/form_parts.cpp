@@ -11,21 +11,36 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace parts {
 namespace {
 
-// What a field counts in, as assistive technology tells it after the field's name: shares for
-// the quantity, percent for the rates and percentages, won for every price and amount.
 // A caption as a screen reader says it: blanks that only space its letters out ("수     량") go.
+// Walked by hand: a regular expression would load its compiler at start for this alone.
 QString spokenCaption(const QString &caption) {
-    static const QRegularExpression spacing(QStringLiteral(" {2,}"));
-    return QString(caption).remove(spacing);
+    QString spoken;
+    qsizetype blanks = 0; // the blanks before the letter at hand
+    for (const QChar letter : caption) {
+        if (letter == u' ') {
+            ++blanks;
+            continue;
+        }
+        if (blanks == 1) {
+            spoken += u' ';
+        }
+        blanks = 0;
+        spoken += letter;
+    }
+    if (blanks == 1) {
+        spoken += u' ';
+    }
+    return spoken;
 }
 
+// What a field counts in, as assistive technology tells it after the field's name: shares for
+// the quantity, percent for the rates and percentages, won for every price and amount.
 QString unitOf(std::string_view name) {
     if (name == "s1") {
         return QStringLiteral("주");

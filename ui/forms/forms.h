@@ -33,7 +33,6 @@ struct Toolbar {
     QToolButton *rxSpeedButton14 = nullptr; // 홈페이지
     QToolButton *speedButton30 = nullptr;   // 물타기
     ClickableLabel *image1 = nullptr;       // the product icon
-    QPlainTextEdit *memo2 = nullptr;        // the hidden line buffer
 };
 
 // TabSheet1, fees and profit.
@@ -111,6 +110,9 @@ struct NumberPad {
 };
 
 Toolbar buildToolbar(QWidget *parent);
+// Memo2, the toolbar's hidden line buffer, through which the option files and the trade records
+// pass.
+QPlainTextEdit *buildLineBuffer(QWidget *toolbar);
 FeePage buildFeePage(QWidget *parent);
 LongTermPage buildLongTermPage(QWidget *parent);
 DayTradingPage buildDayTradingPage(QWidget *parent);

@@ -52,11 +52,6 @@ Toolbar buildToolbar(QWidget *parent) {
     icon->setFixedSize(32, 32);
     icon->setAccessibleName(QStringLiteral("제품정보"));
 
-    auto *lineBuffer = parts::memo(bar, "Memo2");
-    lineBuffer->setAccessibleName(QStringLiteral("줄 버퍼"));
-    lineBuffer->setFocusPolicy(Qt::NoFocus);
-    lineBuffer->setVisible(false);
-
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 0, 6, 0);
     row->setSpacing(2);
@@ -67,7 +62,15 @@ Toolbar buildToolbar(QWidget *parent) {
     row->addWidget(averaging);
     row->addStretch();
     row->addWidget(icon);
-    return {bar, newFile, calculate, options, home, averaging, icon, lineBuffer};
+    return {bar, newFile, calculate, options, home, averaging, icon};
+}
+
+QPlainTextEdit *buildLineBuffer(QWidget *toolbar) {
+    auto *lineBuffer = parts::memo(toolbar, "Memo2");
+    lineBuffer->setAccessibleName(QStringLiteral("줄 버퍼"));
+    lineBuffer->setFocusPolicy(Qt::NoFocus);
+    lineBuffer->setVisible(false);
+    return lineBuffer;
 }
 
 } // namespace forms

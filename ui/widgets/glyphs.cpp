@@ -151,8 +151,9 @@ void draw(QPainter &p, Glyph glyph) {
     }
 }
 
-// Paints its glyph into any rectangle, and keeps each pixmap it made for the next request of
-// the same size.
+// Paints its glyph into any rectangle, and keeps each pixmap of a button's size that it made for
+// the next request of the same size. The larger sizes are asked for once, by the window
+// manager's icon, and are not kept.
 class PaintedIcon : public QIconEngine {
 public:
     explicit PaintedIcon(Glyph glyph) : glyph_(glyph) {}
@@ -168,15 +169,13 @@ public:
     }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        if (size.width() > largestKept || size.height() > largestKept) {
+            return painted(size, mode, state);
+        }
         const quint64 key = (quint64(quint32(size.width())) << 32) | quint32(size.height());
         auto it = pixmaps_.find(key);
         if (it == pixmaps_.end()) {
-            QPixmap pixmap(size);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            paint(&painter, pixmap.rect(), mode, state);
-            painter.end();
-            it = pixmaps_.insert(key, pixmap);
+            it = pixmaps_.insert(key, painted(size, mode, state));
         }
         return *it;
     }
@@ -184,6 +183,17 @@ public:
     QIconEngine *clone() const override { return new PaintedIcon(glyph_); }
 
 private:
+    static constexpr int largestKept = 32; // the product icon of the toolbar
+
+    QPixmap painted(const QSize &size, QIcon::Mode mode, QIcon::State state) {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, pixmap.rect(), mode, state);
+        painter.end();
+        return pixmap;
+    }
+
     Glyph glyph_;
     QHash<quint64, QPixmap> pixmaps_;
 };
