@@ -18,7 +18,7 @@
 
 namespace {
 
-// Through the window's sheet: the planning pages and the options panel are built when first shown.
+// Through the window's sheet: the planning pages and the options panel are built when shown.
 void type(Tf_cal &window, const char *field, const char *text) {
     window.sheet().setText(field, text);
 }
