@@ -16,7 +16,7 @@ namespace {
 
 using namespace mx::sheet_tool;
 
-constexpr ColumnSpec columns[] = {
+constexpr WantedColumn columns[] = {
     {"quantity", true}, {"buy", true}, {"sell", true}, {"date"}, {"market"}};
 constexpr std::string_view added[] = {"net"};
 

@@ -18,7 +18,7 @@ namespace {
 
 // The columns the journal reads, the first three required.
 enum Column : std::size_t { Quantity, Buy, Sell, Date, MarketName, columnCount };
-constexpr ColumnSpec journalColumns[columnCount] = {
+constexpr WantedColumn journalColumns[columnCount] = {
     {"quantity", true}, {"buy", true}, {"sell", true}, {"date"}, {"market"}};
 constexpr std::size_t requiredColumns = 3;
 

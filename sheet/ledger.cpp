@@ -514,7 +514,7 @@ long runLedger(const LedgerOptions &options, CsvReader &in, CsvWriter &out,
                std::ostream &refusals) {
     try {
         const bool rules = options.journal.commission.marketRules;
-        const ColumnSpec columns[columnCount] = {
+        const WantedColumn columns[columnCount] = {
             {"side", true}, {"quantity", true}, {"price", true}, {"date", rules}, {"stock"},
             {"종목명"},     {"market"},         {"charged_fee"}, {"charged_tax"}};
         TableReader table(in, columns, addedColumns);

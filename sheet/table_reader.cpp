@@ -126,7 +126,7 @@ bool blankLine(std::string_view line) {
 
 // The fields of a line under the separator that names the most required columns, and then the
 // most columns of the table; no fields where it names no required column.
-std::vector<std::string> headerFields(std::string_view line, std::span<const ColumnSpec> columns,
+std::vector<std::string> headerFields(std::string_view line, std::span<const WantedColumn> columns,
                                       char &separator, bool &unterminated) {
     std::vector<std::string> best;
     std::pair<int, int> bestCount{0, 0};
@@ -136,7 +136,7 @@ std::vector<std::string> headerFields(std::string_view line, std::span<const Col
         std::pair<int, int> count{0, 0};
         for (const std::string &field : fields) {
             const std::string normal = normalName(field);
-            for (const ColumnSpec &column : columns) {
+            for (const WantedColumn &column : columns) {
                 if (names(namesOf(column.key), normal)) {
                     count.first += column.required ? 1 : 0;
                     count.second += 1;
@@ -171,7 +171,7 @@ std::string normalName(std::string_view name) {
     return normal;
 }
 
-TableReader::TableReader(CsvReader &in, std::span<const ColumnSpec> columns,
+TableReader::TableReader(CsvReader &in, std::span<const WantedColumn> columns,
                          std::span<const std::string_view> addedColumns)
     : in_(in), columnOf_(columns.size(), absent), namesOf_(columns.size()) {
     int titles = 0;
@@ -181,7 +181,7 @@ TableReader::TableReader(CsvReader &in, std::span<const ColumnSpec> columns,
     for (;;) {
         if (!in.nextLine()) {
             std::string required;
-            for (const ColumnSpec &column : columns) {
+            for (const WantedColumn &column : columns) {
                 if (column.required) {
                     required += (required.empty() ? "" : "; ") + accepted(namesOf(column.key));
                 }
@@ -219,33 +219,33 @@ TableReader::TableReader(CsvReader &in, std::span<const ColumnSpec> columns,
             throw HeaderError(
                 atLine(line, "column " + header_[i] + " is one the output adds: rename it"));
         }
-        for (std::size_t spec = 0; spec < columns.size(); ++spec) {
-            if (normal.empty() || !names(namesOf(columns[spec].key), normal)) {
+        for (std::size_t wanted = 0; wanted < columns.size(); ++wanted) {
+            if (normal.empty() || !names(namesOf(columns[wanted].key), normal)) {
                 continue;
             }
-            if (columnOf_[spec] != absent) {
-                const std::string &first = header_[columnOf_[spec]];
+            if (columnOf_[wanted] != absent) {
+                const std::string &first = header_[columnOf_[wanted]];
                 throw HeaderError(atLine(
                     line, normalName(first) == normal
                               ? "column " + header_[i] + " named twice"
                               : "columns " + first + " and " + header_[i] + " both name " +
-                                    std::string(columns[spec].key) + ": rename one of them"));
+                                    std::string(columns[wanted].key) + ": rename one of them"));
             }
-            columnOf_[spec] = i;
-            namesOf_[spec] = header_[i];
+            columnOf_[wanted] = i;
+            namesOf_[wanted] = header_[i];
         }
     }
-    for (std::size_t spec = 0; spec < columns.size(); ++spec) {
-        if (columns[spec].required && columnOf_[spec] == absent) {
+    for (std::size_t wanted = 0; wanted < columns.size(); ++wanted) {
+        if (columns[wanted].required && columnOf_[wanted] == absent) {
             throw HeaderError(atLine(line, "no column named " +
-                                               accepted(namesOf(columns[spec].key)) +
+                                               accepted(namesOf(columns[wanted].key)) +
                                                "; the header names " + joined(header_)));
         }
     }
 }
 
-std::string_view TableReader::nameOf(std::size_t spec) const {
-    return namesOf_[spec];
+std::string_view TableReader::nameOf(std::size_t wanted) const {
+    return namesOf_[wanted];
 }
 
 bool TableReader::repeatsHeader(std::span<const std::string_view> fields) const {

@@ -35,7 +35,7 @@ struct ColumnNames {
 std::span<const ColumnNames> knownColumns();
 
 // A column a table is read for: one of knownColumns.
-struct ColumnSpec {
+struct WantedColumn {
     std::string_view key;
     bool required = false;
 };
@@ -57,15 +57,15 @@ public:
     // Throws HeaderError where no line is such a header, a required column is missing, two
     // columns name the same one, a column has the name of one of `addedColumns`, or the header's
     // line is too long; StreamError where the input cannot be read.
-    TableReader(CsvReader &in, std::span<const ColumnSpec> columns,
+    TableReader(CsvReader &in, std::span<const WantedColumn> columns,
                 std::span<const std::string_view> addedColumns);
 
     // The names of the header row as it writes them.
     std::span<const std::string> header() const { return header_; }
-    // The field that holds `columns[spec]` in each row, or absent.
-    std::size_t columnOf(std::size_t spec) const { return columnOf_[spec]; }
-    // The names read from the header row for `columns[spec]`: "date" or "매매일자".
-    std::string_view nameOf(std::size_t spec) const;
+    // The field that holds `columns[wanted]` in each row, or absent.
+    std::size_t columnOf(std::size_t wanted) const { return columnOf_[wanted]; }
+    // The names read from the header row for `columns[wanted]`: "date" or "매매일자".
+    std::string_view nameOf(std::size_t wanted) const;
 
     // Reads the next row of the table, skipping rows whose fields are all blank and rows that
     // repeat the header; false at the end of the input.

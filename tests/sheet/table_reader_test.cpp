@@ -14,7 +14,7 @@ using table_rows::PrintTo;
 using table_rows::rowName;
 using testing_support::toCp949;
 
-constexpr ColumnSpec columns[] = {
+constexpr WantedColumn columns[] = {
     {"quantity", true}, {"buy", true}, {"sell", true}, {"date"}, {"market"}};
 constexpr std::string_view added[] = {"net"};
 
