@@ -67,6 +67,9 @@ private:
     WriteFault previous_;
 };
 
+// The errno value with which the installed fault fails `step`, 0 when it lets it run.
+int writeFaultFor(WriteStep step);
+
 // Whether a folder that is missing may be created where a folder is looked up.
 enum class MissingFolders { Create, Leave };
 

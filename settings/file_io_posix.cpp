@@ -24,15 +24,9 @@ constexpr qint64 chunkSize = 4096;
 constexpr int notRegularFile = -1;    // a folder, a pipe, a device or a socket
 constexpr int replacedMeanwhile = -3; // the name was given to another file while it was written
 
-WriteFault &installedFault() {
-    static WriteFault fault;
-    return fault;
-}
-
 // False, with errno set, when the installed fault fails `step`.
 bool stepAllowed(WriteStep step) {
-    const WriteFault &fault = installedFault();
-    const int error = fault ? fault(step) : 0;
+    const int error = writeFaultFor(step);
     if (error != 0) {
         errno = error;
         return false;
@@ -207,13 +201,6 @@ bool writeInPlace(Descriptor &file, int folder, const QByteArray &name, const QB
 }
 
 } // namespace
-
-ScopedWriteFault::ScopedWriteFault(WriteFault fault)
-    : previous_(std::exchange(installedFault(), std::move(fault))) {}
-
-ScopedWriteFault::~ScopedWriteFault() {
-    installedFault() = std::move(previous_);
-}
 
 FileContent readWholeFile(const QString &path, qint64 limit) {
     FileContent content;

@@ -20,11 +20,6 @@ namespace {
 
 constexpr DWORD chunkSize = 4096;
 
-WriteFault &installedFault() {
-    static WriteFault fault;
-    return fault;
-}
-
 // A failure: the errno value of a fault the tests installed, or a Windows error code.
 struct Failure {
     int errnoValue = 0;
@@ -33,8 +28,7 @@ struct Failure {
 
 // False, with the failure in `failure`, when the installed fault fails `step`.
 bool stepAllowed(WriteStep step, Failure *failure) {
-    const WriteFault &fault = installedFault();
-    const int error = fault ? fault(step) : 0;
+    const int error = writeFaultFor(step);
     if (error != 0) {
         *failure = {error, 0};
         return false;
@@ -289,13 +283,6 @@ bool processRuns(DWORD pid) {
 }
 
 } // namespace
-
-ScopedWriteFault::ScopedWriteFault(WriteFault fault)
-    : previous_(std::exchange(installedFault(), std::move(fault))) {}
-
-ScopedWriteFault::~ScopedWriteFault() {
-    installedFault() = std::move(previous_);
-}
 
 FileContent readWholeFile(const QString &path, qint64 limit) {
     FileContent content;

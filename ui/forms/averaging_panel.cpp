@@ -7,7 +7,6 @@
 #include "widgets/result_field.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -160,32 +159,20 @@ QWidget *targetGroup(QWidget *parent, AveragingPanel &panel, QList<QWidget *> &r
 
 AveragingPanel buildAveragingPanel(QWidget *parent) {
     AveragingPanel averaging;
-    auto *panel = new GroupFrame(QStringLiteral("Panel80"), QStringLiteral("평단·물타기"), parent);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(4);
-    averaging.panel80 = panel;
-    // As the options panel: the box stands before the controls are made in it.
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("Panel79"));
-    auto *frame = new QVBoxLayout(panel);
-    frame->setContentsMargins(0, 0, 0, 0);
-    averaging.scrollBox5 = new ScrollBox(QStringLiteral("ScrollBox5"), content, false, panel);
-    frame->addWidget(averaging.scrollBox5);
-    auto *column = new QVBoxLayout(content);
-    column->setContentsMargins(8, 4, 8, 4);
-    column->setSpacing(3);
-
-    // Made in the order of reading, the order of a screen reader; the button takes the keyboard
-    // by Tab only, so that a click leaves it in the field that had it.
-    auto *top = new QHBoxLayout;
-    top->addWidget(parts::captionPanel(content, "Panel81", QStringLiteral("평단·물타기"), 140));
-    top->addStretch();
-    averaging.speedButton31 = parts::flatButton(content, "SpeedButton31", QStringLiteral("확인"));
-    averaging.speedButton31->setMinimumWidth(60);
-    averaging.speedButton31->setAutoRaise(false);
-    averaging.speedButton31->setFocusPolicy(Qt::TabFocus);
-    top->addWidget(averaging.speedButton31);
-    column->addLayout(top);
+    const parts::SidePanel side =
+        parts::sidePanel(parent,
+                         {.frame = "Panel80",
+                          .scrollBox = "ScrollBox5",
+                          .content = "Panel79",
+                          .caption = "Panel81",
+                          .button = "SpeedButton31"},
+                         QStringLiteral("평단·물타기"), QStringLiteral("평단·물타기"), 8, 4);
+    averaging.panel80 = side.frame;
+    averaging.scrollBox5 = side.scrollBox;
+    averaging.speedButton31 = side.ok;
+    QWidget *content = side.content;
+    QVBoxLayout *column = side.column;
+    // Made in the order of reading, the order of a screen reader.
     column->addWidget(inputsGroup(content, averaging));
     QList<QWidget *> reading = QList<QWidget *>(averaging.inputs.begin(), averaging.inputs.end());
     column->addWidget(resultsGroup(content, averaging, reading));
@@ -197,7 +184,7 @@ AveragingPanel buildAveragingPanel(QWidget *parent) {
     for (qsizetype i = 1; i < reading.size(); ++i) {
         QWidget::setTabOrder(reading[i - 1], reading[i]);
     }
-    panel->setVisible(false);
+    side.frame->setVisible(false);
     return averaging;
 }
 

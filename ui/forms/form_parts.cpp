@@ -9,6 +9,7 @@
 #include "widgets/result_field.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -196,6 +197,35 @@ QWidget *bevel(QWidget *parent, const char *name, Qt::Orientation orientation) {
     line->setFrameShape(orientation == Qt::Horizontal ? QFrame::HLine : QFrame::VLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
+}
+
+SidePanel sidePanel(QWidget *parent, const SidePanelNames &names, const QString &groupName,
+                    const QString &caption, int margin, int topMargin) {
+    SidePanel side{};
+    side.frame = new GroupFrame(QString::fromLatin1(names.frame), groupName, parent);
+    side.frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    side.frame->setLineWidth(4);
+    side.content = new QWidget;
+    side.content->setObjectName(QString::fromLatin1(names.content));
+    auto *frame = new QVBoxLayout(side.frame);
+    frame->setContentsMargins(0, 0, 0, 0);
+    side.scrollBox =
+        new ScrollBox(QString::fromLatin1(names.scrollBox), side.content, false, side.frame);
+    frame->addWidget(side.scrollBox);
+    side.column = new QVBoxLayout(side.content);
+    side.column->setContentsMargins(margin, topMargin, margin, topMargin);
+    side.column->setSpacing(3);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(captionPanel(side.content, names.caption, caption, 140));
+    top->addStretch();
+    side.ok = flatButton(side.content, names.button, QStringLiteral("확인"));
+    side.ok->setMinimumWidth(60);
+    side.ok->setAutoRaise(false);
+    side.ok->setFocusPolicy(Qt::TabFocus);
+    top->addWidget(side.ok);
+    side.column->addLayout(top);
+    return side;
 }
 
 } // namespace parts

@@ -9,6 +9,7 @@
 class BarGauge;
 class CaptionPanel;
 class DecimalSpinField;
+class GroupFrame;
 class IntegerSpinField;
 class QGridLayout;
 class QGroupBox;
@@ -17,8 +18,10 @@ class QLayout;
 class QPlainTextEdit;
 class QScrollArea;
 class QToolButton;
+class QVBoxLayout;
 class QWidget;
 class ResultField;
+class ScrollBox;
 
 // Building blocks of the pages and panels: each makes one named control with its look.
 namespace parts {
@@ -87,6 +90,27 @@ QString caption(const char *name);
 QScrollArea *stackPage(QWidget *page, const char *scrollBox, QWidget *content, bool followContent,
                        const std::function<QWidget *(QWidget *page)> &buildBar);
 
+// A panel that opens beside the pages: a raised frame named `frame`, a group called
+// `groupName` to assistive technology (not a window of its own), holding a scroll box over
+// `content`, whose column starts with a caption panel and the panel's 확인 button. The box stands
+// before the controls are made in it: moving them into it afterwards would set up each one again.
+// The button takes the keyboard by Tab only, so that a click leaves it in the field that had it.
+struct SidePanelNames {
+    const char *frame;
+    const char *scrollBox;
+    const char *content;
+    const char *caption;
+    const char *button;
+};
+struct SidePanel {
+    GroupFrame *frame;
+    ScrollBox *scrollBox;
+    QWidget *content;
+    QVBoxLayout *column;
+    QToolButton *ok;
+};
+SidePanel sidePanel(QWidget *parent, const SidePanelNames &names, const QString &groupName,
+                    const QString &caption, int margin, int topMargin);
 // A thin line drawn as a bevel, horizontal or vertical.
 QWidget *bevel(QWidget *parent, const char *name, Qt::Orientation orientation);
 

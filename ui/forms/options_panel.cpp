@@ -151,8 +151,7 @@ QWidget *marketRulesGroup(QWidget *parent, OptionsPanel &panel) {
 
     // Two lines, the tax's parts and its first trade date taking the second where they do not
     // fit on the first; room for both whether they are used or not, so that nothing moves.
-    panel.label65 =
-        parts::label(frame, "Label65", QString(), look::maroon, look::smallPixelSize);
+    panel.label65 = parts::label(frame, "Label65", QString(), look::maroon, look::smallPixelSize);
     panel.label65->setAccessibleName(QStringLiteral("적용 세율"));
     panel.label65->setWordWrap(true);
     panel.label65->setMinimumHeight(2 * panel.label65->fontMetrics().lineSpacing());
@@ -170,35 +169,20 @@ QWidget *marketRulesGroup(QWidget *parent, OptionsPanel &panel) {
 
 OptionsPanel buildOptionsPanel(QWidget *parent) {
     OptionsPanel options;
-    // A group of the window to assistive technology, not a window of its own.
-    auto *panel = new GroupFrame(QStringLiteral("Panel7"), QStringLiteral("수수료율 설정"), parent);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(4);
-    options.panel7 = panel;
-    // The groups scroll where the window is shorter than they are. The box stands before the
-    // controls are made in it: moving them into it afterwards would set up each one again.
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("Panel6"));
-    auto *frame = new QVBoxLayout(panel);
-    frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(new ScrollBox(QStringLiteral("ScrollBox4"), content, false, panel));
-    auto *column = new QVBoxLayout(content);
-    column->setContentsMargins(10, 6, 10, 6);
-    column->setSpacing(3);
-
+    const parts::SidePanel side = parts::sidePanel(parent,
+                                                   {.frame = "Panel7",
+                                                    .scrollBox = "ScrollBox4",
+                                                    .content = "Panel6",
+                                                    .caption = "Panel10",
+                                                    .button = "SpeedButton1"},
+                                                   QStringLiteral("수수료율 설정"),
+                                                   QStringLiteral("수수료 비율 설정"), 10, 6);
+    options.panel7 = side.frame;
+    options.speedButton1 = side.ok;
+    QWidget *content = side.content;
+    QVBoxLayout *column = side.column;
     // Made in the order of reading, top to bottom and left to right: the order of the Tab key
-    // and of a screen reader. Both buttons take the keyboard by Tab only, so that a click
-    // leaves it in the field that had it.
-    auto *top = new QHBoxLayout;
-    top->addWidget(
-        parts::captionPanel(content, "Panel10", QStringLiteral("수수료 비율 설정"), 140));
-    top->addStretch();
-    options.speedButton1 = parts::flatButton(content, "SpeedButton1", QStringLiteral("확인"));
-    options.speedButton1->setMinimumWidth(60);
-    options.speedButton1->setAutoRaise(false);
-    options.speedButton1->setFocusPolicy(Qt::TabFocus);
-    top->addWidget(options.speedButton1);
-    column->addLayout(top);
+    // and of a screen reader. The "?" button too takes the keyboard by Tab only.
     column->addWidget(ratesGroup(content, options));
     column->addSpacing(2);
 
@@ -218,7 +202,7 @@ OptionsPanel buildOptionsPanel(QWidget *parent) {
                       Qt::AlignLeft);
     column->addWidget(marketRulesGroup(content, options));
     column->addStretch();
-    panel->setVisible(false);
+    side.frame->setVisible(false);
     return options;
 }
 
