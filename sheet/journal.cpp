@@ -32,20 +32,6 @@ constexpr std::string_view resultColumns[] = {
     "rural_tax",  "total_cost",  "net",     "break_even", "error"};
 constexpr std::size_t resultCount = std::size(resultColumns) - 1;
 
-std::string amountReason(std::size_t column, NumberFault fault, std::string_view text) {
-    const std::string name(amountNames[column]);
-    switch (fault) {
-    case NumberFault::Missing:
-        return name + " is missing";
-    case NumberFault::Negative:
-        return name + " is below 0: " + excerpt(text);
-    case NumberFault::Beyond:
-        return name + " is beyond 2,147,483,647: " + excerpt(text);
-    default:
-        return name + " is not a whole number: " + excerpt(text);
-    }
-}
-
 struct PricedRow {
     RoundTrip trip;
     std::optional<std::int32_t> breakEven;
@@ -65,7 +51,7 @@ public:
             const std::string_view text = fields[table_.columnOf(column)];
             const NumberFault fault = readAmount(text, amounts[column]);
             if (fault != NumberFault::None) {
-                reason = amountReason(column, fault, text);
+                reason = amountFaultReason(amountNames[column], fault, text);
                 return false;
             }
         }

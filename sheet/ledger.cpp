@@ -70,20 +70,6 @@ struct Book {
     std::map<int, YearTotals> years; // kept for --summary only
 };
 
-std::string numberReason(std::string_view name, NumberFault fault, std::string_view text) {
-    const std::string what(name);
-    switch (fault) {
-    case NumberFault::Missing:
-        return what + " is missing";
-    case NumberFault::Negative:
-        return what + " is below 0: " + excerpt(text);
-    case NumberFault::Beyond:
-        return what + " is beyond 2,147,483,647: " + excerpt(text);
-    default:
-        return what + " is not a whole number: " + excerpt(text);
-    }
-}
-
 // buy or sell, 매수 or 매도, or an export's word holding one of them (장내매수, 현금매도).
 std::optional<bool> readSide(std::string_view text) {
     const std::string normal = normalName(text);
@@ -138,7 +124,7 @@ public:
               std::tuple{Price, "the price", &read.fill.price}}) {
             const std::string_view text = fields[table_.columnOf(column)];
             if (const NumberFault fault = readAmount(text, *to); fault != NumberFault::None) {
-                reason = numberReason(name, fault, text);
+                reason = amountFaultReason(name, fault, text);
                 return false;
             }
         }
@@ -152,7 +138,7 @@ public:
                 continue;
             }
             if (const NumberFault fault = readAmount(text, value); fault != NumberFault::None) {
-                reason = numberReason(name, fault, text);
+                reason = amountFaultReason(name, fault, text);
                 return false;
             }
             *to = value;

@@ -1,5 +1,7 @@
 #include "table_reader.h"
 
+#include "script.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -298,6 +300,20 @@ bool TableReader::next() {
 }
 
 // --- Values -------------------------------------------------------------------------------
+
+std::string amountFaultReason(std::string_view name, NumberFault fault, std::string_view text) {
+    const std::string what(name);
+    switch (fault) {
+    case NumberFault::Missing:
+        return what + " is missing";
+    case NumberFault::Negative:
+        return what + " is below 0: " + excerpt(text);
+    case NumberFault::Beyond:
+        return what + " is beyond 2,147,483,647: " + excerpt(text);
+    default:
+        return what + " is not a whole number: " + excerpt(text);
+    }
+}
 
 NumberFault readAmount(std::string_view text, std::int32_t &value) {
     // Most amounts are plain digits, short enough for 32 bits.

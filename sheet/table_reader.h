@@ -103,6 +103,8 @@ enum class NumberFault { None, Missing, NotWhole, Negative, Beyond };
 // A whole number of 0 or more as spreadsheets write one: blanks around it, an optional sign, and
 // commas between groups of three digits ("71,300"), up to 2,147,483,647.
 NumberFault readAmount(std::string_view text, std::int32_t &value);
+// Why the field `name` holding `text` is no amount: "price is below 0: -5".
+std::string amountFaultReason(std::string_view name, NumberFault fault, std::string_view text);
 
 // A date as exports write it: 2025-03-06, 2025/03/06, 2025.03.06 or 20250306, month and day with
 // one digit or two (2025-3-6), with blanks after the dots and a closing dot as Korean

@@ -111,6 +111,7 @@ struct SidePanel {
 };
 SidePanel sidePanel(QWidget *parent, const SidePanelNames &names, const QString &groupName,
                     const QString &caption, int margin, int topMargin);
+
 // A thin line drawn as a bevel, horizontal or vertical.
 QWidget *bevel(QWidget *parent, const char *name, Qt::Orientation orientation);
 
